@@ -1,0 +1,163 @@
+#include "app/configuration.h"
+
+#include "app/program.h"
+#include "aux_windows/lesko_dis.h"
+#include "aux_windows/lesko_glos.h"
+#include "aux_windows/lesko_gra.h"
+#include "aux_windows/lesko_zad.h"
+#include "content/numbers.h"
+#include "forms/members.h"
+#include "main_window/lesko.h"
+#include "workbench/lesko_n.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace app {
+
+using content::numberText;
+
+QString lessonCode(Program& program) { return program.lesko_Gra().Spi_GR[2].List(0); }
+
+qint16 ReportFileStatus(const QString& filespec) { return QFileInfo(filespec).isFile() ? 1 : 0; }
+
+namespace {
+
+// Clears a read-only mark, as the configuration tool expects; fails on a
+// read-only medium or a file that is not ours.
+bool makeWritable(QFile& file)
+{
+    const QFileDevice::Permissions p = file.permissions();
+    return p.testFlag(QFileDevice::WriteOwner) || file.setPermissions(p | QFileDevice::WriteOwner);
+}
+
+void applyFlags(Program& program, const content::ConfigRecord& rec)
+{
+    forms::ListBox& copy = program.lesko_n().List_Un[4];
+    copy.Clear();
+    copy.AddItem(QStringLiteral(" "));
+    for (int i = 0; i < 40; ++i) {
+        const QString text = numberText(content::basicMod(rec.Values[i], 2));
+        program.optionFlagList().setList(i + 1, text);
+        copy.AddItem(text);
+    }
+}
+
+void applyTaskList(Program& program, const content::ConfigRecord& rec, int tasks)
+{
+    forms::ListBox& levels = program.lesko_Glos().Wremena(4);
+    for (int i = 0; i < 40 && i < tasks; ++i)
+        levels.setList(i + 1, numberText(content::basicMod(rec.Values[i], 10)));
+
+    forms::ListBox& labels = program.lesko_Zad().Uslowie_L(0);
+    labels.setList(0, numberText(rec.Count));
+    Lesko_n& bench = program.lesko_n();
+    forms::ListBox& list = bench.List_Un[1];
+    list.Clear();
+    const int listed = std::min<qint32>(rec.Count, MaxListedTasks);
+    for (int i = 1; i <= listed; ++i)
+        list.AddItem(labels.List(i));
+    if (list.ListCount() < labels.ListCount()) {
+        const int more = labels.ListCount() - list.ListCount() - 1;
+        bench.mnu_All_zadachi.setCaption(u"+ " + QString::number(more) + u" задачи");
+    }
+}
+
+void applyTimes(Program& program, const content::ConfigRecord& rec, int tasks, int table, int serviceItem)
+{
+    forms::ListBox& times = program.lesko_Glos().Wremena(table);
+    for (int i = 0; i < 40 && i < tasks; ++i)
+        times.setList(i + 1, numberText(rec.Values[i]));
+    program.lesko().List_Ur[3].setList(serviceItem, content::basicStr(rec.Count));
+}
+
+void applyReadingTimes(Program& program, const content::ConfigRecord& rec)
+{
+    Lesko_Dis& description = program.lesko_Dis();
+    const int points = description.Plan_Lesko[0].ListCount() - 1;
+    forms::ListBox& reading = program.lesko_Glos().Wremena(2);
+    for (int i = 0; i < 40 && i < points; ++i) {
+        const qint64 length = forms::memberOrNone(description.Podtochki, i + 1).Text().size();
+        reading.setList(i + 1, numberText(double(length * rec.Values[i]) / 100 + 2));
+    }
+}
+
+}  // namespace
+
+void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r)
+{
+    const int tasks = program.lesko_Zad().Uslowie_L(0).ListCount() - 1;
+    switch (r) {
+    case 1:
+        return applyFlags(program, record);
+    case 2:
+        return applyTaskList(program, record, tasks);
+    case 3:
+        return applyTimes(program, record, tasks, 0, 3);
+    case 4:
+        return applyTimes(program, record, tasks, 1, 10);
+    case 5:
+        return applyReadingTimes(program, record);
+    default:
+        return;
+    }
+}
+
+void Load_Config(Program& program)
+{
+    Lesko& lesko = program.lesko();
+    const QString name = lessonCode(program) + u".UFG";
+    if (ReportFileStatus(name) < 1) {
+        lesko.Greska_Otgowor1(1);
+        return;
+    }
+    QFile file(name);
+    std::optional<content::ConfigRecords> records;
+    if (file.size() == content::ConfigFileSize && makeWritable(file) && file.open(QIODevice::ReadOnly))
+        records = content::parseConfig(file.read(content::ConfigFileSize + 1));
+    file.close();
+    if (!records) {
+        lesko.Greska_Otgowor1(3);
+        return;
+    }
+    // Record 1 says how many tasks the lesson keeps; the list is never lengthened
+    // and always keeps its item 0.
+    forms::ListBox& labels = program.lesko_Zad().Uslowie_L(0);
+    while (labels.ListCount() > 1 && (*records)[0].Count < labels.ListCount() - 1)
+        labels.RemoveItem(labels.ListCount() - 1);
+    for (int r = 1; r <= 6; ++r)
+        Apply_Config_Record(program, (*records)[r - 1], r);
+}
+
+content::ConfigRecords openLessonConfig(Program& program)
+{
+    content::ConfigRecords records;
+    for (int flag : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
+                     33, 34, 35, 36, 37, 38})
+        records[0].Values[flag - 1] = 1;
+    const int tasks = program.lesko_Zad().Uslowie_L(0).ListCount() - 1;
+    records[0].Count = tasks;
+    records[1].Count = tasks;
+    Lesko_Glos& tables = program.lesko_Glos();
+    for (int i = 0; i < tasks && i < 40; ++i) {
+        records[1].Values[i] = qint16(content::leadingNumber(tables.Wremena(4).List(i + 1)));
+        records[2].Values[i] = qint16(content::leadingNumber(tables.Wremena(0).List(i + 1)));
+        records[3].Values[i] = qint16(content::leadingNumber(tables.Wremena(1).List(i + 1)));
+    }
+    // Version and date as the lesson's design gives them (the date as a number).
+    const content::Lesson::Entry* service = program.lesson().find(QStringLiteral("Lesko"), QStringLiteral("List_Ur"), 3);
+    const QStringList serviceItems = service ? service->items : QStringList();
+    records[2].Count = qint32(content::leadingNumber(serviceItems.value(3)));
+    records[3].Count = qint32(content::leadingNumber(QString(serviceItems.value(10)).remove(u'/')));
+    Lesko_Dis& description = program.lesko_Dis();
+    forms::ListBox& reading = tables.Wremena(2);
+    for (int i = 0; i + 1 < description.Plan_Lesko[0].ListCount() && i < 40; ++i) {
+        // The factor that keeps each point's design reading time.
+        const qint64 length = std::max<qint64>(1, forms::memberOrNone(description.Podtochki, i + 1).Text().size());
+        records[4].Values[i] = qint16(std::clamp<qint64>(
+            qint64(content::leadingNumber(reading.List(i + 1)) - 2) * 100 / length, 0, 32767));
+    }
+    return records;
+}
+
+}  // namespace app

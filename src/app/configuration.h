@@ -1,0 +1,31 @@
+#pragma once
+
+#include "content/config_file.h"
+
+#include <QString>
+
+namespace app {
+
+class Program;
+
+// The lesson code: item 0 of Spi_GR(2). It names the configuration file and
+// the solution files.
+QString lessonCode(Program& program);
+
+// 1 when a file of that name exists, 0 otherwise.
+qint16 ReportFileStatus(const QString& filespec);
+
+// Reads the class's configuration file (lesson code + ".UFG") from the working
+// directory and writes what it sets into the lesson's lists. A missing or
+// unusable file is reported and the lesson keeps its design content.
+void Load_Config(Program& program);
+void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r);
+
+// The most tasks the workbench lists: one answer item each in its store.
+constexpr int MaxListedTasks = 97;
+
+// A configuration that opens the lesson's features for a class: plan, workbench,
+// glossary, ribbons, hints, solutions and saving.
+content::ConfigRecords openLessonConfig(Program& program);
+
+}  // namespace app

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/services.h"
+
+#include <QString>
+
+// Every message and question box of the lesson, by code. Callers pass a code;
+// the catalogue builds the text and chooses buttons and icon.
+namespace app {
+
+struct Message {
+    QString text;
+    int flags = box::OkOnly;
+};
+
+extern const QString MessageTitle;  // "Електронен урок"
+
+// Codes of the main window. Codes 40 and 41 report work that could not be
+// saved; detail names the file.
+Message mainWindowMessage(quint8 code, const QString& detail = {});
+// Codes of the task workbench.
+Message workbenchMessage(quint8 code, const QString& detail = {});
+
+namespace message_code {
+constexpr quint8 ConfigMissing = 1;
+constexpr quint8 ExitQuestion = 2;
+constexpr quint8 ConfigFaulty = 3;
+constexpr quint8 SwitchTask = 2;
+constexpr quint8 HardTask = 3;
+constexpr quint8 SaveFailed = 40;
+constexpr quint8 RecordFailed = 41;
+}  // namespace message_code
+
+// Shows the box and returns "Yes" exactly when the user answered Yes, else "No".
+QString showMessage(MessageService& messages, const Message& message);
+
+}  // namespace app

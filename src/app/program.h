@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/services.h"
+#include "content/lesson.h"
+#include "forms/form.h"
+
+#include <memory>
+#include <vector>
+
+class Lesko;
+class Lesko_n;
+class Lesko_Glos;
+class Lesko_Zad;
+class Lesko_Dis;
+class Lesko_Gra;
+class Cwiat;
+class GlossaryTables;
+class TaskTexts;
+
+namespace app {
+
+// Told when a window comes into existence (before its Form_Load) and when it
+// is discarded.
+class ProgramObserver {
+public:
+    virtual ~ProgramObserver() = default;
+    virtual void formLoaded(forms::Form& form) = 0;
+    virtual void formUnloaded(forms::Form& form) = 0;
+};
+
+// Owns the seven windows. A window is created, hidden and with its design
+// content, the first time anything touches it, and runs its Form_Load then.
+// An unloaded window is discarded; the next touch creates it afresh.
+class Program {
+public:
+    explicit Program(Services services, const content::Lesson& lesson = content::Lesson::embedded());
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Lesko& lesko();
+    Lesko_n& lesko_n();
+    Lesko_Glos& lesko_Glos();
+    Lesko_Zad& lesko_Zad();
+    Lesko_Dis& lesko_Dis();
+    Lesko_Gra& lesko_Gra();
+    Cwiat& cwiat();
+
+    bool isLoaded(const QString& windowName) const;
+    void unload(forms::Form& form);
+    // Windows unloaded inside a handler are destroyed here, once no handler of
+    // theirs can still be running; the view calls it after each event.
+    void releaseUnloaded();
+
+    // Starts the lesson: loads the main window (its Form_Load is the whole
+    // start-up) and shows it.
+    void start();
+    // Ends the program at once; nothing runs after it.
+    void end();
+    bool ended() const { return ended_; }
+
+    Services& services() { return services_; }
+    const content::Lesson& lesson() const { return lesson_; }
+    void setObserver(ProgramObserver* observer) { observer_ = observer; }
+
+    // Data that belongs to no window and lives for the whole run: the option
+    // flag list, the authors' texts, the hidden task and glossary tables.
+    forms::ListBox& optionFlagList() { return optionFlags_; }
+    int Option_Flag(int n) const;
+    const QString& authorsText(int i) const;
+    TaskTexts& taskTexts() { return *taskTexts_; }
+    GlossaryTables& glossaryTables() { return *glossaryTables_; }
+
+private:
+    template <typename W>
+    W& touch(std::unique_ptr<W>& slot);
+
+    Services services_;
+    const content::Lesson& lesson_;
+    ProgramObserver* observer_ = nullptr;
+    bool ended_ = false;
+
+    forms::ListBox optionFlags_{QStringLiteral("Otgowori"), 2};
+    std::array<forms::TextBox, 4> awtori_;
+    forms::ControlSet unattached_;
+    std::unique_ptr<TaskTexts> taskTexts_;
+    std::unique_ptr<GlossaryTables> glossaryTables_;
+
+    std::unique_ptr<Lesko> lesko_;
+    std::unique_ptr<Lesko_n> lesko_n_;
+    std::unique_ptr<Lesko_Glos> lesko_Glos_;
+    std::unique_ptr<Lesko_Zad> lesko_Zad_;
+    std::unique_ptr<Lesko_Dis> lesko_Dis_;
+    std::unique_ptr<Lesko_Gra> lesko_Gra_;
+    std::unique_ptr<Cwiat> cwiat_;
+    std::vector<std::unique_ptr<forms::Form>> unloaded_;
+};
+
+}  // namespace app

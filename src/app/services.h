@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the windows need from the platform. The Qt build passes real
+// implementations; tests pass scripted ones.
+namespace app {
+
+// Message box flags, as the catalogues use them.
+namespace box {
+constexpr int OkOnly = 0;
+constexpr int YesNo = 4;
+constexpr int Stop = 16;
+constexpr int SecondButtonDefault = 256;
+}  // namespace box
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // Shows a modal box; true when the user answered Yes.
+    virtual bool show(const QString& text, int flags, const QString& title) = 0;
+};
+
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    virtual void clear() = 0;
+};
+
+// Drive type codes of the working directory's drive.
+enum DriveType : quint8 { DriveUnknown = 0, DriveRemovable = 1, DriveFixed = 2, DriveNetwork = 3, DriveCdRom = 4, DriveRam = 5 };
+
+class DriveService {
+public:
+    virtual ~DriveService() = default;
+    virtual quint8 driveType() = 0;
+};
+
+class FontService {
+public:
+    virtual ~FontService() = default;
+    virtual QStringList screenFonts() = 0;
+};
+
+class EndService {
+public:
+    virtual ~EndService() = default;
+    // Ends the program at once.
+    virtual void endProgram() = 0;
+};
+
+struct Services {
+    MessageService& messages;
+    ClipboardService& clipboard;
+    DriveService& drive;
+    FontService& fonts;
+    EndService& end;
+};
+
+}  // namespace app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "forms/form.h"
+
+#include <array>
+
+namespace app {
+class Program;
+}
+
+// The picture store: every picture of the lesson, the lists that say which
+// picture belongs to which term, task and plan point, and the full-size viewer
+// Grafika_G(0), the only control ever shown.
+class Lesko_Gra : public forms::Form {
+public:
+    explicit Lesko_Gra(app::Program& program);
+    void Form_Load() {}
+
+    // Shows a picture at its own size with a margin around it.
+    void showFullSize(const forms::Picture& picture, double extraWidth, double extraHeight);
+
+    std::array<forms::PictureBox, 18> Grafika_G;
+    std::array<forms::PictureBox, 4> Grafika_W;
+    std::array<forms::ListBox, 4> Spi_GR;
+};
+
+// Size of a picture in twips.
+double pictureWidth(const forms::Picture& p);
+double pictureHeight(const forms::Picture& p);

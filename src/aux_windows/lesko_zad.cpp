@@ -1,0 +1,73 @@
+#include "aux_windows/lesko_zad.h"
+
+#include "app/program.h"
+#include "content/numbers.h"
+#include "forms/members.h"
+#include "main_window/lesko.h"
+#include "workbench/lesko_n.h"
+
+#include <cmath>
+
+TaskTexts::TaskTexts()
+{
+    forms::nameMembers(Uslowie_L, u"Uslowie_L");
+    forms::nameMembers(Redowe_L, u"Redowe_L");
+    add(Uslowie_L);
+    add(Redowe_L);
+}
+
+Lesko_Zad::Lesko_Zad(app::Program& program)
+    : Form(QStringLiteral("Lesko_Zad")), program_(program), texts_(program.taskTexts())
+{
+    setCaption(QStringLiteral("Изберете желана стойност за размер на шрифта"));
+    setSize(11715, 6915);
+    forms::place(List_font, {120, 120, 1815, 330});
+    forms::place(Obsho_Pole, {120, 600, 11500, 6315});
+    List_font.setToolTipText(QStringLiteral(" Изберете желан размер на шрифта"));
+    Obsho_Pole.setToolTipText(QStringLiteral("Настройте размерите на цялата форма чрез мишката"));
+    List_font.onClick = [this] { List_font_Click(); };
+    add(List_font);
+    add(Obsho_Pole);
+}
+
+forms::ListBox& Lesko_Zad::Uslowie_L(int k)
+{
+    return forms::memberOrNone(texts_.Uslowie_L, k);
+}
+
+void Lesko_Zad::Form_Load()
+{
+    Obsho_Pole.setFontSize(content::leadingNumber(List_font.List(List_font.ListIndex() + 1)));
+    const forms::ListBox& look = program_.lesko_n().List_Un[2];
+    Obsho_Pole.setBackColor(content::roundToInt32(content::leadingNumber(look.List(7))));
+    Obsho_Pole.setForeColor(content::roundToInt32(content::leadingNumber(look.List(11))));
+    setBackColor(content::roundToInt32(content::leadingNumber(look.List(3))));
+    Fit_Text_Field();
+}
+
+void Lesko_Zad::Form_Resize() { Fit_Text_Field(); }
+
+bool Lesko_Zad::Form_QueryClose()
+{
+    program_.unload(*this);
+    return true;
+}
+
+void Lesko_Zad::Fit_Text_Field()
+{
+    const double reserve = content::roundToInt16(List_font.Height() * 4.0);
+    Obsho_Pole.setWidth(std::floor(Width() * 0.95));
+    if (Height() <= reserve)
+        return;
+    Obsho_Pole.setHeight(std::floor(Height() - reserve));
+}
+
+void Lesko_Zad::List_font_Click()
+{
+    const int p = List_font.ListIndex();
+    const QString t = List_font.List(p);
+    Obsho_Pole.setFontSize(content::leadingNumber(t));
+    forms::ListBox& choices = program_.lesko().List_Ur[1];
+    choices.setList(4, t);
+    choices.setList(5, QString::number(p));
+}

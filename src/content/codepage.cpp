@@ -1,0 +1,45 @@
+#include "content/codepage.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace content {
+
+namespace {
+constexpr const char* CodePage = "windows-1251";
+}
+
+QByteArray toWindows1251(const QString& text)
+{
+    QStringEncoder encoder(CodePage);
+    Q_ASSERT(encoder.isValid());
+    QByteArray whole = encoder.encode(text);
+    if (!encoder.hasError())
+        return whole;
+    // Encode character by character, so each one that does not fit becomes "?".
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        encoder.resetState();
+        const QByteArray one = encoder.encode(QStringView(text).mid(i, len));
+        out += encoder.hasError() ? QByteArray("?") : one;
+        i += len;
+    }
+    return out;
+}
+
+QString fromWindows1251(const QByteArray& bytes)
+{
+    QStringDecoder decoder(CodePage);
+    return decoder.decode(bytes);
+}
+
+bool fitsWindows1251(const QString& text)
+{
+    QStringEncoder encoder(CodePage);
+    (void)QByteArray(encoder.encode(text));
+    return !encoder.hasError();
+}
+
+}  // namespace content

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace content {
+
+// Text as the files the lesson writes hold it: Windows-1251. A character the
+// code page cannot hold is written as "?"; the rest stays intact.
+QByteArray toWindows1251(const QString& text);
+QString fromWindows1251(const QByteArray& bytes);
+bool fitsWindows1251(const QString& text);
+
+}  // namespace content

@@ -1,0 +1,35 @@
+#include "content/config_file.h"
+
+#include <QtEndian>
+
+namespace content {
+
+std::optional<ConfigRecords> parseConfig(const QByteArray& bytes)
+{
+    if (bytes.size() != ConfigFileSize)
+        return std::nullopt;
+    ConfigRecords records;
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    for (int r = 0; r < 6; ++r) {
+        const uchar* rec = p + r * ConfigRecordSize;
+        for (int i = 0; i < 40; ++i)
+            records[r].Values[i] = qFromLittleEndian<qint16>(rec + 2 * i);
+        records[r].Count = qFromLittleEndian<qint32>(rec + 80);
+    }
+    return records;
+}
+
+QByteArray serialiseConfig(const ConfigRecords& records)
+{
+    QByteArray bytes(ConfigFileSize, '\0');
+    uchar* p = reinterpret_cast<uchar*>(bytes.data());
+    for (int r = 0; r < 6; ++r) {
+        uchar* rec = p + r * ConfigRecordSize;
+        for (int i = 0; i < 40; ++i)
+            qToLittleEndian<qint16>(records[r].Values[i], rec + 2 * i);
+        qToLittleEndian<qint32>(records[r].Count, rec + 80);
+    }
+    return bytes;
+}
+
+}  // namespace content

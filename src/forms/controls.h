@@ -1,0 +1,179 @@
+#pragma once
+
+#include "forms/control.h"
+#include "forms/picture.h"
+
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace forms {
+
+using Handler = std::function<void()>;
+
+// A list box. Setting ListIndex from code to another valid position runs the
+// click handler at once; the same position, -1 or an invalid one runs nothing.
+// A user's click always runs it, even on the entry already selected.
+class ListBox : public Control {
+public:
+    explicit ListBox(QString name = {}, int index = -1) : Control(Kind::ListBox, std::move(name), index) {}
+
+    int ListCount() const { return int(items_.size()); }
+    QString List(int i) const { return i >= 0 && i < items_.size() ? items_.at(i) : QString(); }
+    const QStringList& items() const { return items_; }
+    // Replaces item i; a list shorter than that grows with empty items first.
+    void setList(int i, const QString& text);
+    void AddItem(const QString& text);
+    void RemoveItem(int i);
+    void Clear();
+    void setItems(const QStringList& items);
+
+    int ListIndex() const { return listIndex_; }
+    void setListIndex(int i);
+    QString Text() const { return List(listIndex_); }
+
+    bool Sorted() const { return sorted_; }
+    void setSorted(bool s) { sorted_ = s; }
+
+    // The view reports a user's click on entry i.
+    void userClick(int i);
+
+    Handler onClick;
+
+private:
+    QStringList items_;
+    int listIndex_ = -1;
+    bool sorted_ = false;
+};
+
+class TextBox : public Control {
+public:
+    explicit TextBox(QString name = {}, int index = -1) : Control(Kind::TextBox, std::move(name), index) {}
+
+    const QString& Text() const { return text_; }
+    void setText(const QString& text);
+    // The view reports what the user typed; the view is not notified back.
+    void userEdited(const QString& text) { text_ = text; }
+
+    bool Locked() const { return locked_; }
+    void setLocked(bool locked);
+
+    // The view reports that the box received the keyboard focus.
+    void userFocused()
+    {
+        if (onGotFocus)
+            onGotFocus();
+    }
+    Handler onGotFocus;
+
+private:
+    QString text_;
+    bool locked_ = false;
+};
+
+class Label : public Control {
+public:
+    explicit Label(QString name = {}, int index = -1) : Control(Kind::Label, std::move(name), index) {}
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    bool centred = false;
+
+private:
+    QString caption_;
+};
+
+// A picture box. Stretch boxes scale their picture down to fit (keeping its
+// proportions); the others draw it at its own size from the top left, clipped.
+class PictureBox : public Control {
+public:
+    explicit PictureBox(QString name = {}, int index = -1) : Control(Kind::PictureBox, std::move(name), index) {}
+    const forms::Picture& Picture() const { return picture_; }
+    void setPicture(const forms::Picture& p);
+    bool stretch = false;
+
+    void userClick()
+    {
+        if (onClick)
+            onClick();
+    }
+    Handler onClick;
+
+private:
+    forms::Picture picture_;
+};
+
+// A filled rectangle; its fill is the back colour.
+class Shape : public Control {
+public:
+    explicit Shape(QString name = {}, int index = -1) : Control(Kind::Shape, std::move(name), index) {}
+};
+
+class MenuItem : public Control {
+public:
+    explicit MenuItem(QString name = {}, int index = -1) : Control(Kind::MenuItem, std::move(name), index) {}
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    void add(MenuItem& child) { children_.push_back(&child); }
+    const std::vector<MenuItem*>& children() const { return children_; }
+
+    void userClick()
+    {
+        if (onClick && Enabled())
+            onClick();
+    }
+    Handler onClick;
+
+private:
+    QString caption_;
+    std::vector<MenuItem*> children_;
+};
+
+// A timer: the view runs a precise timer while it is enabled; tests call the
+// tick handler directly.
+class Timer : public Control {
+public:
+    explicit Timer(QString name = {}, int index = -1) : Control(Kind::Timer, std::move(name), index) {}
+    int Interval() const { return interval_; }
+    void setInterval(int ms) { interval_ = ms; }
+    Handler onTimer;
+
+private:
+    int interval_ = 100;
+};
+
+// A horizontal slider. Setting Value from code never runs the scroll handler;
+// the user's moves do.
+class Slider : public Control {
+public:
+    explicit Slider(QString name = {}, int index = -1) : Control(Kind::Slider, std::move(name), index) {}
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    void setRange(int lo, int hi)
+    {
+        min_ = lo;
+        max_ = hi;
+    }
+    int Value() const { return value_; }
+    void setValue(int v);
+    void userMoved(int v);
+    Handler onScroll;
+
+private:
+    int min_ = 0, max_ = 255, value_ = 0;
+};
+
+class OptionButton : public Control {
+public:
+    explicit OptionButton(QString name = {}, int index = -1) : Control(Kind::OptionButton, std::move(name), index) {}
+    bool Value() const { return value_; }
+    void setValue(bool v);
+    void userClick();
+    Handler onClick;
+    std::vector<OptionButton*>* group = nullptr;  // buttons that exclude each other
+
+private:
+    bool value_ = false;
+};
+
+}  // namespace forms

@@ -1,0 +1,232 @@
+#include "main_window/lesko.h"
+
+#include "app/configuration.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "aux_windows/lesko_dis.h"
+#include "aux_windows/lesko_glos.h"
+#include "aux_windows/lesko_zad.h"
+#include "content/numbers.h"
+#include "forms/members.h"
+#include "workbench/lesko_n.h"
+
+namespace {
+const QString DesignCaption = QStringLiteral("Програмиран урок - урочно съдържание.");
+}
+
+Lesko::Lesko(app::Program& program) : Form(QStringLiteral("Lesko")), program_(program)
+{
+    setCaption(DesignCaption);
+    setSize(11880, 8190);
+    setBackColor(128);
+    buildControls();
+    buildMenus();
+}
+
+void Lesko::buildControls()
+{
+    forms::nameMembers(Text_U, u"Text_U");
+    forms::nameMembers(List_Ur, u"List_Ur");
+    forms::nameMembers(Label_U, u"Label_U");
+    forms::nameMembers(Picture_Ur, u"Picture_Ur");
+    forms::nameMembers(Shape_Lenta, u"Shape_Lenta");
+
+    forms::place(Text_U[0], {1150, 160, 10000, 900});
+    forms::place(Text_U[1], {1845, 2505, 9360, 4305});
+    forms::place(Text_U[2], {1845, 2505, 2000, 500});
+    forms::place(Label_U[0], {100, 1200, 735, 420});
+    forms::place(Label_U[1], {360, 7200, 11000, 355});
+    forms::place(Label_U[2], {11400, 495, 1195, 5000});
+    forms::place(Label_U[3], {100, 165, 735, 420});
+    forms::place(Picture_Ur[0], {150, 2520, 1545, 2160});
+    forms::place(List_Ur[0], {1150, 1200, 10000, 1200});
+    forms::place(Shape_Lenta[0], {11500, 495, 195, 5000});
+    forms::place(Shape_Lenta[1], {11500, 5500, 195, 15});
+    forms::place(Shape_Lenta[2], {360, 7200, 11000, 195});
+    forms::place(Shape_Lenta[3], {360, 7200, 15, 195});
+
+    Text_U[0].setToolTipText(QStringLiteral(" Тема на урока"));
+    Text_U[1].setToolTipText(QStringLiteral(
+        " Имате ограничено време да запишете темата и плана на урока! Използвайте бутон \"Фокус\""));
+    List_Ur[0].setToolTipText(QStringLiteral("План на урока - точка/подточка "));
+    Label_U[0].setCaption(QStringLiteral("План"));
+    Label_U[0].setToolTipText(QStringLiteral(" Планът на урока, трябва да бъде записан. "));
+    Label_U[2].setToolTipText(QStringLiteral(
+        "Показва оставащащото време, за което трябва да се напише заглавието и плана на урока"));
+    Label_U[3].setCaption(QStringLiteral("Тема"));
+    Label_U[3].setToolTipText(QStringLiteral(
+        " Ако нямате къде или с какво да пишете, моля заповядайте на дъската. Там има и място, и тебешир."));
+    Picture_Ur[0].setToolTipText(
+        QStringLiteral(" Щракнете с десен бутон, за да видите изображението в пълен размер "));
+    Picture_Ur[0].stretch = true;
+
+    for (int i : {0, 1})
+        Text_U[i].setBackColor(32768);
+    List_Ur[0].setBackColor(32768);
+    for (int i : {0, 3}) {
+        Label_U[i].setBackColor(192);
+        Label_U[i].centred = true;
+    }
+    for (int i : {1, 2})
+        Label_U[i].setBackColor(128);
+    Picture_Ur[0].setBackColor(128);
+    Text_U[0].setLocked(true);
+    Text_U[1].setLocked(true);
+    Text_U[2].setVisible(false);
+    for (int i : {1, 2, 3})
+        List_Ur[i].setVisible(false);
+
+    Shape_Lenta[0].setBackColor(forms::rgb(192, 192, 0));
+    Shape_Lenta[1].setBackColor(forms::rgb(224, 224, 224));
+    Shape_Lenta[2].setBackColor(forms::rgb(192, 0, 0));
+    Shape_Lenta[3].setBackColor(forms::rgb(0, 192, 0));
+
+    Timer1.setInterval(100);
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    List_Ur[0].onClick = [this] { List_Ur_Click(0); };
+    Picture_Ur[0].onClick = [this] { Picture_Ur_Click(0); };
+
+    add(Text_U);
+    add(List_Ur);
+    add(Label_U);
+    add(Picture_Ur);
+    add(Shape_Lenta);
+    add(Timer1);
+}
+
+void Lesko::buildMenus()
+{
+    forms::nameMembers(Sydyrv_pla, u"Sydyrv_pla");
+    forms::nameMembers(awtori, u"awtori");
+    Izhod.setCaption(QStringLiteral("Изход"));
+    mnu_Fokus.setCaption(QStringLiteral("Фокус"));
+    mnu_Cwqt.setCaption(QStringLiteral("Цвят/шрифт"));
+    mnu_Wyprosi.setCaption(QStringLiteral("Задачи/Речник"));
+    mnu_Sydyrv_plan.setCaption(QStringLiteral("Информация за урока"));
+    awtor0.setCaption(QStringLiteral("Автори"));
+    const QStringList information{
+        QStringLiteral("Допълнителен материал"),     QStringLiteral("Използвана литература & Internet site"),
+        QStringLiteral("Държавни образователни изисквания"), QStringLiteral("Продължителност на урока"),
+        QStringLiteral("Цел на урока"),              QStringLiteral("Междупредметни връзки"),
+        QStringLiteral("Вътрешно предметни връзки"), QStringLiteral("Необходими пособия"),
+        QStringLiteral("Ход на урока")};
+    for (int i = 1; i <= 9; ++i) {
+        Sydyrv_pla[i].setCaption(information.at(i - 1));
+        Sydyrv_pla[i].onClick = [this, i] { Sydyrv_pla_Click(i); };
+        mnu_Sydyrv_plan.add(Sydyrv_pla[i]);
+    }
+    const QStringList authors{QStringLiteral("Спонсор"), QStringLiteral("Автор на урока"),
+                              QStringLiteral("За програмата")};
+    for (int i = 1; i <= 3; ++i) {
+        awtori[i].setCaption(authors.at(i - 1));
+        awtori[i].onClick = [this, i] { awtori_Click(i); };
+        awtor0.add(awtori[i]);
+    }
+    Izhod.onClick = [this] { Izhod_Click(); };
+    mnu_Fokus.onClick = [this] { mnu_Fokus_Click(); };
+    for (forms::MenuItem* m : {&Izhod, &mnu_Fokus, &mnu_Cwqt, &mnu_Wyprosi, &mnu_Sydyrv_plan, &awtor0}) {
+        addMenu(*m);
+        add(*m);
+    }
+    add(Sydyrv_pla, 1);
+    add(awtori, 1);
+}
+
+int Lesko::Option_Flag(int n) const { return program_.Option_Flag(n); }
+
+QString Lesko::Greska_Otgowor1(quint8 code, const QString& detail)
+{
+    return app::showMessage(program_.services().messages, app::mainWindowMessage(code, detail));
+}
+
+void Lesko::Form_Load()
+{
+    Lenta_Div = 1;
+    Tick_Count = 0;
+    Plan_Count = qint16(std::min(program_.lesko_Dis().Plan_Lesko[0].ListCount() - 1, 50));
+    Record_Layout();
+    app::Load_Config(program_);
+
+    const quint8 drive = program_.services().drive.driveType();
+    if (drive < app::DriveRemovable || drive > app::DriveFixed)
+        program_.lesko_n().zap_resheshenie.setEnabled(false);
+
+    Apply_Options();
+
+    Item_Time[0] = 0;
+    for (int i = 1; i <= Plan_Count; ++i) {
+        Item_Done[i] = 0;
+        Item_Time[i] = readingTime(i);
+    }
+    Item_Done[0] = quint8(std::max<int>(Plan_Count, 0));
+
+    if (Option_Flag(16) == 0)
+        mnu_Wyprosi.setEnabled(false);
+
+    const forms::ListBox& service = List_Ur[3];
+    setCaption(DesignCaption + u' ' + program_.lesko_Dis().Plan_Lesko[0].List(0) + u"  Версия " +
+               content::basicStr(content::leadingNumber(service.List(3)) / 100) + u" от " + service.List(10));
+
+    Setup_Ribbons();
+    Pic_Shown = 0;
+    Fill_Plan();
+    program_.lesko_n().mnu_All_zadachi.setEnabled(true);
+    List_Ur[1].setList(2, QStringLiteral("0"));
+}
+
+void Lesko::Apply_Options()
+{
+    Lesko_n& bench = program_.lesko_n();
+    const auto off = [this](int n) { return Option_Flag(n) < 1; };
+
+    if (off(1))
+        bench.List_Un[1].setEnabled(false);
+    if (off(3))
+        bench.Chasownik_Label[0].setVisible(false);
+    Fill_Term_List();
+    if (!off(4)) {
+        bench.List_Un[0].setListIndex(int(content::leadingNumber(List_Ur[1].List(1))));
+    } else {
+        bench.List_Un[0].setEnabled(false);
+        bench.Text_Un[1].setText(QStringLiteral("Достъпът до речника е забранен!"));
+    }
+    Lesko_Glos& chooser = program_.lesko_Glos();
+    if (off(5)) {
+        forms::ListBox& hints = chooser.Wremena(0);
+        const int at = int(hints.items().indexOf(chooser.Wremena(1).Text()));
+        hints.setListIndex(at);
+    }
+    if (off(7))
+        mnu_Cwqt.setEnabled(false);
+    if (off(8))
+        chooser.Wremena(3).setEnabled(false);
+    if (off(26))
+        chooser.Wremena(5).setEnabled(false);
+    if (off(9))
+        Sydyrv_pla[1].setEnabled(false);
+    if (off(10)) {
+        List_Ur[0].setEnabled(false);
+        Text_U[1].setText(QStringLiteral("Достъпът до учебния материал е забранен!"));
+    }
+    if (off(11))
+        bench.mnu_ZapReshen[2].setEnabled(false);
+    if (off(13)) {
+        Shape_Lenta[0].setVisible(false);
+        Shape_Lenta[1].setVisible(false);
+    }
+    bench.mnu_ZapReshen[1].setVisible(!off(15));
+    for (int i = 3; i <= 7; ++i) {
+        if (off(16 + i)) {
+            Sydyrv_pla[i].setEnabled(false);
+            Sydyrv_pla[i + 2].setEnabled(false);
+        }
+    }
+    const Lesko_Dis& description = program_.lesko_Dis();
+    for (int i = 1; i <= 9; ++i)
+        if (description.Dopyln_M[i].Text().isEmpty())
+            Sydyrv_pla[i].setEnabled(false);
+    if (off(24)) {
+        mnu_Fokus.setEnabled(false);
+        bench.mnu_Pylen_Ekran.setEnabled(false);
+    }
+}

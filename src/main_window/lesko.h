@@ -1,0 +1,94 @@
+#pragma once
+
+#include "forms/form.h"
+
+#include <array>
+
+namespace app {
+class Program;
+}
+
+// The main lesson window: topic, plan, the text and picture of the chosen
+// point, the reading clock with its two ribbons, and the lesson's menus.
+class Lesko : public forms::Form {
+public:
+    explicit Lesko(app::Program& program);
+
+    // Start-up.
+    void Form_Load();
+    void Apply_Options();
+    int Option_Flag(int n) const;
+    QString Greska_Otgowor1(quint8 code, const QString& detail = {});
+    void Fill_Term_List();
+
+    // Plan and content.
+    void Fill_Plan();
+    void List_Ur_Click(int index);
+    void Sydyrv_pla_Click(int index);
+
+    // Layout.
+    void Record_Layout();
+    void Form_Resize() override;
+
+    // Reading clock and ribbons.
+    void Timer1_Timer();
+    void Setup_Ribbons();
+    void Set_Time_Ribbon(int slot);
+    void Second_Step();
+    void Plan_Ribbon_Step();
+    void Hide_Time_Ribbon();
+
+    // Pictures, pop-up menu, authors, focus view.
+    void Picture_Ur_Click(int index);
+    void Form_MouseDown(forms::MouseButton button, double x, double y) override;
+    void awtori_Click(int index);
+    void mnu_Fokus_Click();
+
+    // Exit.
+    void Izhod_Click();
+    bool Form_QueryClose() override;
+
+    // Controls.
+    std::array<forms::TextBox, 3> Text_U;  // topic, content, hidden buffer of the focus view
+    std::array<forms::ListBox, 4> List_Ur;  // plan; hidden: choices, plan order, service list
+    std::array<forms::Label, 4> Label_U;
+    std::array<forms::PictureBox, 1> Picture_Ur;
+    std::array<forms::Shape, 4> Shape_Lenta;
+    forms::Timer Timer1{QStringLiteral("Timer1")};
+
+    forms::MenuItem Izhod{QStringLiteral("Izhod")};
+    forms::MenuItem mnu_Fokus{QStringLiteral("mnu_Fokus")};
+    forms::MenuItem mnu_Cwqt{QStringLiteral("mnu_Cwqt")};
+    forms::MenuItem mnu_Wyprosi{QStringLiteral("mnu_Wyprosi")};
+    forms::MenuItem mnu_Sydyrv_plan{QStringLiteral("mnu_Sydyrv_plan")};
+    std::array<forms::MenuItem, 10> Sydyrv_pla;  // items 1 to 9
+    forms::MenuItem awtor0{QStringLiteral("awtor0")};
+    std::array<forms::MenuItem, 4> awtori;  // items 1 to 3
+
+    // State of the lesson.
+    qint16 Plan_Count = 0;
+    std::array<qint16, 51> Item_Time{};
+    std::array<quint8, 51> Item_Done{};
+    qint32 Tick_Count = 0;
+    qint16 Lenta_Div = 1;
+    double Pic_Index = 0;
+    quint8 Pic_Shown = 0;
+
+    // Layout ratios of the 21 controls that follow the window's size.
+    std::array<quint8, 15> Group_Last{};
+    std::array<std::array<float, 4>, 71> Layout_Ratio{};
+    quint8 Lenta_Base = 0;
+    std::array<float, 31> Lenta_Geom{};
+
+private:
+    void buildControls();
+    void buildMenus();
+    void showPlanPicture(int point);
+    qint16 readingTime(int point);
+    float scaledAt(int slot, int column) const;
+    void computePlanRibbon(int firstSlot);
+    template <typename Visit>
+    void walkLayout(Visit&& visit);
+
+    app::Program& program_;
+};

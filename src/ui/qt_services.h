@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/services.h"
+
+namespace ui {
+
+class QtMessages : public app::MessageService {
+public:
+    bool show(const QString& text, int flags, const QString& title) override;
+};
+
+class QtClipboard : public app::ClipboardService {
+public:
+    void clear() override;
+};
+
+class WorkingFolderDrive : public app::DriveService {
+public:
+    quint8 driveType() override;
+};
+
+class QtFonts : public app::FontService {
+public:
+    QStringList screenFonts() override;
+};
+
+class QtEnd : public app::EndService {
+public:
+    void endProgram() override;
+};
+
+}  // namespace ui

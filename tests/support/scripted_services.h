@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/program.h"
+#include "app/services.h"
+
+#include <QDir>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+namespace testing_support {
+
+struct ShownMessage {
+    QString text;
+    int flags;
+    QString title;
+};
+
+// Scripted platform services: queued answers for message boxes (No when the
+// queue is empty), a record of every box shown, a fixed drive type and font
+// list, and counters for clipboard clears and program ends.
+struct ScriptedServices : app::MessageService, app::ClipboardService, app::DriveService, app::FontService,
+                          app::EndService {
+    std::deque<bool> answers;
+    QList<ShownMessage> shown;
+    quint8 drive = app::DriveFixed;
+    QStringList fonts{QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")};
+    int clipboardClears = 0;
+    int ends = 0;
+
+    bool show(const QString& text, int flags, const QString& title) override
+    {
+        shown.append({text, flags, title});
+        if (answers.empty())
+            return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    void clear() override { ++clipboardClears; }
+    quint8 driveType() override { return drive; }
+    QStringList screenFonts() override { return fonts; }
+    void endProgram() override { ++ends; }
+
+    app::Services services() { return {*this, *this, *this, *this, *this}; }
+};
+
+// A program in a fresh temporary working folder, with scripted services.
+// Write a configuration file into folder() before calling start().
+class TestLesson {
+public:
+    TestLesson() : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(folder_.path());
+        program_ = std::make_unique<app::Program>(services.services());
+    }
+    ~TestLesson()
+    {
+        program_.reset();
+        QDir::setCurrent(previous_);
+    }
+
+    ScriptedServices services;
+    app::Program& program() { return *program_; }
+    QString folder() const { return folder_.path(); }
+    QString path(const QString& name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+    std::unique_ptr<app::Program> program_;
+};
+
+}  // namespace testing_support
