@@ -51,10 +51,10 @@ struct ScriptedServices : app::MessageService, app::ClipboardService, app::Drive
 // Write a configuration file into folder() before calling start().
 class TestLesson {
 public:
-    TestLesson() : previous_(QDir::currentPath())
+    explicit TestLesson(const content::Lesson& lesson = content::Lesson::embedded()) : previous_(QDir::currentPath())
     {
         QDir::setCurrent(folder_.path());
-        program_ = std::make_unique<app::Program>(services.services());
+        program_ = std::make_unique<app::Program>(services.services(), lesson);
     }
     ~TestLesson()
     {
