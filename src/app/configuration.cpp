@@ -152,10 +152,11 @@ content::ConfigRecords openLessonConfig(Program& program)
     Lesko_Dis& description = program.lesko_Dis();
     forms::ListBox& reading = tables.Wremena(2);
     for (int i = 0; i + 1 < description.Plan_Lesko[0].ListCount() && i < 40; ++i) {
-        // The factor that keeps each point's design reading time.
-        const qint64 length = std::max<qint64>(1, forms::memberOrNone(description.Podtochki, i + 1).Text().size());
-        records[4].Values[i] = qint16(std::clamp<qint64>(
-            qint64(content::leadingNumber(reading.List(i + 1)) - 2) * 100 / length, 0, 32767));
+        // The factor that comes nearest to each point's design reading time, at
+        // least one hundredth of a second per character so that every point is timed.
+        const double length = std::max<qsizetype>(1, forms::memberOrNone(description.Podtochki, i + 1).Text().size());
+        const double factor = (content::leadingNumber(reading.List(i + 1)) - 2) * 100 / length;
+        records[4].Values[i] = qint16(std::clamp(std::lround(factor), 1l, 32767l));
     }
     return records;
 }
