@@ -20,8 +20,10 @@ float scaled(float whole, float r) { return r != 0 ? whole / r : 0.0f; }
 
 }  // namespace
 
+// Visits the walked controls in slot order; returns the first slot of the
+// ribbons.
 template <typename Visit>
-void Lesko::walkLayout(Visit&& visit)
+int Lesko::walkLayout(Visit&& visit)
 {
     Lesko_n& bench = program_.lesko_n();
     int slot = 0;
@@ -33,8 +35,9 @@ void Lesko::walkLayout(Visit&& visit)
     visitMembers(bench.Picture_Un, Group_Last[13], slot, visit);
     visitMembers(List_Ur, Group_Last[4], slot, visit);
     visitMembers(bench.List_Un, Group_Last[14], slot, visit);
-    Lenta_Base = quint8(slot);
+    const int ribbons = slot;
     visitMembers(Shape_Lenta, Group_Last[5], slot, visit);
+    return ribbons;
 }
 
 void Lesko::Record_Layout()
@@ -49,11 +52,11 @@ void Lesko::Record_Layout()
     Group_Last[4] = 0;
     Group_Last[14] = 1;
     Group_Last[5] = 3;
-    walkLayout([this](forms::Control& c, int k) {
+    Lenta_Base = quint8(walkLayout([this](forms::Control& c, int k) {
         const float w = float(ScaleWidth()), h = float(ScaleHeight());
         Layout_Ratio[std::size_t(k)] = {ratio(w, float(c.Left())), ratio(h, float(c.Top())),
                                         ratio(w, float(c.Width())), ratio(h, float(c.Height()))};
-    });
+    }));
     Set_Time_Ribbon(Lenta_Base);
     computePlanRibbon(Lenta_Base + 2);
 }

@@ -88,7 +88,7 @@ private:
     float scaledAt(int slot, int column) const;
     void computePlanRibbon(int firstSlot);
     template <typename Visit>
-    void walkLayout(Visit&& visit);
+    int walkLayout(Visit&& visit);
 
     app::Program& program_;
 };
