@@ -1,12 +1,7 @@
-// The lesson program: a Qt application with Bulgarian standard texts, the
-// program object with the Qt services, and the event loop.
-#include "app/program.h"
-#include "ui/program_view.h"
-#include "ui/qt_services.h"
+// The lesson program: the Qt application and the event loop.
+#include "ui/lesson_application.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -23,14 +18,6 @@ bool hasDisplay()
 #endif
 }
 
-void installBulgarian(QApplication& app, QTranslator& translator)
-{
-    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
-    if (translator.load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -41,20 +28,10 @@ int main(int argc, char* argv[])
                    stderr);
         return 2;
     }
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QTranslator translator;
-    installBulgarian(app, translator);
-
-    ui::QtMessages messages;
-    ui::QtClipboard clipboard;
-    ui::WorkingFolderDrive drive;
-    ui::QtFonts fonts;
-    ui::QtEnd end;
-    app::Program program({messages, clipboard, drive, fonts, end});
-    ui::ProgramView view(program);
-    program.start();
-    if (program.ended())
+    QApplication application(argc, argv);
+    ui::LessonApplication lesson(application);
+    lesson.start();
+    if (lesson.program().ended())
         return 0;
     return QApplication::exec();
 }

@@ -1,0 +1,70 @@
+// Cost of the work the lesson repeats: a lesson tick, a workbench tick, one
+// resize of the 21 proportional controls and one settings save, against an
+// empty function call as the floor.
+#include "app/configuration.h"
+#include "app/program.h"
+#include "main_window/lesko.h"
+#include "../fuzz/quiet_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <functional>
+
+namespace {
+
+struct Lesson {
+    QTemporaryDir folder;
+    QuietServices quiet;
+    std::unique_ptr<app::Program> program;
+    Lesson()
+    {
+        QDir::setCurrent(folder.path());
+        program = std::make_unique<app::Program>(quiet.services());
+        QFile file(QStringLiteral("FUNKR.UFG"));
+        file.open(QIODevice::WriteOnly);
+        file.write(content::serialiseConfig(app::openLessonConfig(*program)));
+        file.close();
+        program->start();
+    }
+};
+
+void EmptyCall(benchmark::State& state)
+{
+    std::function<void()> nothing = [] {};
+    for (auto _ : state)
+        nothing();
+}
+
+void LessonTick(benchmark::State& state)
+{
+    Lesson lesson;
+    Lesko& lesko = lesson.program->lesko();
+    lesko.List_Ur[0].userClick(0);
+    lesko.Item_Time[1] = 32767;
+    for (auto _ : state) {
+        lesko.Timer1_Timer();
+        if (lesko.Item_Time[1] < 100)
+            lesko.Item_Time[1] = 32767;
+    }
+}
+
+void Resize(benchmark::State& state)
+{
+    Lesson lesson;
+    Lesko& lesko = lesson.program->lesko();
+    double width = 11880;
+    for (auto _ : state) {
+        width = width > 20000 ? 11880 : width + 15;
+        lesko.setSize(width, 8190);
+        lesko.Form_Resize();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(EmptyCall);
+BENCHMARK(LessonTick);
+BENCHMARK(Resize);
+BENCHMARK_MAIN();

@@ -1,0 +1,31 @@
+#include "ui/lesson_application.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+
+namespace ui {
+
+namespace {
+
+void installBulgarian(QApplication& application, QTranslator& translator)
+{
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    if (translator.load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&translator);
+}
+
+}  // namespace
+
+LessonApplication::LessonApplication(QApplication& application)
+    : program_({messages_, clipboard_, drive_, fonts_, end_}), view_(program_)
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    installBulgarian(application, translator_);
+}
+
+LessonApplication::~LessonApplication() = default;
+
+void LessonApplication::start() { program_.start(); }
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/program.h"
+#include "ui/program_view.h"
+#include "ui/qt_services.h"
+
+#include <QTranslator>
+
+class QApplication;
+
+namespace ui {
+
+// The lesson as the executable runs it: Bulgarian standard texts, the Qt
+// services, the program and its view.
+class LessonApplication {
+public:
+    explicit LessonApplication(QApplication& application);
+    ~LessonApplication();
+
+    // Runs the start-up and shows the main window.
+    void start();
+    app::Program& program() { return program_; }
+    ProgramView& view() { return view_; }
+
+private:
+    QTranslator translator_;
+    QtMessages messages_;
+    QtClipboard clipboard_;
+    WorkingFolderDrive drive_;
+    QtFonts fonts_;
+    QtEnd end_;
+    app::Program program_;
+    ProgramView view_;
+};
+
+}  // namespace ui
