@@ -124,6 +124,7 @@ void Lesko::buildMenus()
     }
     Izhod.onClick = [this] { Izhod_Click(); };
     mnu_Fokus.onClick = [this] { mnu_Fokus_Click(); };
+    mnu_Cwqt.onClick = [this] { mnu_Cwqt_Click(); };
     for (forms::MenuItem* m : {&Izhod, &mnu_Fokus, &mnu_Cwqt, &mnu_Wyprosi, &mnu_Sydyrv_plan, &awtor0}) {
         addMenu(*m);
         add(*m);

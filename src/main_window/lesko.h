@@ -44,6 +44,9 @@ public:
     void awtori_Click(int index);
     void mnu_Fokus_Click();
 
+    // Colours and font.
+    void mnu_Cwqt_Click();
+
     // Exit.
     void Izhod_Click();
     bool Form_QueryClose() override;
@@ -81,6 +84,7 @@ public:
     std::array<float, 31> Lenta_Geom{};
 
 private:
+    void Open_Settings();
     void buildControls();
     void buildMenus();
     void showPlanPicture(int point);
