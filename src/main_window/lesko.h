@@ -44,6 +44,9 @@ public:
     void awtori_Click(int index);
     void mnu_Fokus_Click();
 
+    // Opens the task workbench (src/workbench/opening.cpp).
+    void mnu_Wyprosi_Click();
+
     // Exit.
     void Izhod_Click();
     bool Form_QueryClose() override;
