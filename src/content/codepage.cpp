@@ -21,9 +21,9 @@ QByteArray toWindows1251(const QString& text)
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        encoder.resetState();
-        const QByteArray one = encoder.encode(QStringView(text).mid(i, len));
-        out += encoder.hasError() ? QByteArray("?") : one;
+        QStringEncoder single(CodePage);  // its error flag tells about this character alone
+        const QByteArray one = single.encode(QStringView(text).mid(i, len));
+        out += single.hasError() ? QByteArray("?") : one;
         i += len;
     }
     return out;
