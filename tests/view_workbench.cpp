@@ -13,13 +13,13 @@
 using namespace testing_support;
 using namespace testing_support::workbench_lesson;
 
-class TestWorkbenchView : public QObject {
+class ViewWorkbench : public QObject {
     Q_OBJECT
 private slots:
     void clickingATaskShowsItsStatement();
 };
 
-void TestWorkbenchView::clickingATaskShowsItsStatement()
+void ViewWorkbench::clickingATaskShowsItsStatement()
 {
     TestLesson t;
     ui::ProgramView view(t.program());
@@ -52,5 +52,5 @@ void TestWorkbenchView::clickingATaskShowsItsStatement()
     QCOMPARE(statement->toPlainText(), expected.replace(u"\r\n"_s, u"\n"_s));
 }
 
-QTEST_MAIN(TestWorkbenchView)
-#include "test_workbench_view.moc"
+QTEST_MAIN(ViewWorkbench)
+#include "view_workbench.moc"
