@@ -42,6 +42,8 @@ private slots:
     void fileNames();
     void aSaveReplacesTheWholeFile();
     void savingFreesADisabledTaskList();
+    void option15GovernsStatementAndAnswer_data();
+    void option15GovernsStatementAndAnswer();
     void aCharacterOutsideTheCodePageIsSavedAsQuestionMark();
     void aFileThatCannotBeWrittenIsReported_data();
     void aFileThatCannotBeWrittenIsReported();
@@ -151,6 +153,26 @@ void TestSolutionFiles::savingFreesADisabledTaskList()
     QVERIFY(!bench.List_Un[1].Enabled());
     bench.mnu_ZapReshen[3].userClick();
     QVERIFY(bench.List_Un[1].Enabled());
+}
+
+void TestSolutionFiles::option15GovernsStatementAndAnswer_data()
+{
+    QTest::addColumn<int>("flag15");
+    QTest::addRow("option 15 on: shown and usable") << 1;
+    QTest::addRow("option 15 off: hidden and disabled") << 0;
+}
+
+void TestSolutionFiles::option15GovernsStatementAndAnswer()
+{
+    QFETCH(int, flag15);
+    TestLesson t;
+    startWorkbenchLesson(t, [&](content::ConfigRecords& r) { setFlag(r, 15, flag15); });
+    Lesko_n& bench = openOnTask(t, 1);
+    forms::MenuItem& item = bench.mnu_ZapReshen[1];
+    QCOMPARE(item.Visible(), flag15 == 1);
+    QCOMPARE(item.Enabled(), flag15 == 1);
+    item.userClick();
+    QCOMPARE(savedEntries(t.folder()).size(), flag15);
 }
 
 void TestSolutionFiles::aCharacterOutsideTheCodePageIsSavedAsQuestionMark()
