@@ -123,7 +123,15 @@ int Lesko_n::selectedTask() const { return List_Un[1].ListIndex() + 1; }
 
 forms::ListBox& Lesko_n::Uslowie_L(int k) const { return forms::memberOrNone(program_.taskTexts().Uslowie_L, k); }
 
-forms::ListBox& Lesko_n::Redowe_L(int i) const { return forms::memberOrNone(program_.taskTexts().Redowe_L, i); }
+int Lesko_n::firstStatementLine(int task) const
+{
+    return content::roundToInt32(content::leadingNumber(program_.taskTexts().Redowe_L[1].List(task)));
+}
+
+int Lesko_n::firstSolutionLine(int task) const
+{
+    return content::roundToInt32(content::leadingNumber(program_.taskTexts().Redowe_L[2].List(task)));
+}
 
 forms::ListBox& Lesko_n::Wremena(int i) const { return forms::memberOrNone(program_.glossaryTables().Wremena, i); }
 

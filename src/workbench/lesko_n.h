@@ -80,6 +80,7 @@ private:
 
     void showChosenTerm();
     void loadChosenTask();
+    void showTask(int k);
     void countDown(int task);
     void applySolutionAccessRule(int task);
 
@@ -88,7 +89,8 @@ private:
     // The task texts and per-task tables. They live in the program's stores,
     // which outlive the windows that show them.
     forms::ListBox& Uslowie_L(int k) const;
-    forms::ListBox& Redowe_L(int i) const;
+    int firstStatementLine(int task) const;  // Redowe_L(1) item task
+    int firstSolutionLine(int task) const;   // Redowe_L(2) item task
     forms::ListBox& Wremena(int i) const;  // the hidden tables 0, 1, 4 and 6
     double taskLevel(int task) const;
     double baseTimeLimit(int task) const;

@@ -102,8 +102,7 @@ void Lesko_n::ShowAuthorSolution()
         return;
     const int k = selectedTask();
     const forms::ListBox& lines = Uslowie_L(k);
-    const int first = content::roundToInt32(content::leadingNumber(Redowe_L(2).List(k)));
-    Text_Un[3].setText(decodedLines(lines, first, lines.ListCount()));
+    Text_Un[3].setText(decodedLines(lines, firstSolutionLine(k), lines.ListCount()));
     PictureContext = 2;
     ShowItemPicture(k);
 }

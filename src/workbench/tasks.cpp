@@ -78,14 +78,17 @@ void Lesko_n::SelectTask()
     }
     CurrentTask = qint16(k);
     choices.setList(2, QString::number(k));
+    showTask(k);
+}
+
+// Statement, picture and stored answer of task k; hint and solution boxes empty.
+void Lesko_n::showTask(int k)
+{
     for (int box : {2, 3, 4})
         Text_Un[box].setText(QString());
     PictureContext = 1;
     ShowItemPicture(k);
-    const forms::ListBox& firstLines = Redowe_L(1);
-    const forms::ListBox& solutionLines = Redowe_L(2);
-    Text_Un[2].setText(decodedLines(Uslowie_L(k), content::roundToInt32(content::leadingNumber(firstLines.List(k))),
-                                    content::roundToInt32(content::leadingNumber(solutionLines.List(k)))));
+    Text_Un[2].setText(decodedLines(Uslowie_L(k), firstStatementLine(k), firstSolutionLine(k)));
     Text_Un[0].setText(List_Un[3].List(k));
 }
 
