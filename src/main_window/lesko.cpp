@@ -125,6 +125,7 @@ void Lesko::buildMenus()
     Izhod.onClick = [this] { Izhod_Click(); };
     mnu_Fokus.onClick = [this] { mnu_Fokus_Click(); };
     mnu_Cwqt.onClick = [this] { mnu_Cwqt_Click(); };
+    mnu_Wyprosi.onClick = [this] { mnu_Wyprosi_Click(); };
     for (forms::MenuItem* m : {&Izhod, &mnu_Fokus, &mnu_Cwqt, &mnu_Wyprosi, &mnu_Sydyrv_plan, &awtor0}) {
         addMenu(*m);
         add(*m);
@@ -215,7 +216,11 @@ void Lesko::Apply_Options()
         Shape_Lenta[0].setVisible(false);
         Shape_Lenta[1].setVisible(false);
     }
+    // The workbench's load, which runs before the configuration is read, has
+    // disabled this item; the option shows it and frees it again.
     bench.mnu_ZapReshen[1].setVisible(!off(15));
+    if (!off(15))
+        bench.mnu_ZapReshen[1].setEnabled(true);
     for (int i = 3; i <= 7; ++i) {
         if (off(16 + i)) {
             Sydyrv_pla[i].setEnabled(false);

@@ -46,6 +46,8 @@ public:
 
     // Colours and font.
     void mnu_Cwqt_Click();
+    // Opens the task workbench (src/workbench/opening.cpp).
+    void mnu_Wyprosi_Click();
 
     // Exit.
     void Izhod_Click();

@@ -1,11 +1,11 @@
 #include "workbench/lesko_n.h"
 
+#include "app/messages.h"
 #include "app/program.h"
 #include "aux_windows/lesko_glos.h"
-#include "aux_windows/lesko_gra.h"
+#include "aux_windows/lesko_zad.h"
 #include "content/numbers.h"
 #include "forms/members.h"
-#include "main_window/lesko.h"
 
 Lesko_n::Lesko_n(app::Program& program) : Form(QStringLiteral("Lesko_n")), program_(program)
 {
@@ -56,6 +56,8 @@ void Lesko_n::buildControls()
         List_Un[i].onClick = [this, i] { List_Un_Click(i); };
     for (int i = 0; i < 6; ++i)
         Text_Un[i].onGotFocus = [this, i] { Text_Un_GotFocus(i); };
+    Picture_Un[0].onClick = [this] { Picture_Un_Click(0); };
+    Timer_n.onTimer = [this] { Timer_n_Timer(); };
 
     add(Picture_Un);
     add(List_Un);
@@ -76,8 +78,14 @@ void Lesko_n::buildMenus()
     mnu_ZapReshen[1].setCaption(QStringLiteral("Запис условие+решение"));
     mnu_ZapReshen[2].setCaption(QStringLiteral("Запис само решение"));
     mnu_ZapReshen[3].setCaption(QStringLiteral("Решение на автора"));
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 3; ++i) {
         zap_resheshenie.add(mnu_ZapReshen[i]);
+        mnu_ZapReshen[i].onClick = [this, i] { mnu_ZapReshen_Click(i); };
+    }
+    mnu_IzhodN.onClick = [this] { mnu_IzhodN_Click(); };
+    mnu_Tip_Wid.onClick = [this] { mnu_Tip_Wid_Click(); };
+    mnu_Pylen_Ekran.onClick = [this] { mnu_Pylen_Ekran_Click(); };
+    mnu_All_zadachi.onClick = [this] { mnu_All_zadachi_Click(); };
     for (forms::MenuItem* m : {&mnu_IzhodN, &mnu_Tip_Wid, &mnu_Pylen_Ekran, &mnu_All_zadachi, &zap_resheshenie})
         addMenu(*m);
     add(mnu_IzhodN);
@@ -90,45 +98,43 @@ void Lesko_n::buildMenus()
 
 int Lesko_n::workbenchFlag(int n) const { return content::flagValue(List_Un[4].List(n)); }
 
+QString Lesko_n::Greska_Otgowor2(quint8 code, const QString& detail)
+{
+    return app::showMessage(program_.services().messages, app::workbenchMessage(code, detail));
+}
+
 void Lesko_n::Form_Load()
 {
-    Text_Un_GotFocus(2);
-}
-
-bool Lesko_n::Form_QueryClose() { return false; }
-
-void Lesko_n::List_Un_Click(int index)
-{
-    if (index != 0)
-        return;
-    forms::ListBox& terms = List_Un[0];
-    program_.lesko().List_Ur[1].setList(1, QString::number(terms.ListIndex()));
-    const QString t = terms.Text();
-    Lesko_Glos& glossary = program_.lesko_Glos();
-    forms::ListBox& all = glossary.glos_All();
-    for (int i = 0; i < all.ListCount(); ++i) {
-        if (all.List(i) == t) {
-            Text_Un[1].setText(glossary.Glos(i).Text());
-            TermIndex = quint8(i);
-        }
+    if (List_Un[1].ListIndex() < 1) {
+        CurrentTask = 1;
+        forms::ListBox& hintTimes = Wremena(0);
+        forms::ListBox& timeLimits = Wremena(1);
+        hintTimes.setList(0, hintTimes.List(1));
+        timeLimits.setList(0, timeLimits.List(1));
+        RemainingTime = 10;
+        Text_Un[0].setLocked(false);
     }
-    PictureContext = 0;
-    ShowItemPicture(TermIndex);
+    Text_Un_GotFocus(2);
+    if (workbenchFlag(15) < 1)
+        mnu_ZapReshen[1].setEnabled(false);
 }
 
-void Lesko_n::Text_Un_GotFocus(int index)
+int Lesko_n::selectedTask() const { return List_Un[1].ListIndex() + 1; }
+
+forms::ListBox& Lesko_n::Uslowie_L(int k) const { return forms::memberOrNone(program_.taskTexts().Uslowie_L, k); }
+
+int Lesko_n::firstStatementLine(int task) const
 {
-    const forms::Colour others = content::roundToInt32(content::leadingNumber(List_Un[2].List(7)));
-    for (int i = 0; i <= 4; ++i)
-        Text_Un[i].setBackColor(i == index ? 6909565 : others);
-    program_.services().clipboard.clear();
-    FocusedBox = quint8(index);
+    return content::roundToInt32(content::leadingNumber(program_.taskTexts().Redowe_L[1].List(task)));
 }
 
-void Lesko_n::ShowItemPicture(int n)
+int Lesko_n::firstSolutionLine(int task) const
 {
-    Lesko_Gra& store = program_.lesko_Gra();
-    const int v = int(content::leadingNumber(store.Spi_GR[PictureContext].List(n)));
-    const bool none = v < 1 || v >= int(store.Grafika_G.size());
-    Picture_Un[0].setPicture(none ? store.Grafika_W[1].Picture() : store.Grafika_G[v].Picture());
+    return content::roundToInt32(content::leadingNumber(program_.taskTexts().Redowe_L[2].List(task)));
 }
+
+forms::ListBox& Lesko_n::Wremena(int i) const { return forms::memberOrNone(program_.glossaryTables().Wremena, i); }
+
+double Lesko_n::taskLevel(int task) const { return content::leadingNumber(Wremena(4).List(task)); }
+
+double Lesko_n::baseTimeLimit(int task) const { return content::leadingNumber(Wremena(1).List(task)); }

@@ -245,4 +245,4 @@ void SettingsWindowTest::itemsThatAreNoNumbersReadAsZero()
 }  // namespace
 
 QTEST_GUILESS_MAIN(SettingsWindowTest)
-#include "tst_settings_window.moc"
+#include "test_settings_window.moc"

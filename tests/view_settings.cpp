@@ -113,4 +113,4 @@ void SettingsViewTest::systemTextColourShowsAsThePaletteTextColour()
 }  // namespace
 
 QTEST_MAIN(SettingsViewTest)
-#include "tst_settings_view.moc"
+#include "view_settings.moc"

@@ -322,4 +322,4 @@ void SettingsApplyTest::cancelKeepsMovedValuesAndChangesNoWindow()
 }  // namespace
 
 QTEST_GUILESS_MAIN(SettingsApplyTest)
-#include "tst_settings_apply.moc"
+#include "test_settings_apply.moc"

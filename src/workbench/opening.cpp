@@ -1,0 +1,45 @@
+// Opening the workbench from the lesson and returning to it. While the
+// workbench is open the main window is hidden and its reading clock stands
+// still; the task clock runs instead.
+#include "app/program.h"
+#include "content/numbers.h"
+#include "main_window/lesko.h"
+#include "workbench/lesko_n.h"
+
+void Lesko::mnu_Wyprosi_Click()
+{
+    Timer1.setEnabled(false);
+    Hide();
+    Lesko_n& bench = program_.lesko_n();
+    bench.Timer_n.setEnabled(true);
+    forms::ListBox& tasks = bench.List_Un[1];
+    if (tasks.ListIndex() < 0) {
+        tasks.setListIndex(0);
+        List_Ur[1].setList(2, QString::number(tasks.ListIndex()));
+    }
+    bench.Show();
+}
+
+// Keeps the typed answer and hands list position and remaining time over to
+// the main window.
+void Lesko_n::mnu_IzhodN_Click()
+{
+    const int position = List_Un[1].ListIndex();
+    List_Un[3].setList(position + 1, Text_Un[0].Text());
+    Lesko& lesko = program_.lesko();
+    forms::ListBox& choices = lesko.List_Ur[1];
+    choices.setList(2, QString::number(position));
+    Timer_n.setEnabled(false);
+    lesko.Timer1.setEnabled(true);
+    lesko.Show();
+    choices.setList(3, content::numberText(RemainingTime));
+    Hide();
+}
+
+// Closing by the frame is the return to the lesson: the workbench is hidden,
+// never destroyed.
+bool Lesko_n::Form_QueryClose()
+{
+    mnu_IzhodN_Click();
+    return false;
+}

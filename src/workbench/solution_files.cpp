@@ -1,0 +1,62 @@
+// "Запис": the statement with the answer, the answer alone or the author's
+// solution of the current task, saved to the task's text file in the working
+// folder (Windows-1251, CR LF).
+#include "app/configuration.h"
+#include "app/messages.h"
+#include "app/text_file.h"
+#include "workbench/lesko_n.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr int StatementAndAnswer = 1;
+constexpr int AnswerOnly = 2;
+constexpr int AuthorsSolution = 3;
+
+QString solutionFileText(const Lesko_n& bench, int mode)
+{
+    const QString& answer = bench.Text_Un[0].Text();
+    switch (mode) {
+    case StatementAndAnswer: {
+        const QString& statement = bench.Text_Un[2].Text();
+        const QStringView lineEnd = statement.endsWith(u"\r\n") ? QStringView() : QStringView(u"\r\n");
+        return u"Условие на задачата:\r\n" + statement + lineEnd + u"Представено решение:\r\n" + answer;
+    }
+    case AnswerOnly:
+        return answer;
+    case AuthorsSolution:
+        return bench.Text_Un[3].Text();
+    default:
+        return {};
+    }
+}
+
+}  // namespace
+
+void Lesko_n::mnu_ZapReshen_Click(int index)
+{
+    MakeSolutionFileName();
+    if (!List_Un[1].Enabled())
+        List_Un[1].setEnabled(true);  // saving a task's work frees the task list
+    if (index >= StatementAndAnswer && index <= AuthorsSolution)
+        WriteSolutionFile(index);
+}
+
+// Lesson code + "_" + the task number in two digits + ".TXT"; task 105 would
+// give "05", no task "00".
+void Lesko_n::MakeSolutionFileName()
+{
+    const int task = selectedTask();
+    const QString number = QString::number(task);
+    const QString twoDigits = task >= 10 ? number.right(2) : u'0' + number.right(1);
+    SolutionFileName = app::lessonCode(program_) + u'_' + twoDigits + u".TXT";
+}
+
+// The file is replaced whole. When it cannot be written the student is told
+// and the previous file, if any, stays as it was.
+void Lesko_n::WriteSolutionFile(int mode)
+{
+    if (!app::writeTextFile(SolutionFileName, solutionFileText(*this, mode)))
+        Greska_Otgowor2(app::message_code::SaveFailed, QDir::current().absoluteFilePath(SolutionFileName));
+}
