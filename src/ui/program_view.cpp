@@ -37,7 +37,8 @@ void ProgramView::formUnloaded(forms::Form& form)
 }
 
 // A window the lesson opens appears beside the main window where the screen
-// has room, otherwise over its right part.
+// has room, otherwise over its right part; in place of the main window when
+// that is hidden.
 void ProgramView::placeBesideMain(QMainWindow& window)
 {
     FormView* main = nullptr;
@@ -47,6 +48,10 @@ void ProgramView::placeBesideMain(QMainWindow& window)
     if (!main || !main->window())
         return;
     const QRect lesson = main->window()->frameGeometry();
+    if (!main->window()->isVisible()) {
+        window.move(lesson.topLeft());
+        return;
+    }
     const QRect screen = main->window()->screen() ? main->window()->screen()->availableGeometry() : QRect();
     const QSize size = window.size();
     QPoint at(lesson.right() + 8, lesson.top());

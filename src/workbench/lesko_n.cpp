@@ -11,6 +11,7 @@ Lesko_n::Lesko_n(app::Program& program) : Form(QStringLiteral("Lesko_n")), progr
 {
     setCaption(QStringLiteral("Комбиниран урок - задачи + речник"));
     setSize(11910, 8220);
+    setBackColor(128);
     buildControls();
     buildMenus();
 }
@@ -33,6 +34,7 @@ void Lesko_n::buildControls()
     forms::place(Text_Un[0], {480, 6150, 11050, 1500});
     forms::place(Text_Un[5], {480, 7680, 3255, 450});
 
+    Picture_Un[0].setBackColor(128);
     Picture_Un[0].setToolTipText(QStringLiteral(
         "Илюстрация към съдържанието на термините, условието/решението на задача. Щракнете с левия клавиш на мишката за мащаб."));
     List_Un[0].setToolTipText(QStringLiteral(" Списък с използваната терминология "));
