@@ -7,7 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-translations-l10n
     fonts-liberation2
-    xvfb xauth x11-apps imagemagick
+    xvfb xauth x11-utils xdotool
+    clang libclang-rt-14-dev
 )
 
 missing=()

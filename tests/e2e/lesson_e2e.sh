@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# End to end: the real lesko executable under Xvfb, driven by real key and
+# mouse events. Opens the workbench, types an answer, saves it, returns to the
+# lesson, leaves it with Yes, and checks the files on disk.
+# Usage: lesson_e2e.sh LESKO LESKO_CONFIG WORK_FOLDER
+set -euo pipefail
+lesko=$1 config=$2 work=$3
+
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+"$config" >/dev/null
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb ${app:-} 2>/dev/null || true' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$lesko" >lesko.log 2>&1 &
+app=$!
+
+fail() { echo "FAIL: $*"; cat lesko.log; exit 1; }
+# Waits until a window whose title contains $1 is shown.
+wait_window() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "no window \"$1\""
+}
+menu() { xdotool key alt; sleep 0.3; for k in "$@"; do xdotool key "$k"; sleep 0.2; done; sleep 0.5; }
+
+wait_window "Програмиран урок"
+menu Right Right Right Return                     # "Задачи/Речник"
+wait_window "Комбиниран урок"
+window=$(xdotool search --onlyvisible --name "Комбиниран урок" | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# The answer box: 480, 6150 twips from the client's top left, below the menu bar.
+xdotool mousemove $((X + 60)) $((Y + 440)) click 1
+sleep 0.3
+xdotool type --delay 30 "abcdefg"
+sleep 0.3
+menu Right Right Right Right Return Down Return   # "Запис" > "Запис само решение"
+[[ -f FUNKR_01.TXT ]] || fail "no solution file"
+[[ $(cat FUNKR_01.TXT) == "abcdefg" ]] || fail "solution file holds: $(od -c FUNKR_01.TXT)"
+
+menu Return                                       # "Връщане към урока"
+wait_window "Програмиран урок"
+menu Return                                       # "Изход"
+sleep 0.5
+xdotool key shift+Tab space                       # "Да" (the default is "Не")
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the lesson did not end"
+
+record=$(ls ./*@* 2>/dev/null | head -n 1)
+[[ -n $record ]] || fail "no answer record"
+expected=$(printf 'Има въведен текст по следните задачи:\r\nЗадача  1\r\nabcdefg\r\n' | iconv -f UTF-8 -t WINDOWS-1251)
+[[ $(cat "$record") == "$expected" ]] || fail "answer record holds: $(od -c "$record")"
+echo "PASS: solution file and answer record written by the real program"
