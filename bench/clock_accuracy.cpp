@@ -41,7 +41,7 @@ int main(int argc, char* argv[])
     const qint16 before = lesko.Item_Time[1];
     QElapsedTimer clock;
     clock.start();
-    QTimer::singleShot(seconds * 1000, &application, &QCoreApplication::quit);
+    QTimer::singleShot(seconds * 1000, &application, [] { QCoreApplication::exit(0); });
     QApplication::exec();
     const double elapsed = clock.nsecsElapsed() / 1e9;
     running = false;

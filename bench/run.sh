@@ -23,12 +23,14 @@ xvfb=$!
 sleep 1
 export DISPLAY=:71 QT_QPA_PLATFORM=xcb
 
-# Median wall time (s) and peak memory (KiB) of N starts of a program.
+# Median wall time (ms) and peak memory (KiB) of N starts of a program.
 measure() {
-    local program=$1 runs=21 times=() memory=()
+    local program=$1 runs=21 times=() memory=() start end m
     for ((i = 0; i < runs; i++)); do
-        read -r t m < <(cd "$work" && /usr/bin/time -f "%e %M" "$program" 2>&1 >/dev/null | tail -n 1)
-        times+=("$t")
+        start=$(date +%s%N)
+        m=$(cd "$work" && /usr/bin/time -f "%M" "$program" 2>&1 >/dev/null | tail -n 1)
+        end=$(date +%s%N)
+        times+=($(((end - start) / 1000)))
         memory+=("$m")
     done
     printf '%s\n' "${times[@]}" | sort -n | sed -n "$((runs / 2 + 1))p"
@@ -38,8 +40,8 @@ measure() {
 echo "== start-up to first paint (median of 21) =="
 mapfile -t bare < <(measure "$root/$bin/startup_bare")
 mapfile -t lesson < <(measure "$root/$bin/startup_lesson")
-echo "bare Qt window: ${bare[0]} s, ${bare[1]} KiB"
-echo "lesson:         ${lesson[0]} s, ${lesson[1]} KiB"
+echo "bare Qt window: ${bare[0]} us, ${bare[1]} KiB"
+echo "lesson:         ${lesson[0]} us, ${lesson[1]} KiB"
 awk -v a="${lesson[0]}" -v b="${bare[0]}" -v c="${lesson[1]}" -v d="${bare[1]}" \
     'BEGIN { printf "ratio: time %.2f x, memory %.2f x\n", a / b, c / d }'
 

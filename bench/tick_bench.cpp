@@ -4,7 +4,9 @@
 #include "app/configuration.h"
 #include "app/program.h"
 #include "main_window/lesko.h"
-#include "../fuzz/quiet_services.h"
+#include "settings/cwiat.h"
+#include "workbench/lesko_n.h"
+#include "quiet_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +52,34 @@ void LessonTick(benchmark::State& state)
     }
 }
 
+void WorkbenchTick(benchmark::State& state)
+{
+    Lesson lesson;
+    lesson.program->lesko().mnu_Wyprosi_Click();
+    Lesko_n& bench = lesson.program->lesko_n();
+    for (auto _ : state) {
+        bench.Timer_n_Timer();
+        if (bench.RemainingTime < 10)
+            bench.RemainingTime = 1e6;
+    }
+}
+
+void SettingsSave(benchmark::State& state)
+{
+    Lesson lesson;
+    Lesko& lesko = lesson.program->lesko();
+    for (auto _ : state) {
+        state.PauseTiming();
+        lesko.mnu_Cwqt_Click();
+        Cwiat& settings = lesson.program->cwiat();
+        state.ResumeTiming();
+        settings.mnu_zapis_Click();
+        state.PauseTiming();
+        lesson.program->releaseUnloaded();
+        state.ResumeTiming();
+    }
+}
+
 void Resize(benchmark::State& state)
 {
     Lesson lesson;
@@ -66,5 +96,7 @@ void Resize(benchmark::State& state)
 
 BENCHMARK(EmptyCall);
 BENCHMARK(LessonTick);
+BENCHMARK(WorkbenchTick);
 BENCHMARK(Resize);
+BENCHMARK(SettingsSave);
 BENCHMARK_MAIN();
