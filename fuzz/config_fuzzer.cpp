@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "main_window/lesko.h"
 #include "quiet_services.h"
+#include "workbench/lesko_n.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,5 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     lesko.setSize(lesko.Width() / 7, lesko.Height() / 5);
     lesko.Form_Resize();
+
+    lesko.mnu_Wyprosi_Click();
+    Lesko_n& bench = program.lesko_n();
+    for (int task = 0; task < bench.List_Un[1].ListCount() && task < 6; ++task) {
+        bench.List_Un[1].userClick(task);
+        bench.Text_Un[0].userEdited(QStringLiteral("отговор"));
+        for (int tick = 0; tick < 30; ++tick)
+            bench.Timer_n_Timer();
+    }
+    bench.mnu_All_zadachi.userClick();
+    bench.mnu_Tip_Wid.userClick();
+    bench.mnu_IzhodN_Click();
+    lesko.Izhod_Click();  // answered No
     return 0;
 }
