@@ -19,14 +19,6 @@ namespace {
 
 const QString Header = u"Има въведен текст по следните задачи:\r\n"_s;
 
-void startWith(TestLesson& t, const std::function<void(content::ConfigRecords&)>& edit = {})
-{
-    content::ConfigRecords r = app::openLessonConfig(t.program());
-    if (edit)
-        edit(r);
-    QVERIFY(writeFile(t.path(u"FUNKR.UFG"_s), content::serialiseConfig(r)));
-    t.program().start();
-}
 
 void answer(TestLesson& t, int task, const QString& text) { t.program().lesko_n().List_Un[3].setList(task, text); }
 
@@ -58,7 +50,7 @@ private slots:
 void TestExit::noKeepsTheLessonGoing()
 {
     TestLesson t;
-    startWith(t);
+    startOpenLesson(t);
     answer(t, 2, u"шест б"_s);
     t.services.answers = {false};
     t.program().lesko().Izhod.userClick();
@@ -72,7 +64,7 @@ void TestExit::noKeepsTheLessonGoing()
 void TestExit::yesWritesTheRecordAndEnds()
 {
     TestLesson t;
-    startWith(t);
+    startOpenLesson(t);
     answer(t, 2, u"шестте"_s);
     answer(t, 7, u"три"_s);
     exitWithYes(t);
@@ -84,7 +76,7 @@ void TestExit::yesWritesTheRecordAndEnds()
 void TestExit::shortAnswersAreLeftOut()
 {
     TestLesson t;
-    startWith(t);
+    startOpenLesson(t);
     answer(t, 1, u"12345"_s);
     exitWithYes(t);
     QCOMPARE(readFile(t.path(app::answerRecordName(t.program()))), content::toWindows1251(Header));
@@ -93,7 +85,7 @@ void TestExit::shortAnswersAreLeftOut()
 void TestExit::taskNumbersAreWrittenByTheStrRule()
 {
     TestLesson t;
-    startWith(t);
+    startOpenLesson(t);
     answer(t, 3, u"отговор 3"_s);
     answer(t, 12, u"отговор 12"_s);
     answer(t, 20, u"отговор 20"_s);
@@ -105,7 +97,7 @@ void TestExit::taskNumbersAreWrittenByTheStrRule()
 void TestExit::answersKeepTheirLinesAndUnknownCharactersBecomeQuestionMarks()
 {
     TestLesson t;
-    startWith(t);
+    startOpenLesson(t);
     answer(t, 4, u"int main()\r\n{ return 0; } ☺"_s);
     exitWithYes(t);
     QCOMPARE(recordText(t), Header + u"Задача  4\r\nint main()\r\n{ return 0; } ?\r\n"_s);
@@ -133,7 +125,7 @@ void TestExit::optionsAndDrivesCanForbidTheRecord()
     QFETCH(bool, written);
     TestLesson t;
     t.services.drive = quint8(drive);
-    startWith(t, [&](content::ConfigRecords& r) { r[0].Values[11] = qint16(flag12); });
+    startOpenLesson(t, [&](content::ConfigRecords& r) { r[0].Values[11] = qint16(flag12); });
     answer(t, 5, u"дълъг отговор"_s);
     exitWithYes(t);
     QCOMPARE(QFileInfo::exists(t.path(app::answerRecordName(t.program()))), written);
@@ -143,9 +135,9 @@ void TestExit::optionsAndDrivesCanForbidTheRecord()
 void TestExit::flag31ChoosesTheName()
 {
     TestLesson on;
-    startWith(on, [](content::ConfigRecords& r) { r[0].Values[30] = 1; });
+    startOpenLesson(on, [](content::ConfigRecords& r) { r[0].Values[30] = 1; });
     TestLesson off;
-    startWith(off);
+    startOpenLesson(off);
     const QStringList names = content::Lesson::embedded().answerFiles();
     QCOMPARE(names.size(), 2);
     QCOMPARE(app::answerRecordName(on.program()), names[0]);
@@ -157,7 +149,7 @@ void TestExit::flag31ChoosesTheName()
 void TestExit::anUnwritableFolderIsReportedAndTheLessonStillEnds()
 {
     TestLesson t;
-    startWith(t);
+    startOpenLesson(t);
     answer(t, 6, u"моят отговор"_s);
     // A folder in place of the record: it cannot be replaced by a file.
     QVERIFY(QDir(t.folder()).mkdir(app::answerRecordName(t.program())));
@@ -172,7 +164,7 @@ void TestExit::anUnwritableFolderIsReportedAndTheLessonStillEnds()
 void TestExit::closingTheMainWindowAsksLikeExit()
 {
     TestLesson t;
-    startWith(t);
+    startOpenLesson(t);
     answer(t, 2, u"шестте"_s);
     t.services.answers = {false};
     QVERIFY(!t.program().lesko().Form_QueryClose());

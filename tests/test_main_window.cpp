@@ -19,17 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void startOpen(TestLesson& t, const std::function<void(content::ConfigRecords&)>& edit = {})
-{
-    content::ConfigRecords r = app::openLessonConfig(t.program());
-    if (edit)
-        edit(r);
-    QVERIFY(writeFile(t.path(u"FUNKR.UFG"_s), content::serialiseConfig(r)));
-    t.program().start();
-}
-
-void setFlag(content::ConfigRecords& r, int flag, int value) { r[0].Values[flag - 1] = qint16(value); }
-
 void ticks(Lesko& lesko, int n)
 {
     for (int i = 0; i < n; ++i)
@@ -87,7 +76,7 @@ private slots:
 void TestMainWindow::doublingTheWidthDoublesTheWalkedControls()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     Lesko_n& bench = t.program().lesko_n();
     lesko.Form_Resize();
@@ -113,7 +102,7 @@ void TestMainWindow::doublingTheWidthDoublesTheWalkedControls()
 void TestMainWindow::aResizeReloadsAnUnloadedWorkbench()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     t.program().unload(t.program().lesko_n());
     QVERIFY(!t.program().isLoaded(u"Lesko_n"_s));
@@ -125,7 +114,7 @@ void TestMainWindow::aResizeReloadsAnUnloadedWorkbench()
 void TestMainWindow::shrinkingToNothingKeepsSizesNonNegative()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     for (double w : {15.0, 1.0, 0.0}) {
         lesko.setSize(w, w);
@@ -141,7 +130,7 @@ void TestMainWindow::shrinkingToNothingKeepsSizesNonNegative()
 void TestMainWindow::aTenSecondPointStepsTheTimeRibbonBy500()
 {
     TestLesson t;
-    startOpen(t, [](content::ConfigRecords& r) { setFlag(r, 18, 0); });
+    startOpenLesson(t, [](content::ConfigRecords& r) { setFlag(r, 18, 0); });
     Lesko& lesko = t.program().lesko();
     lesko.Form_Resize();
     t.program().lesko_Glos().Wremena(2).setList(1, u"10"_s);  // flag 18 off: the click reloads the time
@@ -167,7 +156,7 @@ void TestMainWindow::aTenSecondPointStepsTheTimeRibbonBy500()
 void TestMainWindow::everyTenthTickCountsASecond()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     lesko.List_Ur[0].userClick(1);
     const qint16 full = lesko.Item_Time[2];
@@ -197,7 +186,7 @@ void TestMainWindow::optionsShapeTheReadingClock()
     QFETCH(int, flag);
     QFETCH(int, value);
     TestLesson t;
-    startOpen(t, [&](content::ConfigRecords& r) { setFlag(r, flag, value); });
+    startOpenLesson(t, [&](content::ConfigRecords& r) { setFlag(r, flag, value); });
     Lesko& lesko = t.program().lesko();
     const bool on = value == 1;
     QCOMPARE(lesko.mnu_Wyprosi.Enabled(), flag == 16 ? on : true);
@@ -223,7 +212,7 @@ void TestMainWindow::tenPointsMoveThePlanRibbonBy1100()
         setMember(json, u"lists"_s, u"Plan_Lesko"_s, 0, plan);
     });
     TestLesson t(variant.lesson());
-    startOpen(t, [](content::ConfigRecords& r) {
+    startOpenLesson(t, [](content::ConfigRecords& r) {
         for (int i = 0; i < 10; ++i)
             r[4].Values[i] = 0;  // two seconds a point
     });
@@ -245,7 +234,7 @@ void TestMainWindow::tenPointsMoveThePlanRibbonBy1100()
 void TestMainWindow::aZeroReadingTimeLeavesTheRibbonsStill()
 {
     TestLesson t;
-    startOpen(t, [](content::ConfigRecords& r) { r[4].Values[0] = -1000; });
+    startOpenLesson(t, [](content::ConfigRecords& r) { r[4].Values[0] = -1000; });
     Lesko& lesko = t.program().lesko();
     QCOMPARE(lesko.Item_Time[1], qint16(0));
     lesko.List_Ur[0].userClick(0);
@@ -270,7 +259,7 @@ void TestMainWindow::fullSizeViewOnlyForPicturesThatDoNotFit()
     QFETCH(QSize, pixels);
     QFETCH(bool, opens);
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     lesko.Form_Resize();
     Lesko_Gra& store = t.program().lesko_Gra();
@@ -292,7 +281,7 @@ void TestMainWindow::fullSizeViewOnlyForPicturesThatDoNotFit()
 void TestMainWindow::rightClickPopsUpTheInformationMenu()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     PopupRecorder popups;
     lesko.setFormObserver(&popups);
@@ -307,7 +296,7 @@ void TestMainWindow::rightClickPopsUpTheInformationMenu()
 void TestMainWindow::authorsTexts()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     lesko.List_Ur[0].userClick(4);
     for (int i : {2, 3}) {
@@ -327,7 +316,7 @@ void TestMainWindow::authorsTexts()
 void TestMainWindow::focusViewRemembersTheChosenSize()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     lesko.List_Ur[0].userClick(0);
     lesko.mnu_Fokus.userClick();
@@ -357,7 +346,7 @@ void TestMainWindow::focusViewRemembersTheChosenSize()
 void TestMainWindow::enlargedTextFieldFollowsTheWindow()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko_Zad& view = t.program().lesko_Zad();
     view.setSize(8000, 5000);
     view.Form_Resize();

@@ -16,16 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Starts the lesson with the open configuration, changed by edit.
-void startOpen(TestLesson& t, const std::function<void(content::ConfigRecords&)>& edit = {})
-{
-    content::ConfigRecords r = app::openLessonConfig(t.program());
-    if (edit)
-        edit(r);
-    QVERIFY(writeFile(t.path(u"FUNKR.UFG"_s), content::serialiseConfig(r)));
-    t.program().start();
-}
-
 void choose(Lesko& lesko, int row) { lesko.List_Ur[0].userClick(row); }
 
 void runSeconds(Lesko& lesko, int seconds)
@@ -53,7 +43,7 @@ private slots:
 void TestPlan::thePlanShowsItsLabelsWithoutTheOrderNumber()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     const forms::ListBox& plan = t.program().lesko_Dis().Plan_Lesko[0];
     QCOMPARE(lesko.List_Ur[0].ListCount(), plan.ListCount() - 1);
@@ -78,7 +68,7 @@ void TestPlan::choosingAPointShowsItsTextAndPicture()
     QFETCH(int, point);
     QFETCH(int, picture);
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     Lesko_Gra& store = t.program().lesko_Gra();
     choose(lesko, point - 1);
@@ -99,7 +89,7 @@ void TestPlan::shortPlanItemsAreNotListedAndTimesFollowTheList()
     });
     TestLesson t(variant.lesson());
     t.program().lesko_Glos().Wremena(2).setItems({u"заглавие"_s, u"10"_s, u"20"_s, u"30"_s});
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     QCOMPARE(lesko.List_Ur[0].items(), QStringList({u"Първа точка"_s, u"Трета точка"_s}));
     choose(lesko, 1);
@@ -115,7 +105,7 @@ void TestPlan::theLaterOfTwoEqualEndingsWins()
                   QJsonArray{u"Функционална релация"_s, u"001 Обща точка"_s, u"002 Обща точка"_s});
     });
     TestLesson t(variant.lesson());
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     choose(lesko, 0);
     QCOMPARE(lesko.Text_U[1].Text(), t.program().lesko_Dis().Podtochki[2].Text());
@@ -134,7 +124,7 @@ void TestPlan::flag18DecidesRestartOrResume()
     QFETCH(int, flag18);
     QFETCH(bool, restarts);
     TestLesson t;
-    startOpen(t, [&](content::ConfigRecords& r) { r[0].Values[17] = qint16(flag18); });
+    startOpenLesson(t, [&](content::ConfigRecords& r) { r[0].Values[17] = qint16(flag18); });
     Lesko& lesko = t.program().lesko();
     const int full = lesko.Item_Time[1];
     QVERIFY(full > 3);
@@ -152,7 +142,7 @@ void TestPlan::flag18DecidesRestartOrResume()
 void TestPlan::flag17LocksThePlanUntilThePointIsRead()
 {
     TestLesson t;
-    startOpen(t, [](content::ConfigRecords& r) { r[0].Values[16] = 0; });
+    startOpenLesson(t, [](content::ConfigRecords& r) { r[0].Values[16] = 0; });
     Lesko& lesko = t.program().lesko();
     choose(lesko, 0);
     QVERIFY(!lesko.List_Ur[0].Enabled());
@@ -169,7 +159,7 @@ void TestPlan::flag17LocksThePlanUntilThePointIsRead()
 void TestPlan::informationItemsShowTheirText()
 {
     TestLesson t;
-    startOpen(t);
+    startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     choose(lesko, 4);
     const forms::Picture shown = lesko.Picture_Ur[0].Picture();

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "app/configuration.h"
 #include "content/config_file.h"
 #include "content/lesson.h"
+#include "support/scripted_services.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -30,6 +33,24 @@ inline QByteArray readFile(const QString& path)
 
 // A configuration with every value 0: every option flag off, no task kept.
 inline content::ConfigRecords allFlagsOff() { return {}; }
+
+inline void setFlag(content::ConfigRecords& records, int flag, int value)
+{
+    records[0].Values[std::size_t(flag - 1)] = qint16(value);
+}
+
+using ConfigEdit = std::function<void(content::ConfigRecords&)>;
+
+// Writes the configuration that opens the lesson's features (changed by
+// adjust) into the working folder and starts the lesson.
+inline void startOpenLesson(TestLesson& t, const ConfigEdit& adjust = {})
+{
+    content::ConfigRecords records = app::openLessonConfig(t.program());
+    if (adjust)
+        adjust(records);
+    QVERIFY(writeFile(t.path(app::lessonCode(t.program()) + u".UFG"), content::serialiseConfig(records)));
+    t.program().start();
+}
 
 // A copy of the embedded lesson with one window's JSON changed, for lessons
 // the design data does not have (an empty plan, a missing text, ...).

@@ -6,6 +6,7 @@
 #include "aux_windows/lesko_zad.h"
 #include "content/config_file.h"
 #include "main_window/lesko.h"
+#include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
 
@@ -102,24 +103,12 @@ inline void install(app::Program& program)
 
 }  // namespace workbench_lesson
 
-inline void setFlag(content::ConfigRecords& records, int flag, int value)
-{
-    records[0].Values[std::size_t(flag - 1)] = qint16(value);
-}
-
 // Installs the twenty tasks, writes a configuration with most features on
 // (changed by adjust) and starts the lesson.
 inline void startWorkbenchLesson(TestLesson& t, const std::function<void(content::ConfigRecords&)>& adjust = {})
 {
     workbench_lesson::install(t.program());
-    content::ConfigRecords records = app::openLessonConfig(t.program());
-    if (adjust)
-        adjust(records);
-    QFile file(t.path(workbench_lesson::LessonCode + u".UFG"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content::serialiseConfig(records)), qint64(content::ConfigFileSize));
-    file.close();
-    t.program().start();
+    startOpenLesson(t, adjust);
 }
 
 // Opens the workbench the way the lesson's menu does; task 1 gets loaded.
