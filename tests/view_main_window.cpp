@@ -7,7 +7,10 @@
 #include "ui/form_view.h"
 #include "ui/program_view.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMenu>
+#include <QTimer>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -24,6 +27,8 @@ private slots:
     void resizingTheWindowMovesTheWidgets();
     void clickingAPlanEntryShowsItsText();
     void ribbonsShowWhileAPointIsRead();
+    void rightClickOnTheSurfaceOnlyPopsUpTheInformationMenu();
+    void menuCaptionsShowTheirAmpersand();
 
 private:
     std::unique_ptr<TestLesson> lesson_;
@@ -105,6 +110,45 @@ void ViewMainWindow::ribbonsShowWhileAPointIsRead()
     QCOMPARE(left->height(), ui::FormView::toPixels(lesko_->Shape_Lenta[0].Height()));
     QCOMPARE(left->palette().color(QPalette::Window), QColor(192, 192, 0));
     QVERIFY(!main_->window()->menuBar()->actions().at(3)->isEnabled());  // "Задачи/Речник" locked
+}
+
+namespace {
+
+// Right-clicks at pos of widget and returns the title of the pop-up menu that
+// opened, if any (the menu is closed again).
+QString popupAfterRightClick(QWidget* widget, QPoint pos)
+{
+    QString seen;
+    QTimer::singleShot(200, [&seen] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            if (auto* menu = qobject_cast<QMenu*>(popup))
+                seen = menu->actions().value(0) ? menu->actions().value(0)->text() : u"?"_s;
+            popup->close();
+        }
+    });
+    QTest::mousePress(widget, Qt::RightButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::RightButton, {}, pos);
+    QTest::qWait(300);
+    return seen;
+}
+
+}  // namespace
+
+void ViewMainWindow::rightClickOnTheSurfaceOnlyPopsUpTheInformationMenu()
+{
+    QWidget* surface = main_->window()->centralWidget();
+    QCOMPARE(popupAfterRightClick(surface, QPoint(ui::FormView::toPixels(600), ui::FormView::toPixels(7800))),
+             u"Допълнителен материал"_s);
+    auto* content = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[1]));
+    QVERIFY(popupAfterRightClick(content->viewport(), QPoint(20, 20)) != u"Допълнителен материал"_s);
+}
+
+void ViewMainWindow::menuCaptionsShowTheirAmpersand()
+{
+    QAction* literature = main_->actionFor(lesko_->Sydyrv_pla[2]);
+    QVERIFY(literature);
+    QCOMPARE(literature->text(), u"Използвана литература && Internet site"_s);
+    QCOMPARE(literature->iconText(), u"Използвана литература & Internet site"_s);
 }
 
 QTEST_MAIN(ViewMainWindow)

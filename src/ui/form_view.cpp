@@ -47,6 +47,9 @@ private:
 
 namespace {
 
+// Menu captions are shown as they are: "&" is no mnemonic marker here.
+QString menuText(const QString& caption) { return QString(caption).replace(u'&', QStringLiteral("&&")); }
+
 double logicalDpi()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -245,12 +248,12 @@ QAction* FormView::createAction(forms::MenuItem& item)
 {
     QAction* action = nullptr;
     if (!item.children().empty()) {
-        auto* menu = new QMenu(item.Caption(), window_);
+        auto* menu = new QMenu(menuText(item.Caption()), window_);
         for (forms::MenuItem* child : item.children())
             menu->addAction(createAction(*child));
         action = menu->menuAction();
     } else {
-        action = new QAction(item.Caption(), window_);
+        action = new QAction(menuText(item.Caption()), window_);
         connect(action, &QAction::triggered, this, [this, &item] { dispatcher_.run([&item] { item.userClick(); }); });
     }
     actions_.insert(&item, action);
@@ -283,7 +286,7 @@ void FormView::refresh(forms::Control& control, Property property)
     if (QAction* a = actions_.value(&control)) {
         const auto& item = static_cast<forms::MenuItem&>(control);
         if (property == Property::Text)
-            a->setText(item.Caption());
+            a->setText(menuText(item.Caption()));
         a->setEnabled(item.Enabled());
         a->setVisible(item.Visible());
         return;
@@ -439,6 +442,9 @@ bool FormView::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::MouseButtonPress) {
         const auto* me = static_cast<QMouseEvent*>(event);
         if (c == &form_) {
+            // Presses a control let pass up are not on the window's own surface.
+            if (window_->centralWidget()->childAt(me->position().toPoint()))
+                return false;
             const auto button = me->button() == Qt::RightButton ? forms::MouseButton::Right
                                 : me->button() == Qt::MiddleButton ? forms::MouseButton::Middle
                                                                     : forms::MouseButton::Left;
