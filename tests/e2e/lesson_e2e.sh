@@ -28,11 +28,17 @@ wait_window() {
     done
     fail "no window \"$1\""
 }
-menu() { xdotool key alt; sleep 0.3; for k in "$@"; do xdotool key "$k"; sleep 0.2; done; sleep 0.5; }
+menu() { xdotool key alt; sleep 0.3; for k in "$@"; do xdotool key "$k"; sleep 0.3; done; sleep 0.5; }
+# Waits until a file exists.
+wait_file() {
+    for _ in $(seq 100); do [[ -f $1 ]] && return 0; sleep 0.1; done
+    fail "no file $1"
+}
 
 wait_window "Програмиран урок"
 menu Right Right Right Return                     # "Задачи/Речник"
 wait_window "Комбиниран урок"
+sleep 0.5
 window=$(xdotool search --onlyvisible --name "Комбиниран урок" | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The answer box: 480, 6150 twips from the client's top left, below the menu bar.
@@ -41,15 +47,16 @@ sleep 0.3
 xdotool type --delay 30 "abcdefg"
 sleep 0.3
 menu Right Right Right Right Return Down Return   # "Запис" > "Запис само решение"
-[[ -f FUNKR_01.TXT ]] || fail "no solution file"
+wait_file FUNKR_01.TXT
 [[ $(cat FUNKR_01.TXT) == "abcdefg" ]] || fail "solution file holds: $(od -c FUNKR_01.TXT)"
 
 menu Return                                       # "Връщане към урока"
 wait_window "Програмиран урок"
 menu Return                                       # "Изход"
+wait_window "Електронен урок"
 sleep 0.5
 xdotool key shift+Tab space                       # "Да" (the default is "Не")
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the lesson did not end"
 
 record=$(ls ./*@* 2>/dev/null | head -n 1)
