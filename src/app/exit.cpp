@@ -12,6 +12,14 @@
 
 namespace app {
 
+namespace {
+
+// Characters as the student typed them: one outside the Basic Multilingual
+// Plane counts once, not as its two UTF-16 halves.
+qsizetype characterCount(const QString& text) { return QStringView(text).toUcs4().size(); }
+
+}  // namespace
+
 QString answerRecordName(Program& program)
 {
     const QStringList& names = program.lesson().answerFiles();
@@ -31,7 +39,7 @@ void Write_Answer_Record(Program& program)
     QString record = QStringLiteral("Има въведен текст по следните задачи:\r\n");
     for (int i = 1; i <= tasks; ++i) {
         const QString a = answers.List(i);
-        if (a.size() > 5)
+        if (characterCount(a) > 5)
             record += u"Задача " + content::basicStr(i) + u"\r\n" + a + u"\r\n";
     }
     if (!writeTextFile(name, record))
