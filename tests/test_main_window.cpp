@@ -71,6 +71,8 @@ private slots:
     void authorsTexts();
     void focusViewRemembersTheChosenSize();
     void enlargedTextFieldFollowsTheWindow();
+    void closedWindowsComeBackAfresh_data();
+    void closedWindowsComeBackAfresh();
 };
 
 void TestMainWindow::doublingTheWidthDoublesTheWalkedControls()
@@ -358,6 +360,37 @@ void TestMainWindow::enlargedTextFieldFollowsTheWindow()
     QCOMPARE(view.Obsho_Pole.Height(), 5000.0 - 1320);
     QCOMPARE(view.Obsho_Pole.Left(), 120.0);
     QCOMPARE(view.List_font.Width(), 1815.0);
+}
+
+void TestMainWindow::closedWindowsComeBackAfresh_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addRow("full-size viewer") << u"Lesko_Gra"_s;
+    QTest::addRow("chooser") << u"Lesko_Glos"_s;
+    QTest::addRow("enlarged text") << u"Lesko_Zad"_s;
+}
+
+void TestMainWindow::closedWindowsComeBackAfresh()
+{
+    QFETCH(QString, window);
+    TestLesson t;
+    startOpenLesson(t);
+    app::Program& p = t.program();
+    const auto touch = [&]() -> forms::Form& {
+        if (window == u"Lesko_Gra")
+            return p.lesko_Gra();
+        if (window == u"Lesko_Glos")
+            return p.lesko_Glos();
+        return p.lesko_Zad();
+    };
+    touch().Show();
+    QVERIFY(touch().Form_QueryClose());
+    QVERIFY(!p.isLoaded(window));
+    p.releaseUnloaded();
+    forms::Form& again = touch();
+    QVERIFY(!again.Visible());
+    again.Show();
+    QVERIFY(again.Visible());
 }
 
 QTEST_GUILESS_MAIN(TestMainWindow)

@@ -31,6 +31,7 @@ W& Program::touch(std::unique_ptr<W>& slot)
 {
     if (!slot) {
         slot = std::make_unique<W>(*this);
+        slot->discard = [this, form = slot.get()] { unload(*form); };
         content::fillDesign(*slot, lesson_, slot->name());
         if (observer_)
             observer_->formLoaded(*slot);

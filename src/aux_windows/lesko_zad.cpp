@@ -47,12 +47,6 @@ void Lesko_Zad::Form_Load()
 
 void Lesko_Zad::Form_Resize() { Fit_Text_Field(); }
 
-bool Lesko_Zad::Form_QueryClose()
-{
-    program_.unload(*this);
-    return true;
-}
-
 void Lesko_Zad::Fit_Text_Field()
 {
     const double reserve = content::roundToInt16(List_font.Height() * 4.0);

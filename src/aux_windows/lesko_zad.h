@@ -25,7 +25,6 @@ public:
     explicit Lesko_Zad(app::Program& program);
     void Form_Load();
     void Form_Resize() override;
-    bool Form_QueryClose() override;
     void List_font_Click();
 
     forms::ListBox& Uslowie_L(int k);

@@ -66,8 +66,15 @@ public:
     virtual void Form_Resize() {}
     virtual void Form_MouseDown(MouseButton, double /*x*/, double /*y*/) {}
     // The user closes the window by its frame. Returns true when the window
-    // may disappear; the window decides what else happens.
-    virtual bool Form_QueryClose() { return true; }
+    // may disappear. Unless the window decides otherwise, it is discarded.
+    virtual bool Form_QueryClose()
+    {
+        if (discard)
+            discard();
+        return true;
+    }
+    // How the window's owner discards it.
+    std::function<void()> discard;
 
 private:
     QString caption_;
