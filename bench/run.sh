@@ -18,10 +18,10 @@ bin=build/bench/bench
 work=$(mktemp -d)
 trap 'rm -rf "$work"; kill ${xvfb:-} 2>/dev/null || true' EXIT
 (cd "$work" && "$root/build/bench/src/lesko_config" >/dev/null)
-Xvfb :71 -screen 0 1280x1024x24 >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
-export DISPLAY=:71 QT_QPA_PLATFORM=xcb
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$work/display") QT_QPA_PLATFORM=xcb
 
 # Median wall time (ms) and peak memory (KiB) of N starts of a program.
 measure() {

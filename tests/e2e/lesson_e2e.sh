@@ -9,12 +9,13 @@ lesko=$1 config=$2 work=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 "$config" >/dev/null
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>display.txt >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb ${app:-} 2>/dev/null || true' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [[ -s display.txt ]] && break; sleep 0.1; done
+[[ -s display.txt ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n 1 display.txt) QT_QPA_PLATFORM=xcb
 
 "$lesko" >lesko.log 2>&1 &
 app=$!
