@@ -46,7 +46,9 @@ awk -v a="${lesson[0]}" -v b="${bare[0]}" -v c="${lesson[1]}" -v d="${bare[1]}" 
     'BEGIN { printf "ratio: time %.2f x, memory %.2f x\n", a / b, c / d }'
 
 echo "== cost of repeated work (ns) =="
-"$bin/tick_bench" --benchmark_min_time=0.5
+"$bin/tick_bench" --benchmark_min_time=0.5 | tee "$work/ticks"
+awk '$1 == "EmptyCall" { floor = $2 } $1 ~ /Tick|Resize|Save/ { rows[$1] = $2 }
+     END { for (r in rows) printf "%s: %.0f x the empty call\n", r, rows[r] / floor }' "$work/ticks"
 
 echo "== clock accuracy over ${clock_seconds} s with the other core busy =="
 QT_QPA_PLATFORM=offscreen "$bin/clock_accuracy" "$clock_seconds"
