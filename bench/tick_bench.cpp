@@ -4,14 +4,14 @@
 #include "app/configuration.h"
 #include "app/program.h"
 #include "main_window/lesko.h"
+#include "quiet_services.h"
 #include "settings/cwiat.h"
 #include "workbench/lesko_n.h"
-#include "quiet_services.h"
 
+#include <benchmark/benchmark.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <functional>
 
 namespace {

@@ -3,7 +3,10 @@
 #include "app/services.h"
 
 // Services for fuzzing: every box is answered No, nothing reaches a screen.
-struct QuietServices : app::MessageService, app::ClipboardService, app::DriveService, app::FontService,
+struct QuietServices : app::MessageService,
+                       app::ClipboardService,
+                       app::DriveService,
+                       app::FontService,
                        app::EndService {
     bool show(const QString&, int, const QString&) override { return false; }
     void clear() override {}

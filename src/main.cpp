@@ -23,9 +23,10 @@ bool hasDisplay()
 int main(int argc, char* argv[])
 {
     if (!hasDisplay()) {
-        std::fputs("Няма графичен дисплей. Стартирайте урока с: xvfb-run -a lesko\n"
-                   "No graphical display. Start the lesson with: xvfb-run -a lesko\n",
-                   stderr);
+        std::fputs(
+            "Няма графичен дисплей. Стартирайте урока с: xvfb-run -a lesko\n"
+            "No graphical display. Start the lesson with: xvfb-run -a lesko\n",
+            stderr);
         return 2;
     }
     QApplication application(argc, argv);

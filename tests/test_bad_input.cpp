@@ -8,12 +8,12 @@
 #include "support/lesson_files.h"
 #include "support/workbench_lesson.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QtEndian>
 #include <limits>
-#include <unistd.h>
 
 using namespace testing_support;
 using namespace Qt::StringLiterals;

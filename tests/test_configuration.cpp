@@ -11,8 +11,8 @@
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
 
-#include <QTest>
 #include <unistd.h>
+#include <QTest>
 
 using namespace testing_support;
 using namespace Qt::StringLiterals;
@@ -267,8 +267,9 @@ void TestConfiguration::record5SetsReadingTimes()
 
 void TestConfiguration::record5ProductsBeyond32BitsDoNotOverflow()
 {
-    LessonVariant variant(u"Lesko_Dis"_s,
-                          [](QJsonObject& json) { setMember(json, u"texts"_s, u"Podtochki"_s, 1, QString(70000, u'а')); });
+    LessonVariant variant(u"Lesko_Dis"_s, [](QJsonObject& json) {
+        setMember(json, u"texts"_s, u"Podtochki"_s, 1, QString(70000, u'а'));
+    });
     TestLesson t(variant.lesson());
     content::ConfigRecords r = keepAllTasks();
     r[4].Values[0] = 32767;

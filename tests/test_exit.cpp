@@ -8,9 +8,9 @@
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
 
+#include <unistd.h>
 #include <QRegularExpression>
 #include <QTest>
-#include <unistd.h>
 
 using namespace testing_support;
 using namespace Qt::StringLiterals;
@@ -19,10 +19,15 @@ namespace {
 
 const QString Header = u"Има въведен текст по следните задачи:\r\n"_s;
 
+void answer(TestLesson& t, int task, const QString& text)
+{
+    t.program().lesko_n().List_Un[3].setList(task, text);
+}
 
-void answer(TestLesson& t, int task, const QString& text) { t.program().lesko_n().List_Un[3].setList(task, text); }
-
-QString recordText(TestLesson& t) { return content::fromWindows1251(readFile(t.path(app::answerRecordName(t.program())))); }
+QString recordText(TestLesson& t)
+{
+    return content::fromWindows1251(readFile(t.path(app::answerRecordName(t.program()))));
+}
 
 void exitWithYes(TestLesson& t)
 {

@@ -19,7 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const content::Lesson& lesson() { return content::Lesson::embedded(); }
+const content::Lesson& lesson()
+{
+    return content::Lesson::embedded();
+}
 
 QStringList listOf(const QString& window, const QString& name, int member)
 {
@@ -27,7 +30,10 @@ QStringList listOf(const QString& window, const QString& name, int member)
     return e ? e->items : QStringList();
 }
 
-int numberAt(const QStringList& list, int i) { return int(content::leadingNumber(list.value(i))); }
+int numberAt(const QStringList& list, int i)
+{
+    return int(content::leadingNumber(list.value(i)));
+}
 
 }  // namespace
 
@@ -141,8 +147,9 @@ void TestLessonContent::glossary()
         QVERIFY(definition && definition->text.size() > 20);
     }
     const int prime = int(terms.indexOf(u"число - просто"_s));
-    QVERIFY(lesson().find(u"Lesko_Glos"_s, u"Glos"_s, prime)->text.startsWith(
-        u"Просто е число, което има само два различни делителя"_s));
+    QVERIFY(lesson()
+                .find(u"Lesko_Glos"_s, u"Glos"_s, prime)
+                ->text.startsWith(u"Просто е число, което има само два различни делителя"_s));
 }
 
 void TestLessonContent::taskTablesAndLabels()

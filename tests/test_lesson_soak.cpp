@@ -34,7 +34,10 @@ constexpr int AuthorsSolution = 3;
 // Time limits of 2 to 4 seconds (ten times that for the harder tasks) and a
 // hint after 1 second keep the lesson short while every task still runs out
 // on its own clock.
-int timeLimit(int task) { return 2 + (task - 1) % 3; }
+int timeLimit(int task)
+{
+    return 2 + (task - 1) % 3;
+}
 
 content::ConfigRecords soakConfig(app::Program& program)
 {
@@ -63,17 +66,17 @@ QString answerFor(int task)
 QByteArray expectedSave(int mode, const QString& statement, const QString& answer, const QString& solution)
 {
     switch (mode) {
-    case StatementAndAnswer: {
-        const QString lineEnd = statement.endsWith(u"\r\n"_s) ? QString() : u"\r\n"_s;
-        return referenceWindows1251(u"Условие на задачата:\r\n"_s + statement + lineEnd +
-                                    u"Представено решение:\r\n"_s + answer);
-    }
-    case AnswerOnly:
-        return referenceWindows1251(answer);
-    case AuthorsSolution:
-        return referenceWindows1251(solution);
-    default:
-        return {};
+        case StatementAndAnswer: {
+            const QString lineEnd = statement.endsWith(u"\r\n"_s) ? QString() : u"\r\n"_s;
+            return referenceWindows1251(u"Условие на задачата:\r\n"_s + statement + lineEnd +
+                                        u"Представено решение:\r\n"_s + answer);
+        }
+        case AnswerOnly:
+            return referenceWindows1251(answer);
+        case AuthorsSolution:
+            return referenceWindows1251(solution);
+        default:
+            return {};
     }
 }
 
@@ -466,7 +469,7 @@ void TestLessonSoak::aStudentPlaysTheWholeLesson()
         return;
 
     play.readPoint(5);
-    QCOMPARE(t.program().lesko().Item_Done[0], quint8(0));  // every point read
+    QCOMPARE(t.program().lesko().Item_Done[0], quint8(0));   // every point read
     QVERIFY(!t.program().lesko().Shape_Lenta[2].Visible());  // the plan ribbon is all passed
     play.openWorkbench();
     play.leaveWorkbench();

@@ -16,7 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void choose(Lesko& lesko, int row) { lesko.List_Ur[0].userClick(row); }
+void choose(Lesko& lesko, int row)
+{
+    lesko.List_Ur[0].userClick(row);
+}
 
 void runSeconds(Lesko& lesko, int seconds)
 {
@@ -76,7 +79,8 @@ void TestPlan::choosingAPointShowsItsTextAndPicture()
     QVERIFY(lesko.Text_U[1].Text().startsWith(lesko.List_Ur[0].List(point - 1)));
     QCOMPARE(lesko.Item_Time[0], qint16(point));
     QCOMPARE(int(lesko.Pic_Index), picture);
-    const forms::Picture& expected = picture ? store.Grafika_G[std::size_t(picture)].Picture() : store.Grafika_W[1].Picture();
+    const forms::Picture& expected =
+        picture ? store.Grafika_G[std::size_t(picture)].Picture() : store.Grafika_W[1].Picture();
     QVERIFY(lesko.Picture_Ur[0].Picture().sameAs(expected));
     QCOMPARE(int(lesko.Pic_Shown), picture ? 1 : 0);
 }

@@ -21,8 +21,8 @@ constexpr forms::Colour WindowText = forms::system_colour::WindowText;
 
 QString lookOf(const forms::Control& c)
 {
-    return c.qualifiedName() + u" back " + QString::number(c.BackColor()) + u" text " +
-           QString::number(c.ForeColor()) + u" font " + c.FontName() + u' ' + QString::number(c.FontSize());
+    return c.qualifiedName() + u" back " + QString::number(c.BackColor()) + u" text " + QString::number(c.ForeColor()) +
+           u" font " + c.FontName() + u' ' + QString::number(c.FontSize());
 }
 
 QStringList lookOf(const forms::Form& form)
@@ -52,9 +52,9 @@ const QStringList FormBackTargets{u"Lesko"_s,
                                   u"Lesko/Picture_Ur(0)"_s,
                                   u"Lesko_n/Picture_Un(0)"_s};
 const QStringList ButtonBackTargets{u"Lesko/Label_U(0)"_s, u"Lesko/Label_U(3)"_s};
-const QStringList TextTargets = QStringList{u"Lesko/Text_U(0)"_s, u"Lesko/Text_U(1)"_s, u"Lesko/List_Ur(0)"_s,
-                                            u"Lesko_Zad/Obsho_Pole"_s} +
-                                WorkbenchBoxes;
+const QStringList TextTargets =
+    QStringList{u"Lesko/Text_U(0)"_s, u"Lesko/Text_U(1)"_s, u"Lesko/List_Ur(0)"_s, u"Lesko_Zad/Obsho_Pole"_s} +
+    WorkbenchBoxes;
 const QStringList FontTargets =
     QStringList{u"Lesko/Text_U(0)"_s, u"Lesko/Text_U(1)"_s, u"Lesko/List_Ur(0)"_s} + WorkbenchBoxes;
 
@@ -109,7 +109,8 @@ forms::Control& SettingsApplyTest::controlAt(const QString& path)
     if (name.isEmpty())
         return form;
     const qsizetype open = name.indexOf(u'(');
-    forms::Control* c = open < 0 ? form.find(name, -1) : form.find(name.left(open), name.mid(open + 1).chopped(1).toInt());
+    forms::Control* c =
+        open < 0 ? form.find(name, -1) : form.find(name.left(open), name.mid(open + 1).chopped(1).toInt());
     if (!c)
         qFatal("no control %s", qPrintable(path));
     return *c;
@@ -146,9 +147,9 @@ void SettingsApplyTest::openingTakesTheMainWindowLook()
 void SettingsApplyTest::firstOpeningPutsTheSystemTextColourIntoTheRecord()
 {
     Cwiat& w = openSettings();
-    QCOMPARE(record().items().mid(1), (QStringList{u"Times New Roman"_s, u"12"_s, u"128"_s, u"128"_s, u"0"_s,
-                                                   u"0"_s, u"32768"_s, u"0"_s, u"128"_s, u"0"_s, u"-2147483640"_s,
-                                                   u"8"_s, u"0"_s, u"0"_s, u"192"_s, u"192"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(record().items().mid(1), (QStringList{u"Times New Roman"_s, u"12"_s, u"128"_s, u"128"_s, u"0"_s, u"0"_s,
+                                                   u"32768"_s, u"0"_s, u"128"_s, u"0"_s, u"-2147483640"_s, u"8"_s,
+                                                   u"0"_s, u"0"_s, u"192"_s, u"192"_s, u"0"_s, u"0"_s}));
     QCOMPARE(w.Option1[2].BackColor(), WindowText);
     QCOMPARE(w.Text_Cv[0].ForeColor(), WindowText);
 }
@@ -196,8 +197,7 @@ void SettingsApplyTest::savingRightAfterOpeningSpreadsTheMainWindowLook()
     QFETCH(QString, sizeText);
     main().Text_U[0].setFontName(font);
     main().Text_U[0].setFontSize(size);
-    const QStringList mainColours{QString::number(main().BackColor()),
-                                  QString::number(main().Text_U[0].BackColor()),
+    const QStringList mainColours{QString::number(main().BackColor()), QString::number(main().Text_U[0].BackColor()),
                                   QString::number(main().Text_U[0].ForeColor()),
                                   QString::number(main().Label_U[3].BackColor())};
 

@@ -47,8 +47,8 @@ void SettingsWindowTest::opensOnTheRecord()
                                QStringLiteral("Courier New")};
     Cwiat& w = program().cwiat();
 
-    QCOMPARE(w.List_font[0].items(), (QStringList{QStringLiteral("arial"), QStringLiteral("Courier New"),
-                                                  QStringLiteral("Times New Roman")}));
+    QCOMPARE(w.List_font[0].items(),
+             (QStringList{QStringLiteral("arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")}));
     QCOMPARE(w.List_font[0].Text(), QStringLiteral("Times New Roman"));
     QCOMPARE(w.List_font[1].Text(), QStringLiteral("12"));
     QCOMPARE(w.Text_Cv[0].Text(), QStringLiteral("Шрифт"));
@@ -66,9 +66,9 @@ void SettingsWindowTest::opensOnTheRecord()
     QCOMPARE(w.Text_Cv[0].ForeColor(), 8);
     QVERIFY(w.Option1[0].Value());
     QCOMPARE(w.Current_Choice, 0);
-    QCOMPARE(record().items().mid(1), (QStringList{u"Times New Roman"_s, u"12"_s, u"128"_s, u"128"_s, u"0"_s,
-                                                   u"0"_s, u"32768"_s, u"0"_s, u"128"_s, u"0"_s, u"8"_s, u"8"_s,
-                                                   u"0"_s, u"0"_s, u"192"_s, u"192"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(record().items().mid(1),
+             (QStringList{u"Times New Roman"_s, u"12"_s, u"128"_s, u"128"_s, u"0"_s, u"0"_s, u"32768"_s, u"0"_s,
+                          u"128"_s, u"0"_s, u"8"_s, u"8"_s, u"0"_s, u"0"_s, u"192"_s, u"192"_s, u"0"_s, u"0"_s}));
 }
 
 void SettingsWindowTest::keepsDesignCaptionsUntilTheFirstChange()
@@ -120,8 +120,8 @@ void SettingsWindowTest::userSliderMoveWritesTheChosenColour()
     QCOMPARE(w.picColor.BackColor(), colour);
     QCOMPARE(w.Option1[choice].BackColor(), colour);
     QCOMPARE(w.Label_ST[slider].Caption(), QString::number(position));
-    QCOMPARE(w.Label_Cv[3].Caption(), Line + u' ' + QString::number(colour) + u" /H" +
-                                          QString::number(colour, 16).toUpper());
+    QCOMPARE(w.Label_Cv[3].Caption(),
+             Line + u' ' + QString::number(colour) + u" /H" + QString::number(colour, 16).toUpper());
     // The preview shows the colour where it is used; the button colour has no preview.
     QCOMPARE(w.BackColor(), choice == 0 ? colour : 8421504);
     QCOMPARE(w.Text_Cv[0].BackColor(), choice == 1 ? colour : 32768);

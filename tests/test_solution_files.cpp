@@ -3,10 +3,10 @@
 #include "content/codepage.h"
 #include "support/workbench_lesson.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
-#include <unistd.h>
 
 using namespace testing_support;
 using namespace testing_support::workbench_lesson;

@@ -16,7 +16,8 @@ using namespace testing_support;
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString DesignCaption = u"Програмиран урок - урочно съдържание. Функционална релация  Версия  .96 от 2009/10/28"_s;
+const QString DesignCaption =
+    u"Програмиран урок - урочно съдържание. Функционална релация  Версия  .96 от 2009/10/28"_s;
 
 void startWith(TestLesson& t, const content::ConfigRecords& records)
 {
@@ -111,7 +112,8 @@ void TestStartup::theOpenConfigurationOpensTheLesson()
     Lesko& lesko = t.program().lesko();
     Lesko_n& bench = t.program().lesko_n();
     QVERIFY(t.services.shown.isEmpty());
-    QCOMPARE(lesko.Caption(), u"Програмиран урок - урочно съдържание. Функционална релация  Версия  1.23 от  20261209"_s);
+    QCOMPARE(lesko.Caption(),
+             u"Програмиран урок - урочно съдържание. Функционална релация  Версия  1.23 от  20261209"_s);
     QVERIFY(lesko.List_Ur[0].Enabled());
     QVERIFY(bench.List_Un[1].Enabled());
     QVERIFY(bench.List_Un[0].Enabled());
@@ -151,7 +153,8 @@ void TestStartup::drivesThatCannotBeWrittenDisableSaving()
 
 void TestStartup::informationWithoutTextIsDisabled()
 {
-    LessonVariant variant(u"Lesko_Dis"_s, [](QJsonObject& json) { setMember(json, u"texts"_s, u"Dopyln_M"_s, 4, QString()); });
+    LessonVariant variant(u"Lesko_Dis"_s,
+                          [](QJsonObject& json) { setMember(json, u"texts"_s, u"Dopyln_M"_s, 4, QString()); });
     TestLesson t(variant.lesson());
     startWith(t, app::openLessonConfig(t.program()));
     Lesko& lesko = t.program().lesko();
@@ -226,19 +229,22 @@ void TestStartup::mainWindowCatalogue_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("flags");
-    QTest::addRow("1 missing file") << 1
-                                    << u"1\r\nЛипсва съответстващ конфигурационен файл  \r\nМоля, копирайте изпълнимия и "
-                                       "коректния конфигурационен файл\r\nв основната директория на урока "_s
-                                    << 272;
+    QTest::addRow("1 missing file")
+        << 1
+        << u"1\r\nЛипсва съответстващ конфигурационен файл  \r\nМоля, копирайте изпълнимия и "
+           "коректния конфигурационен файл\r\nв основната директория на урока "_s
+        << 272;
     QTest::addRow("2 exit") << 2 << u"Желаете ли изход от урока?"_s << 260;
-    QTest::addRow("3 faulty file") << 3
-                                   << u"3\r\nИзползваният конфигурационния файл е некоректен!\r\nКодът на несъответствие е: "
-                                      "\r\nМоля, минете през режим Настройка."_s
-                                   << 272;
-    QTest::addRow("6 patience") << 6
-                                << u"Моля, бъдете търпеливи до завършване на \r\nзаписа от въведените отговори!\r\nЩракнете "
-                                   "клавиша Ok за начало на процеса"_s
-                                << 16;
+    QTest::addRow("3 faulty file")
+        << 3
+        << u"3\r\nИзползваният конфигурационния файл е некоректен!\r\nКодът на несъответствие е: "
+           "\r\nМоля, минете през режим Настройка."_s
+        << 272;
+    QTest::addRow("6 patience")
+        << 6
+        << u"Моля, бъдете търпеливи до завършване на \r\nзаписа от въведените отговори!\r\nЩракнете "
+           "клавиша Ok за начало на процеса"_s
+        << 16;
     QTest::addRow("8 next question") << 8 << u"Да премина ли към следващия въпрос?"_s << 260;
     QTest::addRow("27 arguments") << 27
                                   << u"27\r\nНужно е да аргументирате отговора си като напишете\r\nв текстовото поле "

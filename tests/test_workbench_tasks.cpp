@@ -179,10 +179,10 @@ void TestWorkbenchTasks::hardTaskQuestion_data()
     QTest::addColumn<QList<bool>>("answers");
     QTest::addColumn<int>("loaded");
     QTest::addColumn<QStringList>("questions");
-    QTest::addRow("Yes takes the hard task") << 1 << 3 << QList<bool>{true, true} << 3
-                                             << QStringList{SwitchQuestion, HardQuestion};
-    QTest::addRow("No stays on the current task") << 1 << 3 << QList<bool>{true, false} << 1
-                                                  << QStringList{SwitchQuestion, HardQuestion};
+    QTest::addRow("Yes takes the hard task")
+        << 1 << 3 << QList<bool>{true, true} << 3 << QStringList{SwitchQuestion, HardQuestion};
+    QTest::addRow("No stays on the current task")
+        << 1 << 3 << QList<bool>{true, false} << 1 << QStringList{SwitchQuestion, HardQuestion};
     QTest::addRow("a level 1 task never asks") << 1 << 4 << QList<bool>{true} << 4 << QStringList{SwitchQuestion};
     QTest::addRow("option 25 off never asks") << 0 << 3 << QList<bool>{true} << 3 << QStringList{SwitchQuestion};
 }
@@ -259,8 +259,8 @@ void TestWorkbenchTasks::levelAndTypeReport()
     QCOMPARE(byType.ListCount(), listed);
     QCOMPARE(byLevel.List(0), u"Сложност 1 за задача 1"_s);
     QCOMPARE(byLevel.List(2), u"Сложност 2 за задача 3"_s);
-    QCOMPARE(byLevel.List(listed - 1), u"Сложност "_s + (isHard(listed) ? u'2' : u'1') + u" за задача "_s +
-                                           QString::number(listed));
+    QCOMPARE(byLevel.List(listed - 1),
+             u"Сложност "_s + (isHard(listed) ? u'2' : u'1') + u" за задача "_s + QString::number(listed));
     QCOMPARE(byType.List(3), u"сортиране за задача 4"_s);
     QCOMPARE(byType.List(9), u"формула за задача 10"_s);
     QCOMPARE(byLevel.ListIndex(), -1);

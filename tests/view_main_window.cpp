@@ -10,10 +10,10 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QMenu>
-#include <QTimer>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 using namespace testing_support;
 using namespace Qt::StringLiterals;
@@ -40,7 +40,8 @@ private:
 void ViewMainWindow::init()
 {
     lesson_ = std::make_unique<TestLesson>();
-    QVERIFY(writeFile(lesson_->path(u"FUNKR.UFG"_s), content::serialiseConfig(app::openLessonConfig(lesson_->program()))));
+    QVERIFY(
+        writeFile(lesson_->path(u"FUNKR.UFG"_s), content::serialiseConfig(app::openLessonConfig(lesson_->program()))));
     view_ = std::make_unique<ui::ProgramView>(lesson_->program());
     lesson_->program().start();
     lesko_ = &lesson_->program().lesko();
@@ -63,8 +64,8 @@ void ViewMainWindow::theWindowShowsTheLesson()
     QStringList menus;
     for (QAction* a : w->menuBar()->actions())
         menus << a->text();
-    QCOMPARE(menus, QStringList({u"Изход"_s, u"Фокус"_s, u"Цвят/шрифт"_s, u"Задачи/Речник"_s,
-                                 u"Информация за урока"_s, u"Автори"_s}));
+    QCOMPARE(menus, QStringList({u"Изход"_s, u"Фокус"_s, u"Цвят/шрифт"_s, u"Задачи/Речник"_s, u"Информация за урока"_s,
+                                 u"Автори"_s}));
     auto* topic = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[0]));
     QVERIFY(topic);
     QCOMPARE(topic->toPlainText(), u"Функционална релация"_s);

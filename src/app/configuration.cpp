@@ -17,9 +17,15 @@ namespace app {
 
 using content::numberText;
 
-QString lessonCode(Program& program) { return program.lesko_Gra().Spi_GR[2].List(0); }
+QString lessonCode(Program& program)
+{
+    return program.lesko_Gra().Spi_GR[2].List(0);
+}
 
-qint16 ReportFileStatus(const QString& filespec) { return QFileInfo(filespec).isFile() ? 1 : 0; }
+qint16 ReportFileStatus(const QString& filespec)
+{
+    return QFileInfo(filespec).isFile() ? 1 : 0;
+}
 
 namespace {
 
@@ -88,18 +94,18 @@ void Apply_Config_Record(Program& program, const content::ConfigRecord& record, 
 {
     const int tasks = program.lesko_Zad().Uslowie_L(0).ListCount() - 1;
     switch (r) {
-    case 1:
-        return applyFlags(program, record);
-    case 2:
-        return applyTaskList(program, record, tasks);
-    case 3:
-        return applyTimes(program, record, tasks, 0, 3);
-    case 4:
-        return applyTimes(program, record, tasks, 1, 10);
-    case 5:
-        return applyReadingTimes(program, record);
-    default:
-        return;
+        case 1:
+            return applyFlags(program, record);
+        case 2:
+            return applyTaskList(program, record, tasks);
+        case 3:
+            return applyTimes(program, record, tasks, 0, 3);
+        case 4:
+            return applyTimes(program, record, tasks, 1, 10);
+        case 5:
+            return applyReadingTimes(program, record);
+        default:
+            return;
     }
 }
 
@@ -132,8 +138,8 @@ void Load_Config(Program& program)
 content::ConfigRecords openLessonConfig(Program& program)
 {
     content::ConfigRecords records;
-    for (int flag : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
-                     33, 34, 35, 36, 37, 38})
+    for (int flag : {1,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18,
+                     19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 33, 34, 35, 36, 37, 38})
         records[0].Values[flag - 1] = 1;
     const int tasks = program.lesko_Zad().Uslowie_L(0).ListCount() - 1;
     records[0].Count = tasks;
@@ -145,7 +151,8 @@ content::ConfigRecords openLessonConfig(Program& program)
         records[3].Values[i] = qint16(content::leadingNumber(tables.Wremena(1).List(i + 1)));
     }
     // Version and date as the lesson's design gives them (the date as a number).
-    const content::Lesson::Entry* service = program.lesson().find(QStringLiteral("Lesko"), QStringLiteral("List_Ur"), 3);
+    const content::Lesson::Entry* service =
+        program.lesson().find(QStringLiteral("Lesko"), QStringLiteral("List_Ur"), 3);
     const QStringList serviceItems = service ? service->items : QStringList();
     records[2].Count = qint32(content::leadingNumber(serviceItems.value(3)));
     records[3].Count = qint32(content::leadingNumber(QString(serviceItems.value(10)).remove(u'/')));

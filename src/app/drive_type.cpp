@@ -18,22 +18,22 @@ namespace app {
 quint8 driveTypeForFileSystem(unsigned long magic, bool removable)
 {
     switch (magic) {
-    case 0x6969:      // NFS
-    case 0x517B:      // SMB
-    case 0xFF534D42:  // CIFS
-    case 0xFE534D42:  // SMB2
-    case 0x564C:      // NCP
-    case 0x73757245:  // Coda
-    case 0x6B414653:  // AFS
-        return DriveNetwork;
-    case 0x9660:      // ISO 9660
-    case 0x15013346:  // UDF
-        return DriveCdRom;
-    case 0x01021994:  // tmpfs
-    case 0x858458F6:  // ramfs
-        return DriveRam;
-    default:
-        return removable ? DriveRemovable : DriveFixed;
+        case 0x6969:      // NFS
+        case 0x517B:      // SMB
+        case 0xFF534D42:  // CIFS
+        case 0xFE534D42:  // SMB2
+        case 0x564C:      // NCP
+        case 0x73757245:  // Coda
+        case 0x6B414653:  // AFS
+            return DriveNetwork;
+        case 0x9660:      // ISO 9660
+        case 0x15013346:  // UDF
+            return DriveCdRom;
+        case 0x01021994:  // tmpfs
+        case 0x858458F6:  // ramfs
+            return DriveRam;
+        default:
+            return removable ? DriveRemovable : DriveFixed;
     }
 }
 
@@ -62,12 +62,18 @@ quint8 driveTypeOf(const QString& folder)
 #if defined(Q_OS_WIN)
     const QString root = QDir(folder).absolutePath().left(3);
     switch (GetDriveTypeW(reinterpret_cast<LPCWSTR>(root.utf16()))) {
-    case DRIVE_REMOVABLE: return DriveRemovable;
-    case DRIVE_FIXED: return DriveFixed;
-    case DRIVE_REMOTE: return DriveNetwork;
-    case DRIVE_CDROM: return DriveCdRom;
-    case DRIVE_RAMDISK: return DriveRam;
-    default: return DriveUnknown;
+        case DRIVE_REMOVABLE:
+            return DriveRemovable;
+        case DRIVE_FIXED:
+            return DriveFixed;
+        case DRIVE_REMOTE:
+            return DriveNetwork;
+        case DRIVE_CDROM:
+            return DriveCdRom;
+        case DRIVE_RAMDISK:
+            return DriveRam;
+        default:
+            return DriveUnknown;
     }
 #elif defined(Q_OS_LINUX)
     struct statfs fs {};

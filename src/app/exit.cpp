@@ -16,7 +16,10 @@ namespace {
 
 // Characters as the student typed them: one outside the Basic Multilingual
 // Plane counts once, not as its two UTF-16 halves.
-qsizetype characterCount(const QString& text) { return QStringView(text).toUcs4().size(); }
+qsizetype characterCount(const QString& text)
+{
+    return QStringView(text).toUcs4().size();
+}
 
 }  // namespace
 
@@ -46,6 +49,9 @@ void Write_Answer_Record(Program& program)
         program.lesko().Greska_Otgowor1(message_code::RecordFailed, QDir::current().absoluteFilePath(name));
 }
 
-void End_Lesson(Program& program) { program.end(); }
+void End_Lesson(Program& program)
+{
+    program.end();
+}
 
 }  // namespace app

@@ -13,7 +13,7 @@ Message lines(std::initializer_list<QString> parts, int flags)
     return {QStringList(parts).join(QStringLiteral("\r\n")), flags};
 }
 
-constexpr int StopOk = box::Stop | box::SecondButtonDefault;    // 272
+constexpr int StopOk = box::Stop | box::SecondButtonDefault;     // 272
 constexpr int Question = box::YesNo | box::SecondButtonDefault;  // 260
 
 Message notSaved(const QString& what, const QString& file)
@@ -28,49 +28,50 @@ Message notSaved(const QString& what, const QString& file)
 Message mainWindowMessage(quint8 code, const QString& detail)
 {
     switch (code) {
-    case 1:
-        return lines({QStringLiteral("1"), QStringLiteral("Липсва съответстващ конфигурационен файл  "),
-                      QStringLiteral("Моля, копирайте изпълнимия и коректния конфигурационен файл"),
-                      QStringLiteral("в основната директория на урока ")},
-                     StopOk);
-    case 2:
-        return lines({QStringLiteral("Желаете ли изход от урока?")}, Question);
-    case 3:
-        return lines({QStringLiteral("3"), QStringLiteral("Използваният конфигурационния файл е некоректен!"),
-                      QStringLiteral("Кодът на несъответствие е: "),
-                      QStringLiteral("Моля, минете през режим Настройка.")},
-                     StopOk);
-    case 6:
-        return lines({QStringLiteral("Моля, бъдете търпеливи до завършване на "),
-                      QStringLiteral("записа от въведените отговори!"),
-                      QStringLiteral("Щракнете клавиша Ok за начало на процеса")},
-                     box::Stop);
-    case 8:
-        return lines({QStringLiteral("Да премина ли към следващия въпрос?")}, Question);
-    case 27:
-        return lines({QStringLiteral("27"), QStringLiteral("Нужно е да аргументирате отговора си като напишете"),
-                      QStringLiteral("в текстовото поле кратък текст за обяснение."),
-                      QStringLiteral("Липсата на доводи ще намали оценката Ви!")},
-                     box::SecondButtonDefault);
-    case message_code::RecordFailed:
-        return notSaved(QStringLiteral("Записът с отговорите не можа да бъде запазен."), detail);
-    default:
-        return {};
+        case 1:
+            return lines({QStringLiteral("1"), QStringLiteral("Липсва съответстващ конфигурационен файл  "),
+                          QStringLiteral("Моля, копирайте изпълнимия и коректния конфигурационен файл"),
+                          QStringLiteral("в основната директория на урока ")},
+                         StopOk);
+        case 2:
+            return lines({QStringLiteral("Желаете ли изход от урока?")}, Question);
+        case 3:
+            return lines(
+                {QStringLiteral("3"), QStringLiteral("Използваният конфигурационния файл е некоректен!"),
+                 QStringLiteral("Кодът на несъответствие е: "), QStringLiteral("Моля, минете през режим Настройка.")},
+                StopOk);
+        case 6:
+            return lines({QStringLiteral("Моля, бъдете търпеливи до завършване на "),
+                          QStringLiteral("записа от въведените отговори!"),
+                          QStringLiteral("Щракнете клавиша Ok за начало на процеса")},
+                         box::Stop);
+        case 8:
+            return lines({QStringLiteral("Да премина ли към следващия въпрос?")}, Question);
+        case 27:
+            return lines({QStringLiteral("27"), QStringLiteral("Нужно е да аргументирате отговора си като напишете"),
+                          QStringLiteral("в текстовото поле кратък текст за обяснение."),
+                          QStringLiteral("Липсата на доводи ще намали оценката Ви!")},
+                         box::SecondButtonDefault);
+        case message_code::RecordFailed:
+            return notSaved(QStringLiteral("Записът с отговорите не можа да бъде запазен."), detail);
+        default:
+            return {};
     }
 }
 
 Message workbenchMessage(quint8 code, const QString& detail)
 {
     switch (code) {
-    case 2:
-        return lines({QStringLiteral("Да премина ли към друга задача?")}, Question);
-    case 3:
-        return lines({QStringLiteral("Задачата е с повишена трудност! "), QStringLiteral("Смятате ли, че ще се справите?")},
-                     Question);
-    case message_code::SaveFailed:
-        return notSaved(QStringLiteral("Работата Ви не е записана."), detail);
-    default:
-        return {};
+        case 2:
+            return lines({QStringLiteral("Да премина ли към друга задача?")}, Question);
+        case 3:
+            return lines(
+                {QStringLiteral("Задачата е с повишена трудност! "), QStringLiteral("Смятате ли, че ще се справите?")},
+                Question);
+        case message_code::SaveFailed:
+            return notSaved(QStringLiteral("Работата Ви не е записана."), detail);
+        default:
+            return {};
     }
 }
 

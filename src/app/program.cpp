@@ -13,7 +13,9 @@
 namespace app {
 
 Program::Program(Services services, const content::Lesson& lesson)
-    : services_(services), lesson_(lesson), taskTexts_(std::make_unique<TaskTexts>()),
+    : services_(services),
+      lesson_(lesson),
+      taskTexts_(std::make_unique<TaskTexts>()),
       glossaryTables_(std::make_unique<GlossaryTables>())
 {
     forms::nameMembers(awtori_, u"Awtori");
@@ -40,17 +42,38 @@ W& Program::touch(std::unique_ptr<W>& slot)
     return *slot;
 }
 
-Lesko& Program::lesko() { return touch(lesko_); }
-Lesko_n& Program::lesko_n() { return touch(lesko_n_); }
-Lesko_Glos& Program::lesko_Glos() { return touch(lesko_Glos_); }
-Lesko_Zad& Program::lesko_Zad() { return touch(lesko_Zad_); }
-Lesko_Dis& Program::lesko_Dis() { return touch(lesko_Dis_); }
-Lesko_Gra& Program::lesko_Gra() { return touch(lesko_Gra_); }
-Cwiat& Program::cwiat() { return touch(cwiat_); }
+Lesko& Program::lesko()
+{
+    return touch(lesko_);
+}
+Lesko_n& Program::lesko_n()
+{
+    return touch(lesko_n_);
+}
+Lesko_Glos& Program::lesko_Glos()
+{
+    return touch(lesko_Glos_);
+}
+Lesko_Zad& Program::lesko_Zad()
+{
+    return touch(lesko_Zad_);
+}
+Lesko_Dis& Program::lesko_Dis()
+{
+    return touch(lesko_Dis_);
+}
+Lesko_Gra& Program::lesko_Gra()
+{
+    return touch(lesko_Gra_);
+}
+Cwiat& Program::cwiat()
+{
+    return touch(cwiat_);
+}
 
 bool Program::isLoaded(const QString& windowName) const
 {
-    const forms::Form* forms[] = {lesko_.get(), lesko_n_.get(), lesko_Glos_.get(), lesko_Zad_.get(),
+    const forms::Form* forms[] = {lesko_.get(),     lesko_n_.get(),   lesko_Glos_.get(), lesko_Zad_.get(),
                                   lesko_Dis_.get(), lesko_Gra_.get(), cwiat_.get()};
     for (const forms::Form* f : forms)
         if (f && f->name() == windowName)
@@ -69,11 +92,14 @@ void Program::unload(forms::Form& form)
         unloaded_.push_back(std::move(slot));
         return true;
     };
-    take(lesko_n_) || take(lesko_Glos_) || take(lesko_Zad_) || take(lesko_Dis_) || take(lesko_Gra_) ||
-        take(cwiat_) || take(lesko_);
+    take(lesko_n_) || take(lesko_Glos_) || take(lesko_Zad_) || take(lesko_Dis_) || take(lesko_Gra_) || take(cwiat_) ||
+        take(lesko_);
 }
 
-void Program::releaseUnloaded() { unloaded_.clear(); }
+void Program::releaseUnloaded()
+{
+    unloaded_.clear();
+}
 
 void Program::start()
 {
@@ -88,7 +114,10 @@ void Program::end()
     services_.end.endProgram();
 }
 
-int Program::Option_Flag(int n) const { return content::flagValue(optionFlags_.List(n)); }
+int Program::Option_Flag(int n) const
+{
+    return content::flagValue(optionFlags_.List(n));
+}
 
 const QString& Program::authorsText(int i) const
 {

@@ -29,7 +29,14 @@ public:
 };
 
 // Drive type codes of the working directory's drive.
-enum DriveType : quint8 { DriveUnknown = 0, DriveRemovable = 1, DriveFixed = 2, DriveNetwork = 3, DriveCdRom = 4, DriveRam = 5 };
+enum DriveType : quint8 {
+    DriveUnknown = 0,
+    DriveRemovable = 1,
+    DriveFixed = 2,
+    DriveNetwork = 3,
+    DriveCdRom = 4,
+    DriveRam = 5
+};
 
 class DriveService {
 public:

@@ -45,7 +45,10 @@ void Lesko_Zad::Form_Load()
     Fit_Text_Field();
 }
 
-void Lesko_Zad::Form_Resize() { Fit_Text_Field(); }
+void Lesko_Zad::Form_Resize()
+{
+    Fit_Text_Field();
+}
 
 void Lesko_Zad::Fit_Text_Field()
 {

@@ -28,8 +28,9 @@ QString textOf(const QJsonValue& v)
 
 const QStringList& Lesson::windowNames()
 {
-    static const QStringList names{QStringLiteral("Lesko"),      QStringLiteral("Lesko_Dis"), QStringLiteral("Lesko_Glos"),
-                                   QStringLiteral("Lesko_Zad"),  QStringLiteral("Lesko_n"),   QStringLiteral("Lesko_Gra"),
+    static const QStringList names{QStringLiteral("Lesko"),      QStringLiteral("Lesko_Dis"),
+                                   QStringLiteral("Lesko_Glos"), QStringLiteral("Lesko_Zad"),
+                                   QStringLiteral("Lesko_n"),    QStringLiteral("Lesko_Gra"),
                                    QStringLiteral("Cwiat")};
     return names;
 }
@@ -56,7 +57,8 @@ void Lesson::loadWindow(const QString& folder, const QString& window)
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &error).object();
     if (error.error != QJsonParseError::NoError || root.value(u"window").toString() != window) {
-        problems_ << file.fileName() + u": " + (error.error ? error.errorString() : QStringLiteral("wrong window name"));
+        problems_ << file.fileName() + u": " +
+                         (error.error ? error.errorString() : QStringLiteral("wrong window name"));
         return;
     }
     const auto readGroup = [&](const QString& group, Type type) {
@@ -99,7 +101,10 @@ const Lesson::Entry* Lesson::find(const QString& window, const QString& name, in
     return it == entries_.cend() ? nullptr : &*it;
 }
 
-QStringList Lesson::containers(const QString& window) const { return containers_.value(window); }
+QStringList Lesson::containers(const QString& window) const
+{
+    return containers_.value(window);
+}
 
 void fillDesign(forms::ControlSet& set, const Lesson& lesson, const QString& window)
 {

@@ -7,7 +7,10 @@ namespace content {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Length of the number at the start of text (after blanks were skipped), 0 if none.
 qsizetype numberLength(QStringView text)
@@ -120,7 +123,13 @@ QString basicStr(double value)
     return value < 0 ? s : u' ' + s;
 }
 
-qint16 roundToInt16(double value) { return roundTo<qint16>(value); }
-qint32 roundToInt32(double value) { return roundTo<qint32>(value); }
+qint16 roundToInt16(double value)
+{
+    return roundTo<qint16>(value);
+}
+qint32 roundToInt32(double value)
+{
+    return roundTo<qint32>(value);
+}
 
 }  // namespace content

@@ -19,8 +19,9 @@ void ListBox::setList(int i, const QString& text)
 void ListBox::AddItem(const QString& text)
 {
     if (sorted_) {
-        auto at = std::upper_bound(items_.begin(), items_.end(), text,
-                                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        auto at = std::upper_bound(items_.begin(), items_.end(), text, [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
         items_.insert(at, text);
     } else {
         items_.append(text);

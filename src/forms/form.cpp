@@ -2,7 +2,10 @@
 
 namespace forms {
 
-static QString key(const QString& name, int index) { return name + u'#' + QString::number(index); }
+static QString key(const QString& name, int index)
+{
+    return name + u'#' + QString::number(index);
+}
 
 void ControlSet::add(Control& c)
 {

@@ -50,6 +50,9 @@ const QImage& Picture::image() const
     return data_->image;
 }
 
-QString Picture::source() const { return data_ ? data_->path : QString(); }
+QString Picture::source() const
+{
+    return data_ ? data_->path : QString();
+}
 
 }  // namespace forms

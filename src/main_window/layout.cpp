@@ -15,8 +15,14 @@ void visitMembers(Array& members, int last, int& slot, const auto& visit)
         visit(members[std::size_t(i)], slot++);
 }
 
-float ratio(float whole, float part) { return part != 0 ? whole / part : 0.0f; }
-float scaled(float whole, float r) { return r != 0 ? whole / r : 0.0f; }
+float ratio(float whole, float part)
+{
+    return part != 0 ? whole / part : 0.0f;
+}
+float scaled(float whole, float r)
+{
+    return r != 0 ? whole / r : 0.0f;
+}
 
 }  // namespace
 
@@ -54,8 +60,8 @@ void Lesko::Record_Layout()
     Group_Last[5] = 3;
     Lenta_Base = quint8(walkLayout([this](forms::Control& c, int k) {
         const float w = float(ScaleWidth()), h = float(ScaleHeight());
-        Layout_Ratio[std::size_t(k)] = {ratio(w, float(c.Left())), ratio(h, float(c.Top())),
-                                        ratio(w, float(c.Width())), ratio(h, float(c.Height()))};
+        Layout_Ratio[std::size_t(k)] = {ratio(w, float(c.Left())), ratio(h, float(c.Top())), ratio(w, float(c.Width())),
+                                        ratio(h, float(c.Height()))};
     }));
     Set_Time_Ribbon(Lenta_Base);
     computePlanRibbon(Lenta_Base + 2);

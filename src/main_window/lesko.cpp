@@ -46,18 +46,17 @@ void Lesko::buildControls()
     forms::place(Shape_Lenta[3], {360, 7200, 15, 195});
 
     Text_U[0].setToolTipText(QStringLiteral(" Тема на урока"));
-    Text_U[1].setToolTipText(QStringLiteral(
-        " Имате ограничено време да запишете темата и плана на урока! Използвайте бутон \"Фокус\""));
+    Text_U[1].setToolTipText(
+        QStringLiteral(" Имате ограничено време да запишете темата и плана на урока! Използвайте бутон \"Фокус\""));
     List_Ur[0].setToolTipText(QStringLiteral("План на урока - точка/подточка "));
     Label_U[0].setCaption(QStringLiteral("План"));
     Label_U[0].setToolTipText(QStringLiteral(" Планът на урока, трябва да бъде записан. "));
-    Label_U[2].setToolTipText(QStringLiteral(
-        "Показва оставащащото време, за което трябва да се напише заглавието и плана на урока"));
+    Label_U[2].setToolTipText(
+        QStringLiteral("Показва оставащащото време, за което трябва да се напише заглавието и плана на урока"));
     Label_U[3].setCaption(QStringLiteral("Тема"));
     Label_U[3].setToolTipText(QStringLiteral(
         " Ако нямате къде или с какво да пишете, моля заповядайте на дъската. Там има и място, и тебешир."));
-    Picture_Ur[0].setToolTipText(
-        QStringLiteral(" Щракнете с десен бутон, за да видите изображението в пълен размер "));
+    Picture_Ur[0].setToolTipText(QStringLiteral(" Щракнете с десен бутон, за да видите изображението в пълен размер "));
     Picture_Ur[0].stretch = true;
 
     for (int i : {0, 1})
@@ -104,12 +103,15 @@ void Lesko::buildMenus()
     mnu_Wyprosi.setCaption(QStringLiteral("Задачи/Речник"));
     mnu_Sydyrv_plan.setCaption(QStringLiteral("Информация за урока"));
     awtor0.setCaption(QStringLiteral("Автори"));
-    const QStringList information{
-        QStringLiteral("Допълнителен материал"),     QStringLiteral("Използвана литература & Internet site"),
-        QStringLiteral("Държавни образователни изисквания"), QStringLiteral("Продължителност на урока"),
-        QStringLiteral("Цел на урока"),              QStringLiteral("Междупредметни връзки"),
-        QStringLiteral("Вътрешно предметни връзки"), QStringLiteral("Необходими пособия"),
-        QStringLiteral("Ход на урока")};
+    const QStringList information{QStringLiteral("Допълнителен материал"),
+                                  QStringLiteral("Използвана литература & Internet site"),
+                                  QStringLiteral("Държавни образователни изисквания"),
+                                  QStringLiteral("Продължителност на урока"),
+                                  QStringLiteral("Цел на урока"),
+                                  QStringLiteral("Междупредметни връзки"),
+                                  QStringLiteral("Вътрешно предметни връзки"),
+                                  QStringLiteral("Необходими пособия"),
+                                  QStringLiteral("Ход на урока")};
     for (int i = 1; i <= 9; ++i) {
         Sydyrv_pla[i].setCaption(information.at(i - 1));
         Sydyrv_pla[i].onClick = [this, i] { Sydyrv_pla_Click(i); };
@@ -134,7 +136,10 @@ void Lesko::buildMenus()
     add(awtori, 1);
 }
 
-int Lesko::Option_Flag(int n) const { return program_.Option_Flag(n); }
+int Lesko::Option_Flag(int n) const
+{
+    return program_.Option_Flag(n);
+}
 
 QString Lesko::Greska_Otgowor1(quint8 code, const QString& detail)
 {

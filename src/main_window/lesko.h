@@ -54,7 +54,7 @@ public:
     bool Form_QueryClose() override;
 
     // Controls.
-    std::array<forms::TextBox, 3> Text_U;  // topic, content, hidden buffer of the focus view
+    std::array<forms::TextBox, 3> Text_U;   // topic, content, hidden buffer of the focus view
     std::array<forms::ListBox, 4> List_Ur;  // plan; hidden: choices, plan order, service list
     std::array<forms::Label, 4> Label_U;
     std::array<forms::PictureBox, 1> Picture_Ur;

@@ -90,8 +90,8 @@ void Cwiat::buildColourChoice()
                                   QStringLiteral(" За настройване цвета на фона в текстовите полета "),
                                   QStringLiteral(" За настройване цвета на текста в текстовите полета "),
                                   QStringLiteral(" За настройване цвета на фона на бутоните ")};
-    const QString captions[] = {QStringLiteral("Цвят форма"), QStringLiteral("Фон текст"),
-                                QStringLiteral("Цвят текст"), QStringLiteral("Цвят бутон")};
+    const QString captions[] = {QStringLiteral("Цвят форма"), QStringLiteral("Фон текст"), QStringLiteral("Цвят текст"),
+                                QStringLiteral("Цвят бутон")};
     const QString captionTips[] = {QStringLiteral("За настройване цвета на фона на формата "),
                                    QStringLiteral("За настройване цвета на фона в текстовите полета "),
                                    QStringLiteral(" За настройване цвета на текста в текстовите полета "),
@@ -142,7 +142,10 @@ void Cwiat::buildMenus()
     }
 }
 
-forms::ListBox& Cwiat::record() { return appearance::record(program_); }
+forms::ListBox& Cwiat::record()
+{
+    return appearance::record(program_);
+}
 
 void Cwiat::Form_Load()
 {
@@ -191,7 +194,10 @@ void Cwiat::List_font_Click(int index)
     }
 }
 
-void Cwiat::mnu_Otkaz_Click() { program_.unload(*this); }
+void Cwiat::mnu_Otkaz_Click()
+{
+    program_.unload(*this);
+}
 
 // Closing by the frame cancels.
 bool Cwiat::Form_QueryClose()

@@ -77,17 +77,17 @@ forms::Colour Cwiat::sliderColour() const
 void Cwiat::previewCurrentColour()
 {
     switch (Current_Choice) {
-    case appearance::FormBack:
-        setBackColor(Current_Colour);
-        break;
-    case appearance::TextBack:
-        Text_Cv[0].setBackColor(Current_Colour);
-        break;
-    case appearance::TextColour:
-        Text_Cv[0].setForeColor(Current_Colour);
-        break;
-    default:
-        break;
+        case appearance::FormBack:
+            setBackColor(Current_Colour);
+            break;
+        case appearance::TextBack:
+            Text_Cv[0].setBackColor(Current_Colour);
+            break;
+        case appearance::TextColour:
+            Text_Cv[0].setForeColor(Current_Colour);
+            break;
+        default:
+            break;
     }
     if (Current_Choice < Option1.size())
         Option1[Current_Choice].setBackColor(Current_Colour);

@@ -48,7 +48,10 @@ private:
 namespace {
 
 // Menu captions are shown as they are: "&" is no mnemonic marker here.
-QString menuText(const QString& caption) { return QString(caption).replace(u'&', QStringLiteral("&&")); }
+QString menuText(const QString& caption)
+{
+    return QString(caption).replace(u'&', QStringLiteral("&&"));
+}
 
 double logicalDpi()
 {
@@ -71,10 +74,14 @@ QString toControlText(const QString& text)
 QString textOf(const forms::Control& c)
 {
     switch (c.kind()) {
-    case Kind::Label: return static_cast<const forms::Label&>(c).Caption();
-    case Kind::MenuItem: return static_cast<const forms::MenuItem&>(c).Caption();
-    case Kind::Form: return static_cast<const forms::Form&>(c).Caption();
-    default: return {};
+        case Kind::Label:
+            return static_cast<const forms::Label&>(c).Caption();
+        case Kind::MenuItem:
+            return static_cast<const forms::MenuItem&>(c).Caption();
+        case Kind::Form:
+            return static_cast<const forms::Form&>(c).Caption();
+        default:
+            return {};
     }
 }
 
@@ -107,8 +114,14 @@ void showPicture(QLabel& label, const forms::PictureBox& box)
 
 }  // namespace
 
-int FormView::toPixels(double twips) { return qRound(twips * logicalDpi() / 1440.0); }
-double FormView::toTwips(int pixels) { return pixels * 1440.0 / logicalDpi(); }
+int FormView::toPixels(double twips)
+{
+    return qRound(twips * logicalDpi() / 1440.0);
+}
+double FormView::toTwips(int pixels)
+{
+    return pixels * 1440.0 / logicalDpi();
+}
 
 FormView::FormView(forms::Form& form, Dispatcher& dispatcher) : form_(form), dispatcher_(dispatcher)
 {
@@ -178,60 +191,61 @@ void FormView::build()
 QWidget* FormView::createWidget(forms::Control& c)
 {
     switch (c.kind()) {
-    case Kind::ListBox: {
-        auto* w = new QListWidget;
-        auto& list = static_cast<forms::ListBox&>(c);
-        connect(w, &QListWidget::clicked, this, [this, &list](const QModelIndex& index) {
-            dispatcher_.run([&list, row = index.row()] { list.userClick(row); });
-        });
-        // Keyboard moves select too; a mouse press is reported by its click.
-        connect(w, &QListWidget::currentRowChanged, this, [this, &list](int row) {
-            if (syncing_ || (QApplication::mouseButtons() & Qt::LeftButton) || row == list.ListIndex())
-                return;
-            dispatcher_.run([&list, row] { list.userClick(row); });
-        });
-        return w;
-    }
-    case Kind::TextBox: {
-        auto* w = new QPlainTextEdit;
-        auto& box = static_cast<forms::TextBox&>(c);
-        connect(w, &QPlainTextEdit::textChanged, this, [this, w, &box] {
-            if (!syncing_)
-                box.userEdited(toControlText(w->toPlainText()));
-        });
-        w->installEventFilter(this);
-        return w;
-    }
-    case Kind::Label:
-    case Kind::PictureBox: {
-        auto* w = new QLabel;
-        w->setAlignment(c.kind() == Kind::PictureBox || !static_cast<forms::Label&>(c).centred
-                            ? Qt::AlignLeft | Qt::AlignTop
-                            : Qt::AlignCenter);
-        w->setWordWrap(c.kind() == Kind::Label);
-        w->installEventFilter(this);
-        return w;
-    }
-    case Kind::Shape:
-        return new QWidget;
-    case Kind::Slider: {
-        auto* w = new QSlider(Qt::Horizontal);
-        auto& slider = static_cast<forms::Slider&>(c);
-        w->setRange(slider.Min(), slider.Max());
-        connect(w, &QSlider::valueChanged, this, [this, &slider](int v) {
-            if (!syncing_)
-                dispatcher_.run([&slider, v] { slider.userMoved(v); });
-        });
-        return w;
-    }
-    case Kind::OptionButton: {
-        auto* w = new QRadioButton;
-        auto& option = static_cast<forms::OptionButton&>(c);
-        connect(w, &QRadioButton::clicked, this, [this, &option] { dispatcher_.run([&option] { option.userClick(); }); });
-        return w;
-    }
-    default:
-        return nullptr;
+        case Kind::ListBox: {
+            auto* w = new QListWidget;
+            auto& list = static_cast<forms::ListBox&>(c);
+            connect(w, &QListWidget::clicked, this, [this, &list](const QModelIndex& index) {
+                dispatcher_.run([&list, row = index.row()] { list.userClick(row); });
+            });
+            // Keyboard moves select too; a mouse press is reported by its click.
+            connect(w, &QListWidget::currentRowChanged, this, [this, &list](int row) {
+                if (syncing_ || (QApplication::mouseButtons() & Qt::LeftButton) || row == list.ListIndex())
+                    return;
+                dispatcher_.run([&list, row] { list.userClick(row); });
+            });
+            return w;
+        }
+        case Kind::TextBox: {
+            auto* w = new QPlainTextEdit;
+            auto& box = static_cast<forms::TextBox&>(c);
+            connect(w, &QPlainTextEdit::textChanged, this, [this, w, &box] {
+                if (!syncing_)
+                    box.userEdited(toControlText(w->toPlainText()));
+            });
+            w->installEventFilter(this);
+            return w;
+        }
+        case Kind::Label:
+        case Kind::PictureBox: {
+            auto* w = new QLabel;
+            w->setAlignment(c.kind() == Kind::PictureBox || !static_cast<forms::Label&>(c).centred
+                                ? Qt::AlignLeft | Qt::AlignTop
+                                : Qt::AlignCenter);
+            w->setWordWrap(c.kind() == Kind::Label);
+            w->installEventFilter(this);
+            return w;
+        }
+        case Kind::Shape:
+            return new QWidget;
+        case Kind::Slider: {
+            auto* w = new QSlider(Qt::Horizontal);
+            auto& slider = static_cast<forms::Slider&>(c);
+            w->setRange(slider.Min(), slider.Max());
+            connect(w, &QSlider::valueChanged, this, [this, &slider](int v) {
+                if (!syncing_)
+                    dispatcher_.run([&slider, v] { slider.userMoved(v); });
+            });
+            return w;
+        }
+        case Kind::OptionButton: {
+            auto* w = new QRadioButton;
+            auto& option = static_cast<forms::OptionButton&>(c);
+            connect(w, &QRadioButton::clicked, this,
+                    [this, &option] { dispatcher_.run([&option] { option.userClick(); }); });
+            return w;
+        }
+        default:
+            return nullptr;
     }
 }
 
@@ -299,111 +313,110 @@ void FormView::refreshWidget(forms::Control& c, QWidget& w, Property property)
 {
     const QScopedValueRollback<bool> guard(syncing_, true);
     switch (property) {
-    case Property::Geometry:
-        w.setGeometry(toPixels(c.Left()), toPixels(c.Top()), std::max(0, toPixels(c.Width())),
-                      std::max(0, toPixels(c.Height())));
-        if (c.kind() == Kind::PictureBox)
-            showPicture(static_cast<QLabel&>(w), static_cast<forms::PictureBox&>(c));
-        break;
-    case Property::Visible:
-        w.setVisible(c.Visible());
-        break;
-    case Property::Enabled:
-        w.setEnabled(c.Enabled());
-        break;
-    case Property::Text:
-        if (c.kind() == Kind::TextBox) {
-            auto& edit = static_cast<QPlainTextEdit&>(w);
-            const QString text = fromControlText(static_cast<forms::TextBox&>(c).Text());
-            if (edit.toPlainText() != text)
-                edit.setPlainText(text);
-        } else if (c.kind() == Kind::Label) {
-            static_cast<QLabel&>(w).setText(textOf(c));
-            w.setAccessibleName(c.ToolTipText().isEmpty() ? textOf(c) : c.ToolTipText().trimmed());
-        }
-        break;
-    case Property::Items:
-    case Property::ListIndex:
-        if (c.kind() == Kind::ListBox) {
-            auto& list = static_cast<QListWidget&>(w);
-            const auto& box = static_cast<forms::ListBox&>(c);
-            if (property == Property::Items) {
-                list.clear();
-                list.addItems(box.items());
+        case Property::Geometry:
+            w.setGeometry(toPixels(c.Left()), toPixels(c.Top()), std::max(0, toPixels(c.Width())),
+                          std::max(0, toPixels(c.Height())));
+            if (c.kind() == Kind::PictureBox)
+                showPicture(static_cast<QLabel&>(w), static_cast<forms::PictureBox&>(c));
+            break;
+        case Property::Visible:
+            w.setVisible(c.Visible());
+            break;
+        case Property::Enabled:
+            w.setEnabled(c.Enabled());
+            break;
+        case Property::Text:
+            if (c.kind() == Kind::TextBox) {
+                auto& edit = static_cast<QPlainTextEdit&>(w);
+                const QString text = fromControlText(static_cast<forms::TextBox&>(c).Text());
+                if (edit.toPlainText() != text)
+                    edit.setPlainText(text);
+            } else if (c.kind() == Kind::Label) {
+                static_cast<QLabel&>(w).setText(textOf(c));
+                w.setAccessibleName(c.ToolTipText().isEmpty() ? textOf(c) : c.ToolTipText().trimmed());
             }
-            list.setCurrentRow(box.ListIndex());
-            if (box.ListIndex() < 0)
-                list.clearSelection();
+            break;
+        case Property::Items:
+        case Property::ListIndex:
+            if (c.kind() == Kind::ListBox) {
+                auto& list = static_cast<QListWidget&>(w);
+                const auto& box = static_cast<forms::ListBox&>(c);
+                if (property == Property::Items) {
+                    list.clear();
+                    list.addItems(box.items());
+                }
+                list.setCurrentRow(box.ListIndex());
+                if (box.ListIndex() < 0)
+                    list.clearSelection();
+            }
+            break;
+        case Property::Locked:
+            if (c.kind() == Kind::TextBox)
+                static_cast<QPlainTextEdit&>(w).setReadOnly(static_cast<forms::TextBox&>(c).Locked());
+            break;
+        case Property::BackColor:
+        case Property::ForeColor:
+            setColours(w, c);
+            break;
+        case Property::Font: {
+            QFont f = w.font();
+            f.setFamily(c.FontName());
+            f.setPointSizeF(c.FontSize());
+            w.setFont(f);
+            break;
         }
-        break;
-    case Property::Locked:
-        if (c.kind() == Kind::TextBox)
-            static_cast<QPlainTextEdit&>(w).setReadOnly(static_cast<forms::TextBox&>(c).Locked());
-        break;
-    case Property::BackColor:
-    case Property::ForeColor:
-        setColours(w, c);
-        break;
-    case Property::Font: {
-        QFont f = w.font();
-        f.setFamily(c.FontName());
-        f.setPointSizeF(c.FontSize());
-        w.setFont(f);
-        break;
-    }
-    case Property::ToolTip:
-        w.setToolTip(c.ToolTipText());
-        w.setAccessibleName(c.ToolTipText().trimmed().isEmpty() ? textOf(c) : c.ToolTipText().trimmed());
-        break;
-    case Property::Picture:
-        if (c.kind() == Kind::PictureBox)
-            showPicture(static_cast<QLabel&>(w), static_cast<forms::PictureBox&>(c));
-        break;
-    case Property::Value:
-        if (c.kind() == Kind::Slider)
-            static_cast<QSlider&>(w).setValue(static_cast<forms::Slider&>(c).Value());
-        else if (c.kind() == Kind::OptionButton)
-            static_cast<QRadioButton&>(w).setChecked(static_cast<forms::OptionButton&>(c).Value());
-        break;
+        case Property::ToolTip:
+            w.setToolTip(c.ToolTipText());
+            w.setAccessibleName(c.ToolTipText().trimmed().isEmpty() ? textOf(c) : c.ToolTipText().trimmed());
+            break;
+        case Property::Picture:
+            if (c.kind() == Kind::PictureBox)
+                showPicture(static_cast<QLabel&>(w), static_cast<forms::PictureBox&>(c));
+            break;
+        case Property::Value:
+            if (c.kind() == Kind::Slider)
+                static_cast<QSlider&>(w).setValue(static_cast<forms::Slider&>(c).Value());
+            else if (c.kind() == Kind::OptionButton)
+                static_cast<QRadioButton&>(w).setChecked(static_cast<forms::OptionButton&>(c).Value());
+            break;
     }
 }
 
 void FormView::refreshFormWindow(Property property)
 {
     switch (property) {
-    case Property::Text:
-        window_->setWindowTitle(form_.Caption());
-        break;
-    case Property::Visible:
-        form_.Visible() ? (window_->show(), window_->raise()) : window_->hide();
-        break;
-    case Property::Enabled:
-        window_->setEnabled(form_.Enabled());
-        break;
-    case Property::BackColor:
-        setColours(*window_->centralWidget(), form_);
-        break;
-    case Property::Geometry:
-        applyFormSize();
-        break;
-    case Property::Font: {
-        QFont f = window_->font();
-        f.setFamily(form_.FontName());
-        f.setPointSizeF(form_.FontSize());
-        window_->centralWidget()->setFont(f);
-        break;
-    }
-    default:
-        break;
+        case Property::Text:
+            window_->setWindowTitle(form_.Caption());
+            break;
+        case Property::Visible:
+            form_.Visible() ? (window_->show(), window_->raise()) : window_->hide();
+            break;
+        case Property::Enabled:
+            window_->setEnabled(form_.Enabled());
+            break;
+        case Property::BackColor:
+            setColours(*window_->centralWidget(), form_);
+            break;
+        case Property::Geometry:
+            applyFormSize();
+            break;
+        case Property::Font: {
+            QFont f = window_->font();
+            f.setFamily(form_.FontName());
+            f.setPointSizeF(form_.FontSize());
+            window_->centralWidget()->setFont(f);
+            break;
+        }
+        default:
+            break;
     }
 }
 
 // The client area is the central widget; the menu bar sits above it.
 void FormView::applyFormSize()
 {
-    const int menu = window_->menuBar()->isVisible() || !form_.menus().empty()
-                         ? window_->menuBar()->sizeHint().height()
-                         : 0;
+    const int menu =
+        window_->menuBar()->isVisible() || !form_.menus().empty() ? window_->menuBar()->sizeHint().height() : 0;
     const QSize client(toPixels(form_.Width()), toPixels(form_.Height()));
     if (window_->centralWidget()->size() != client)
         window_->resize(client.width(), client.height() + menu);
@@ -445,11 +458,12 @@ bool FormView::eventFilter(QObject* watched, QEvent* event)
             // Presses a control let pass up are not on the window's own surface.
             if (window_->centralWidget()->childAt(me->position().toPoint()))
                 return false;
-            const auto button = me->button() == Qt::RightButton ? forms::MouseButton::Right
+            const auto button = me->button() == Qt::RightButton    ? forms::MouseButton::Right
                                 : me->button() == Qt::MiddleButton ? forms::MouseButton::Middle
-                                                                    : forms::MouseButton::Left;
+                                                                   : forms::MouseButton::Left;
             const QPointF at = me->position();
-            dispatcher_.run([this, button, at] { form_.Form_MouseDown(button, toTwips(int(at.x())), toTwips(int(at.y()))); });
+            dispatcher_.run(
+                [this, button, at] { form_.Form_MouseDown(button, toTwips(int(at.x())), toTwips(int(at.y()))); });
             return true;
         }
         if (c->kind() == Kind::PictureBox) {

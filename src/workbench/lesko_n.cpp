@@ -35,8 +35,9 @@ void Lesko_n::buildControls()
     forms::place(Text_Un[5], {480, 7680, 3255, 450});
 
     Picture_Un[0].setBackColor(128);
-    Picture_Un[0].setToolTipText(QStringLiteral(
-        "Илюстрация към съдържанието на термините, условието/решението на задача. Щракнете с левия клавиш на мишката за мащаб."));
+    Picture_Un[0].setToolTipText(
+        QStringLiteral("Илюстрация към съдържанието на термините, условието/решението на задача. Щракнете с левия "
+                       "клавиш на мишката за мащаб."));
     List_Un[0].setToolTipText(QStringLiteral(" Списък с използваната терминология "));
     Text_Un[1].setToolTipText(QStringLiteral(" Определения, дефиниции за използваната терминология  "));
     List_Un[1].setToolTipText(QStringLiteral(" Изберете от списъка желан номер въпрос/задача "));
@@ -98,7 +99,10 @@ void Lesko_n::buildMenus()
     add(mnu_ZapReshen, 1);
 }
 
-int Lesko_n::workbenchFlag(int n) const { return content::flagValue(List_Un[4].List(n)); }
+int Lesko_n::workbenchFlag(int n) const
+{
+    return content::flagValue(List_Un[4].List(n));
+}
 
 QString Lesko_n::Greska_Otgowor2(quint8 code, const QString& detail)
 {
@@ -121,9 +125,15 @@ void Lesko_n::Form_Load()
         mnu_ZapReshen[1].setEnabled(false);
 }
 
-int Lesko_n::selectedTask() const { return List_Un[1].ListIndex() + 1; }
+int Lesko_n::selectedTask() const
+{
+    return List_Un[1].ListIndex() + 1;
+}
 
-forms::ListBox& Lesko_n::Uslowie_L(int k) const { return forms::memberOrNone(program_.taskTexts().Uslowie_L, k); }
+forms::ListBox& Lesko_n::Uslowie_L(int k) const
+{
+    return forms::memberOrNone(program_.taskTexts().Uslowie_L, k);
+}
 
 int Lesko_n::firstStatementLine(int task) const
 {
@@ -135,8 +145,17 @@ int Lesko_n::firstSolutionLine(int task) const
     return content::roundToInt32(content::leadingNumber(program_.taskTexts().Redowe_L[2].List(task)));
 }
 
-forms::ListBox& Lesko_n::Wremena(int i) const { return forms::memberOrNone(program_.glossaryTables().Wremena, i); }
+forms::ListBox& Lesko_n::Wremena(int i) const
+{
+    return forms::memberOrNone(program_.glossaryTables().Wremena, i);
+}
 
-double Lesko_n::taskLevel(int task) const { return content::leadingNumber(Wremena(4).List(task)); }
+double Lesko_n::taskLevel(int task) const
+{
+    return content::leadingNumber(Wremena(4).List(task));
+}
 
-double Lesko_n::baseTimeLimit(int task) const { return content::leadingNumber(Wremena(1).List(task)); }
+double Lesko_n::baseTimeLimit(int task) const
+{
+    return content::leadingNumber(Wremena(1).List(task));
+}

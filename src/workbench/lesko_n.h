@@ -91,7 +91,7 @@ private:
     forms::ListBox& Uslowie_L(int k) const;
     int firstStatementLine(int task) const;  // Redowe_L(1) item task
     int firstSolutionLine(int task) const;   // Redowe_L(2) item task
-    forms::ListBox& Wremena(int i) const;  // the hidden tables 0, 1, 4 and 6
+    forms::ListBox& Wremena(int i) const;    // the hidden tables 0, 1, 4 and 6
     double taskLevel(int task) const;
     double baseTimeLimit(int task) const;
     // Lines first to end - 1 of a task, each after a line break and decoded.

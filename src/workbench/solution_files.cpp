@@ -18,17 +18,17 @@ QString solutionFileText(const Lesko_n& bench, int mode)
 {
     const QString& answer = bench.Text_Un[0].Text();
     switch (mode) {
-    case StatementAndAnswer: {
-        const QString& statement = bench.Text_Un[2].Text();
-        const QStringView lineEnd = statement.endsWith(u"\r\n") ? QStringView() : QStringView(u"\r\n");
-        return u"Условие на задачата:\r\n" + statement + lineEnd + u"Представено решение:\r\n" + answer;
-    }
-    case AnswerOnly:
-        return answer;
-    case AuthorsSolution:
-        return bench.Text_Un[3].Text();
-    default:
-        return {};
+        case StatementAndAnswer: {
+            const QString& statement = bench.Text_Un[2].Text();
+            const QStringView lineEnd = statement.endsWith(u"\r\n") ? QStringView() : QStringView(u"\r\n");
+            return u"Условие на задачата:\r\n" + statement + lineEnd + u"Представено решение:\r\n" + answer;
+        }
+        case AnswerOnly:
+            return answer;
+        case AuthorsSolution:
+            return bench.Text_Un[3].Text();
+        default:
+            return {};
     }
 }
 

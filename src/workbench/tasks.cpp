@@ -64,8 +64,7 @@ qint16 Lesko_n::ConfirmTaskSwitch()
 void Lesko_n::SelectTask()
 {
     const int k = selectedTask();
-    if (workbenchFlag(25) > 0 && taskLevel(k) > 1 &&
-        Greska_Otgowor2(app::message_code::HardTask) != u"Yes") {
+    if (workbenchFlag(25) > 0 && taskLevel(k) > 1 && Greska_Otgowor2(app::message_code::HardTask) != u"Yes") {
         List_Un[1].setListIndex(CurrentTask - 1);
         return;
     }

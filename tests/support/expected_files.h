@@ -1,11 +1,11 @@
 #pragma once
 
+#include <iconv.h>
 #include <QByteArray>
 #include <QDir>
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <iconv.h>
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +41,10 @@ inline QByteArray referenceWindows1251(const QString& text)
 
 // The number of characters a student typed: a character outside the Basic
 // Multilingual Plane counts once, not as its two UTF-16 halves.
-inline qsizetype characterCount(const QString& text) { return text.toUcs4().size(); }
+inline qsizetype characterCount(const QString& text)
+{
+    return text.toUcs4().size();
+}
 
 // The solution file of task 0 to 99 of the lesson FUNKR.
 inline QString solutionFileName(int task)

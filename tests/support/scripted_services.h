@@ -21,7 +21,10 @@ struct ShownMessage {
 // Scripted platform services: queued answers for message boxes (No when the
 // queue is empty), a record of every box shown, a fixed drive type and font
 // list, and counters for clipboard clears and program ends.
-struct ScriptedServices : app::MessageService, app::ClipboardService, app::DriveService, app::FontService,
+struct ScriptedServices : app::MessageService,
+                          app::ClipboardService,
+                          app::DriveService,
+                          app::FontService,
                           app::EndService {
     std::deque<bool> answers;
     QList<ShownMessage> shown;

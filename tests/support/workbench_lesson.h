@@ -31,7 +31,10 @@ namespace workbench_lesson {
 constexpr int TaskCount = 20;
 inline const QString LessonCode = u"FUNKR"_s;
 
-inline QString hintLine(int k) { return u"Упътване към задача "_s + QString::number(k); }
+inline QString hintLine(int k)
+{
+    return u"Упътване към задача "_s + QString::number(k);
+}
 inline QString statementLine(int k, int line)
 {
     return u"Условие "_s + QString::number(k) + u", ред "_s + QString::number(line);
@@ -62,11 +65,23 @@ inline QString statementText(int k)
     return text;
 }
 
-inline QString solutionText(int k) { return u"\r\n"_s + solutionLines(k).join(u"\r\n"_s); }
+inline QString solutionText(int k)
+{
+    return u"\r\n"_s + solutionLines(k).join(u"\r\n"_s);
+}
 
-inline bool isHard(int k) { return QList<int>{3, 11, 13, 17, 18, 20}.contains(k); }
-inline QString timeLimit(int k) { return k == 1 ? u"20"_s : QString::number(3000 + 100 * (k - 2)); }
-inline QString hintTime(int k) { return k == 1 ? u"5"_s : QString::number(84 + 2 * k); }
+inline bool isHard(int k)
+{
+    return QList<int>{3, 11, 13, 17, 18, 20}.contains(k);
+}
+inline QString timeLimit(int k)
+{
+    return k == 1 ? u"20"_s : QString::number(3000 + 100 * (k - 2));
+}
+inline QString hintTime(int k)
+{
+    return k == 1 ? u"5"_s : QString::number(84 + 2 * k);
+}
 inline QString solutionType(int k)
 {
     static const QStringList types{u"формула"_s, u"масив"_s, u"условие"_s, u"ред"_s, u"сортиране"_s};
@@ -85,9 +100,8 @@ inline QStringList table(const QString& heading, const std::function<QString(int
 inline void install(app::Program& program)
 {
     TaskTexts& texts = program.taskTexts();
-    texts.Uslowie_L[0].setItems(table(u"15"_s, [](int k) {
-        return k < 10 ? u'0' + QString::number(k) + u' ' : QString::number(k);
-    }));
+    texts.Uslowie_L[0].setItems(
+        table(u"15"_s, [](int k) { return k < 10 ? u'0' + QString::number(k) + u' ' : QString::number(k); }));
     for (int k = 1; k <= TaskCount; ++k)
         texts.Uslowie_L[std::size_t(k)].setItems(taskLines(k));
     texts.Redowe_L[1].setItems(table(u"В "_s, [](int) { return u"2"_s; }));
