@@ -19,10 +19,7 @@ namespace {
 
 const QString Header = u"Има въведен текст по следните задачи:\r\n"_s;
 
-void answer(TestLesson& t, int task, const QString& text)
-{
-    t.program().lesko_n().List_Un[3].setList(task, text);
-}
+void answer(TestLesson& t, int task, const QString& text) { t.program().lesko_n().List_Un[3].setList(task, text); }
 
 QString recordText(TestLesson& t)
 {

@@ -19,10 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const content::Lesson& lesson()
-{
-    return content::Lesson::embedded();
-}
+const content::Lesson& lesson() { return content::Lesson::embedded(); }
 
 QStringList listOf(const QString& window, const QString& name, int member)
 {
@@ -30,10 +27,7 @@ QStringList listOf(const QString& window, const QString& name, int member)
     return e ? e->items : QStringList();
 }
 
-int numberAt(const QStringList& list, int i)
-{
-    return int(content::leadingNumber(list.value(i)));
-}
+int numberAt(const QStringList& list, int i) { return int(content::leadingNumber(list.value(i))); }
 
 }  // namespace
 

@@ -34,10 +34,7 @@ constexpr int AuthorsSolution = 3;
 // Time limits of 2 to 4 seconds (ten times that for the harder tasks) and a
 // hint after 1 second keep the lesson short while every task still runs out
 // on its own clock.
-int timeLimit(int task)
-{
-    return 2 + (task - 1) % 3;
-}
+int timeLimit(int task) { return 2 + (task - 1) % 3; }
 
 content::ConfigRecords soakConfig(app::Program& program)
 {

@@ -16,10 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void choose(Lesko& lesko, int row)
-{
-    lesko.List_Ur[0].userClick(row);
-}
+void choose(Lesko& lesko, int row) { lesko.List_Ur[0].userClick(row); }
 
 void runSeconds(Lesko& lesko, int seconds)
 {

@@ -13,10 +13,7 @@ namespace {
 const QString HintNotice = u"Имате достъп до допълнително упътване за въпроса"_s;
 const QString NoAccess = u"Нямате достъп за раглеждане на решението!"_s;
 
-QString hintBoxText(const QString& hint)
-{
-    return HintNotice + u"\r\n\r\n" + hint;
-}
+QString hintBoxText(const QString& hint) { return HintNotice + u"\r\n\r\n" + hint; }
 
 // Ticks until the answer box locks; the number of the tick that locked it.
 int ticksUntilLocked(Lesko_n& bench, int limit)
@@ -29,10 +26,7 @@ int ticksUntilLocked(Lesko_n& bench, int limit)
     return -1;
 }
 
-forms::ListBox& timeTable(TestLesson& t, int i)
-{
-    return t.program().glossaryTables().Wremena[std::size_t(i)];
-}
+forms::ListBox& timeTable(TestLesson& t, int i) { return t.program().glossaryTables().Wremena[std::size_t(i)]; }
 
 }  // namespace
 

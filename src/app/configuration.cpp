@@ -17,15 +17,9 @@ namespace app {
 
 using content::numberText;
 
-QString lessonCode(Program& program)
-{
-    return program.lesko_Gra().Spi_GR[2].List(0);
-}
+QString lessonCode(Program& program) { return program.lesko_Gra().Spi_GR[2].List(0); }
 
-qint16 ReportFileStatus(const QString& filespec)
-{
-    return QFileInfo(filespec).isFile() ? 1 : 0;
-}
+qint16 ReportFileStatus(const QString& filespec) { return QFileInfo(filespec).isFile() ? 1 : 0; }
 
 namespace {
 

@@ -16,10 +16,7 @@ namespace {
 
 // Characters as the student typed them: one outside the Basic Multilingual
 // Plane counts once, not as its two UTF-16 halves.
-qsizetype characterCount(const QString& text)
-{
-    return QStringView(text).toUcs4().size();
-}
+qsizetype characterCount(const QString& text) { return QStringView(text).toUcs4().size(); }
 
 }  // namespace
 
@@ -49,9 +46,6 @@ void Write_Answer_Record(Program& program)
         program.lesko().Greska_Otgowor1(message_code::RecordFailed, QDir::current().absoluteFilePath(name));
 }
 
-void End_Lesson(Program& program)
-{
-    program.end();
-}
+void End_Lesson(Program& program) { program.end(); }
 
 }  // namespace app

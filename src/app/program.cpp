@@ -42,34 +42,13 @@ W& Program::touch(std::unique_ptr<W>& slot)
     return *slot;
 }
 
-Lesko& Program::lesko()
-{
-    return touch(lesko_);
-}
-Lesko_n& Program::lesko_n()
-{
-    return touch(lesko_n_);
-}
-Lesko_Glos& Program::lesko_Glos()
-{
-    return touch(lesko_Glos_);
-}
-Lesko_Zad& Program::lesko_Zad()
-{
-    return touch(lesko_Zad_);
-}
-Lesko_Dis& Program::lesko_Dis()
-{
-    return touch(lesko_Dis_);
-}
-Lesko_Gra& Program::lesko_Gra()
-{
-    return touch(lesko_Gra_);
-}
-Cwiat& Program::cwiat()
-{
-    return touch(cwiat_);
-}
+Lesko& Program::lesko() { return touch(lesko_); }
+Lesko_n& Program::lesko_n() { return touch(lesko_n_); }
+Lesko_Glos& Program::lesko_Glos() { return touch(lesko_Glos_); }
+Lesko_Zad& Program::lesko_Zad() { return touch(lesko_Zad_); }
+Lesko_Dis& Program::lesko_Dis() { return touch(lesko_Dis_); }
+Lesko_Gra& Program::lesko_Gra() { return touch(lesko_Gra_); }
+Cwiat& Program::cwiat() { return touch(cwiat_); }
 
 bool Program::isLoaded(const QString& windowName) const
 {
@@ -96,15 +75,9 @@ void Program::unload(forms::Form& form)
         take(lesko_);
 }
 
-void Program::releaseUnloaded()
-{
-    unloaded_.clear();
-}
+void Program::releaseUnloaded() { unloaded_.clear(); }
 
-void Program::start()
-{
-    lesko().Show();
-}
+void Program::start() { lesko().Show(); }
 
 void Program::end()
 {
@@ -114,10 +87,7 @@ void Program::end()
     services_.end.endProgram();
 }
 
-int Program::Option_Flag(int n) const
-{
-    return content::flagValue(optionFlags_.List(n));
-}
+int Program::Option_Flag(int n) const { return content::flagValue(optionFlags_.List(n)); }
 
 const QString& Program::authorsText(int i) const
 {

@@ -33,10 +33,7 @@ Lesko_Glos::Lesko_Glos(app::Program& program)
     add(reports_[5]);
 }
 
-forms::TextBox& Lesko_Glos::Glos(int i)
-{
-    return forms::memberOrNone(tables_.Glos, i);
-}
+forms::TextBox& Lesko_Glos::Glos(int i) { return forms::memberOrNone(tables_.Glos, i); }
 
 forms::ListBox& Lesko_Glos::Wremena(int i)
 {

@@ -34,11 +34,5 @@ void Lesko_Gra::showFullSize(const forms::Picture& picture, double extraWidth, d
     Show();
 }
 
-double pictureWidth(const forms::Picture& p)
-{
-    return p.pixelSize().width() * double(forms::TwipsPerPicturePixel);
-}
-double pictureHeight(const forms::Picture& p)
-{
-    return p.pixelSize().height() * double(forms::TwipsPerPicturePixel);
-}
+double pictureWidth(const forms::Picture& p) { return p.pixelSize().width() * double(forms::TwipsPerPicturePixel); }
+double pictureHeight(const forms::Picture& p) { return p.pixelSize().height() * double(forms::TwipsPerPicturePixel); }

@@ -30,10 +30,7 @@ Lesko_Zad::Lesko_Zad(app::Program& program)
     add(Obsho_Pole);
 }
 
-forms::ListBox& Lesko_Zad::Uslowie_L(int k)
-{
-    return forms::memberOrNone(texts_.Uslowie_L, k);
-}
+forms::ListBox& Lesko_Zad::Uslowie_L(int k) { return forms::memberOrNone(texts_.Uslowie_L, k); }
 
 void Lesko_Zad::Form_Load()
 {
@@ -45,10 +42,7 @@ void Lesko_Zad::Form_Load()
     Fit_Text_Field();
 }
 
-void Lesko_Zad::Form_Resize()
-{
-    Fit_Text_Field();
-}
+void Lesko_Zad::Form_Resize() { Fit_Text_Field(); }
 
 void Lesko_Zad::Fit_Text_Field()
 {

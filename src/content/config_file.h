@@ -25,9 +25,6 @@ QByteArray serialiseConfig(const ConfigRecords& records);
 
 // Remainder with the sign of the dividend, as the lesson's configuration tool
 // computes it (-3 mod 2 = -1).
-constexpr int basicMod(int value, int divisor)
-{
-    return value % divisor;
-}
+constexpr int basicMod(int value, int divisor) { return value % divisor; }
 
 }  // namespace content

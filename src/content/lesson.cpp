@@ -101,10 +101,7 @@ const Lesson::Entry* Lesson::find(const QString& window, const QString& name, in
     return it == entries_.cend() ? nullptr : &*it;
 }
 
-QStringList Lesson::containers(const QString& window) const
-{
-    return containers_.value(window);
-}
+QStringList Lesson::containers(const QString& window) const { return containers_.value(window); }
 
 void fillDesign(forms::ControlSet& set, const Lesson& lesson, const QString& window)
 {

@@ -7,10 +7,7 @@ namespace content {
 
 namespace {
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // Length of the number at the start of text (after blanks were skipped), 0 if none.
 qsizetype numberLength(QStringView text)
@@ -96,10 +93,7 @@ std::optional<double> strictNumber(QStringView text)
     return v;
 }
 
-int flagValue(QStringView text)
-{
-    return !text.isEmpty() && isDigit(text[0]) ? text[0].unicode() - u'0' : 0;
-}
+int flagValue(QStringView text) { return !text.isEmpty() && isDigit(text[0]) ? text[0].unicode() - u'0' : 0; }
 
 QString numberText(double value)
 {
@@ -123,13 +117,7 @@ QString basicStr(double value)
     return value < 0 ? s : u' ' + s;
 }
 
-qint16 roundToInt16(double value)
-{
-    return roundTo<qint16>(value);
-}
-qint32 roundToInt32(double value)
-{
-    return roundTo<qint32>(value);
-}
+qint16 roundToInt16(double value) { return roundTo<qint16>(value); }
+qint32 roundToInt32(double value) { return roundTo<qint32>(value); }
 
 }  // namespace content

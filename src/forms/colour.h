@@ -13,22 +13,10 @@ constexpr Colour rgb(int red, int green, int blue)
     return Colour((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
 
-constexpr bool isSystemColour(Colour c)
-{
-    return c < 0;
-}
-constexpr int redOf(Colour c)
-{
-    return c & 0xFF;
-}
-constexpr int greenOf(Colour c)
-{
-    return (c >> 8) & 0xFF;
-}
-constexpr int blueOf(Colour c)
-{
-    return (c >> 16) & 0xFF;
-}
+constexpr bool isSystemColour(Colour c) { return c < 0; }
+constexpr int redOf(Colour c) { return c & 0xFF; }
+constexpr int greenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr int blueOf(Colour c) { return (c >> 16) & 0xFF; }
 
 // The system colours the program's windows use when nothing else is set.
 namespace system_colour {

@@ -4,10 +4,7 @@ namespace forms {
 
 Control::Control(Kind kind, QString name, int index) : kind_(kind), name_(std::move(name)), index_(index) {}
 
-QString Control::qualifiedName() const
-{
-    return index_ < 0 ? name_ : name_ + u'(' + QString::number(index_) + u')';
-}
+QString Control::qualifiedName() const { return index_ < 0 ? name_ : name_ + u'(' + QString::number(index_) + u')'; }
 
 void Control::Move(double left, double top, double width, double height)
 {

@@ -2,10 +2,7 @@
 
 namespace forms {
 
-static QString key(const QString& name, int index)
-{
-    return name + u'#' + QString::number(index);
-}
+static QString key(const QString& name, int index) { return name + u'#' + QString::number(index); }
 
 void ControlSet::add(Control& c)
 {
@@ -13,15 +10,9 @@ void ControlSet::add(Control& c)
     byName_.insert(key(c.name(), c.index()), &c);
 }
 
-Control* ControlSet::find(const QString& name, int index) const
-{
-    return byName_.value(key(name, index), nullptr);
-}
+Control* ControlSet::find(const QString& name, int index) const { return byName_.value(key(name, index), nullptr); }
 
-Form::Form(QString name) : Control(Kind::Form, std::move(name))
-{
-    setVisible(false);
-}
+Form::Form(QString name) : Control(Kind::Form, std::move(name)) { setVisible(false); }
 
 void Form::setCaption(const QString& caption)
 {

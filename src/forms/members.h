@@ -18,10 +18,7 @@ struct Rect {
     double left, top, width, height;
 };
 
-inline void place(Control& c, Rect r)
-{
-    c.Move(r.left, r.top, r.width, r.height);
-}
+inline void place(Control& c, Rect r) { c.Move(r.left, r.top, r.width, r.height); }
 
 }  // namespace forms
 

@@ -50,9 +50,6 @@ const QImage& Picture::image() const
     return data_->image;
 }
 
-QString Picture::source() const
-{
-    return data_ ? data_->path : QString();
-}
+QString Picture::source() const { return data_ ? data_->path : QString(); }
 
 }  // namespace forms

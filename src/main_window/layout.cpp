@@ -15,14 +15,8 @@ void visitMembers(Array& members, int last, int& slot, const auto& visit)
         visit(members[std::size_t(i)], slot++);
 }
 
-float ratio(float whole, float part)
-{
-    return part != 0 ? whole / part : 0.0f;
-}
-float scaled(float whole, float r)
-{
-    return r != 0 ? whole / r : 0.0f;
-}
+float ratio(float whole, float part) { return part != 0 ? whole / part : 0.0f; }
+float scaled(float whole, float r) { return r != 0 ? whole / r : 0.0f; }
 
 }  // namespace
 

@@ -136,10 +136,7 @@ void Lesko::buildMenus()
     add(awtori, 1);
 }
 
-int Lesko::Option_Flag(int n) const
-{
-    return program_.Option_Flag(n);
-}
+int Lesko::Option_Flag(int n) const { return program_.Option_Flag(n); }
 
 QString Lesko::Greska_Otgowor1(quint8 code, const QString& detail)
 {

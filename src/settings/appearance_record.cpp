@@ -6,25 +6,16 @@
 
 namespace appearance {
 
-forms::ListBox& record(app::Program& program)
-{
-    return program.lesko_n().List_Un[2];
-}
+forms::ListBox& record(app::Program& program) { return program.lesko_n().List_Un[2]; }
 
 qint32 wholeNumber(const forms::ListBox& record, int item)
 {
     return content::roundToInt32(content::leadingNumber(record.List(item)));
 }
 
-forms::Colour colourAt(const forms::ListBox& record, ColourChoice k)
-{
-    return wholeNumber(record, colourItem(k));
-}
+forms::Colour colourAt(const forms::ListBox& record, ColourChoice k) { return wholeNumber(record, colourItem(k)); }
 
-QString colourText(forms::Colour colour)
-{
-    return QString::number(colour);
-}
+QString colourText(forms::Colour colour) { return QString::number(colour); }
 
 QString fontSizeText(double points)
 {
@@ -36,9 +27,6 @@ QString fontSizeText(double points)
     return text;
 }
 
-double fontSize(const forms::ListBox& record)
-{
-    return content::leadingNumber(record.List(FontSizeItem));
-}
+double fontSize(const forms::ListBox& record) { return content::leadingNumber(record.List(FontSizeItem)); }
 
 }  // namespace appearance

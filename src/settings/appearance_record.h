@@ -23,15 +23,9 @@ constexpr int FontSizeItem = 2;
 enum ColourChoice { FormBack = 0, TextBack = 1, TextColour = 2, ButtonBack = 3 };
 constexpr int ColourCount = 4;
 
-constexpr int colourItem(int k)
-{
-    return 3 + 4 * k;
-}
+constexpr int colourItem(int k) { return 3 + 4 * k; }
 // Item of component c (0 red, 1 green, 2 blue) of colour k.
-constexpr int componentItem(int k, int c)
-{
-    return colourItem(k) + 1 + c;
-}
+constexpr int componentItem(int k, int c) { return colourItem(k) + 1 + c; }
 
 forms::ListBox& record(app::Program& program);
 

@@ -142,10 +142,7 @@ void Cwiat::buildMenus()
     }
 }
 
-forms::ListBox& Cwiat::record()
-{
-    return appearance::record(program_);
-}
+forms::ListBox& Cwiat::record() { return appearance::record(program_); }
 
 void Cwiat::Form_Load()
 {
@@ -194,10 +191,7 @@ void Cwiat::List_font_Click(int index)
     }
 }
 
-void Cwiat::mnu_Otkaz_Click()
-{
-    program_.unload(*this);
-}
+void Cwiat::mnu_Otkaz_Click() { program_.unload(*this); }
 
 // Closing by the frame cancels.
 bool Cwiat::Form_QueryClose()

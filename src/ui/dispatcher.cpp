@@ -14,9 +14,6 @@ void Dispatcher::run(const std::function<void()>& handler)
         program_.releaseUnloaded();
 }
 
-bool Dispatcher::ended() const
-{
-    return program_.ended();
-}
+bool Dispatcher::ended() const { return program_.ended(); }
 
 }  // namespace ui

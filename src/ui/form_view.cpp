@@ -48,10 +48,7 @@ private:
 namespace {
 
 // Menu captions are shown as they are: "&" is no mnemonic marker here.
-QString menuText(const QString& caption)
-{
-    return QString(caption).replace(u'&', QStringLiteral("&&"));
-}
+QString menuText(const QString& caption) { return QString(caption).replace(u'&', QStringLiteral("&&")); }
 
 double logicalDpi()
 {
@@ -114,14 +111,8 @@ void showPicture(QLabel& label, const forms::PictureBox& box)
 
 }  // namespace
 
-int FormView::toPixels(double twips)
-{
-    return qRound(twips * logicalDpi() / 1440.0);
-}
-double FormView::toTwips(int pixels)
-{
-    return pixels * 1440.0 / logicalDpi();
-}
+int FormView::toPixels(double twips) { return qRound(twips * logicalDpi() / 1440.0); }
+double FormView::toTwips(int pixels) { return pixels * 1440.0 / logicalDpi(); }
 
 FormView::FormView(forms::Form& form, Dispatcher& dispatcher) : form_(form), dispatcher_(dispatcher)
 {

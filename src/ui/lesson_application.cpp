@@ -26,9 +26,6 @@ LessonApplication::LessonApplication(QApplication& application)
 
 LessonApplication::~LessonApplication() = default;
 
-void LessonApplication::start()
-{
-    program_.start();
-}
+void LessonApplication::start() { program_.start(); }
 
 }  // namespace ui

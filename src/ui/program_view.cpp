@@ -18,10 +18,7 @@ ProgramView::~ProgramView()
     qDeleteAll(views_);
 }
 
-FormView* ProgramView::viewOf(const forms::Form& form) const
-{
-    return views_.value(&form);
-}
+FormView* ProgramView::viewOf(const forms::Form& form) const { return views_.value(&form); }
 
 void ProgramView::formLoaded(forms::Form& form)
 {

@@ -41,10 +41,7 @@ void QtClipboard::clear()
     clipboard->clear();
 }
 
-quint8 WorkingFolderDrive::driveType()
-{
-    return app::driveTypeOf(QDir::currentPath());
-}
+quint8 WorkingFolderDrive::driveType() { return app::driveTypeOf(QDir::currentPath()); }
 
 QStringList QtFonts::screenFonts()
 {

@@ -99,10 +99,7 @@ void Lesko_n::buildMenus()
     add(mnu_ZapReshen, 1);
 }
 
-int Lesko_n::workbenchFlag(int n) const
-{
-    return content::flagValue(List_Un[4].List(n));
-}
+int Lesko_n::workbenchFlag(int n) const { return content::flagValue(List_Un[4].List(n)); }
 
 QString Lesko_n::Greska_Otgowor2(quint8 code, const QString& detail)
 {
@@ -125,15 +122,9 @@ void Lesko_n::Form_Load()
         mnu_ZapReshen[1].setEnabled(false);
 }
 
-int Lesko_n::selectedTask() const
-{
-    return List_Un[1].ListIndex() + 1;
-}
+int Lesko_n::selectedTask() const { return List_Un[1].ListIndex() + 1; }
 
-forms::ListBox& Lesko_n::Uslowie_L(int k) const
-{
-    return forms::memberOrNone(program_.taskTexts().Uslowie_L, k);
-}
+forms::ListBox& Lesko_n::Uslowie_L(int k) const { return forms::memberOrNone(program_.taskTexts().Uslowie_L, k); }
 
 int Lesko_n::firstStatementLine(int task) const
 {
@@ -145,17 +136,8 @@ int Lesko_n::firstSolutionLine(int task) const
     return content::roundToInt32(content::leadingNumber(program_.taskTexts().Redowe_L[2].List(task)));
 }
 
-forms::ListBox& Lesko_n::Wremena(int i) const
-{
-    return forms::memberOrNone(program_.glossaryTables().Wremena, i);
-}
+forms::ListBox& Lesko_n::Wremena(int i) const { return forms::memberOrNone(program_.glossaryTables().Wremena, i); }
 
-double Lesko_n::taskLevel(int task) const
-{
-    return content::leadingNumber(Wremena(4).List(task));
-}
+double Lesko_n::taskLevel(int task) const { return content::leadingNumber(Wremena(4).List(task)); }
 
-double Lesko_n::baseTimeLimit(int task) const
-{
-    return content::leadingNumber(Wremena(1).List(task));
-}
+double Lesko_n::baseTimeLimit(int task) const { return content::leadingNumber(Wremena(1).List(task)); }

@@ -12,10 +12,7 @@ namespace {
 constexpr forms::Colour FocusedBoxColour = 6909565;  // RGB(125, 110, 105)
 
 // The clock shows the whole seconds left, never a negative number.
-QString wholeSeconds(double remaining)
-{
-    return QString::number(remaining > 0 ? std::trunc(remaining) : 0.0, 'f', 0);
-}
+QString wholeSeconds(double remaining) { return QString::number(remaining > 0 ? std::trunc(remaining) : 0.0, 'f', 0); }
 
 }  // namespace
 

@@ -41,10 +41,7 @@ inline QByteArray referenceWindows1251(const QString& text)
 
 // The number of characters a student typed: a character outside the Basic
 // Multilingual Plane counts once, not as its two UTF-16 halves.
-inline qsizetype characterCount(const QString& text)
-{
-    return text.toUcs4().size();
-}
+inline qsizetype characterCount(const QString& text) { return text.toUcs4().size(); }
 
 // The solution file of task 0 to 99 of the lesson FUNKR.
 inline QString solutionFileName(int task)

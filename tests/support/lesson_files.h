@@ -32,10 +32,7 @@ inline QByteArray readFile(const QString& path)
 }
 
 // A configuration with every value 0: every option flag off, no task kept.
-inline content::ConfigRecords allFlagsOff()
-{
-    return {};
-}
+inline content::ConfigRecords allFlagsOff() { return {}; }
 
 inline void setFlag(content::ConfigRecords& records, int flag, int value)
 {

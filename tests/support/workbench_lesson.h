@@ -31,10 +31,7 @@ namespace workbench_lesson {
 constexpr int TaskCount = 20;
 inline const QString LessonCode = u"FUNKR"_s;
 
-inline QString hintLine(int k)
-{
-    return u"Упътване към задача "_s + QString::number(k);
-}
+inline QString hintLine(int k) { return u"Упътване към задача "_s + QString::number(k); }
 inline QString statementLine(int k, int line)
 {
     return u"Условие "_s + QString::number(k) + u", ред "_s + QString::number(line);
@@ -65,23 +62,11 @@ inline QString statementText(int k)
     return text;
 }
 
-inline QString solutionText(int k)
-{
-    return u"\r\n"_s + solutionLines(k).join(u"\r\n"_s);
-}
+inline QString solutionText(int k) { return u"\r\n"_s + solutionLines(k).join(u"\r\n"_s); }
 
-inline bool isHard(int k)
-{
-    return QList<int>{3, 11, 13, 17, 18, 20}.contains(k);
-}
-inline QString timeLimit(int k)
-{
-    return k == 1 ? u"20"_s : QString::number(3000 + 100 * (k - 2));
-}
-inline QString hintTime(int k)
-{
-    return k == 1 ? u"5"_s : QString::number(84 + 2 * k);
-}
+inline bool isHard(int k) { return QList<int>{3, 11, 13, 17, 18, 20}.contains(k); }
+inline QString timeLimit(int k) { return k == 1 ? u"20"_s : QString::number(3000 + 100 * (k - 2)); }
+inline QString hintTime(int k) { return k == 1 ? u"5"_s : QString::number(84 + 2 * k); }
 inline QString solutionType(int k)
 {
     static const QStringList types{u"формула"_s, u"масив"_s, u"условие"_s, u"ред"_s, u"сортиране"_s};
