@@ -418,12 +418,8 @@ void FormView::windowResized()
     const QSize client = window_->centralWidget()->size();
     if (client == QSize(toPixels(form_.Width()), toPixels(form_.Height())))
         return;  // the size the form asked for: keep its exact twips
-    {
-        const QScopedValueRollback<bool> guard(syncing_, true);
-        form_.setObserver(nullptr);
-        form_.setSize(toTwips(client.width()), toTwips(client.height()));
-        form_.setObserver(this);
-    }
+    // The window already has this size, so the view's own refresh changes nothing.
+    form_.setSize(toTwips(client.width()), toTwips(client.height()));
     dispatcher_.run([this] { form_.Form_Resize(); });
 }
 
