@@ -121,7 +121,7 @@ void TestLessonContent::planAndPointTexts()
     for (int i = 1; i <= 9; ++i)
         QVERIFY(text(u"Dopyln_M"_s, i).size() > 100);
 
-    const QStringList reading = listOf(u"Lesko_Glos"_s, u"Wremena"_s, 2);
+    const QStringList reading = listOf(u"Lesko_Glos"_s, u"Wremena"_s, GlossaryTables::ReadingTimes);
     QCOMPARE(reading.size(), 6);
     QCOMPARE(reading[0], u" Време за разглеждане на точка от урока"_s);
     for (int i = 1; i <= 5; ++i)
@@ -148,17 +148,17 @@ void TestLessonContent::glossary()
 
 void TestLessonContent::taskTablesAndLabels()
 {
-    const QStringList labels = listOf(u"Lesko_Zad"_s, u"Uslowie_L"_s, 0);
+    const QStringList labels = listOf(u"Lesko_Zad"_s, u"Uslowie_L"_s, TaskTexts::TaskLabels);
     QCOMPARE(labels.size(), 21);
     QCOMPARE(labels[0], u"15"_s);
     QCOMPARE(labels[1], u"01 "_s);
     for (int k = 1; k <= 20; ++k)
         QCOMPARE(labels[k].trimmed(), u"%1"_s.arg(k, 2, 10, QChar(u'0')));
 
-    const QStringList hints = listOf(u"Lesko_Glos"_s, u"Wremena"_s, 0);
-    const QStringList limits = listOf(u"Lesko_Glos"_s, u"Wremena"_s, 1);
-    const QStringList levels = listOf(u"Lesko_Glos"_s, u"Wremena"_s, 4);
-    const QStringList types = listOf(u"Lesko_Glos"_s, u"Wremena"_s, 6);
+    const QStringList hints = listOf(u"Lesko_Glos"_s, u"Wremena"_s, GlossaryTables::HintTimes);
+    const QStringList limits = listOf(u"Lesko_Glos"_s, u"Wremena"_s, GlossaryTables::TimeLimits);
+    const QStringList levels = listOf(u"Lesko_Glos"_s, u"Wremena"_s, GlossaryTables::Levels);
+    const QStringList types = listOf(u"Lesko_Glos"_s, u"Wremena"_s, GlossaryTables::SolutionTypes);
     for (const QStringList* l : {&hints, &limits, &levels, &types})
         QCOMPARE(l->size(), 21);
     QCOMPARE(levels[0], u"0 564"_s);
@@ -175,16 +175,20 @@ void TestLessonContent::taskTablesAndLabels()
         hard3100 = hard3100 || (levels[k] == u"2" && limits[k] == u"3100");
     }
     QVERIFY(hard3100);
-    for (const QString& type : {u"ред"_s, u"ASCII кодове"_s, u"сортиране"_s})
-        QVERIFY(types.contains(type));
-    QCOMPARE(listOf(u"Lesko_Glos"_s, u"Wremena"_s, 3), QStringList{u"      Описание ниво сложност на задачи"_s});
-    QCOMPARE(listOf(u"Lesko_Glos"_s, u"Wremena"_s, 5), QStringList{u"    Описание тип решение  на задачи"_s});
+    QCOMPARE(types[6], u"ASCII кодове"_s);
+    QCOMPARE(types[7], u"низове"_s);  // the shift cipher works on a line of text
+    QCOMPARE(types[8], u"сортиране"_s);
+    QCOMPARE(types[11], u"масив"_s);  // the sieve
+    QCOMPARE(listOf(u"Lesko_Glos"_s, u"Wremena"_s, GlossaryTables::LevelReport),
+             QStringList{u"      Описание ниво сложност на задачи"_s});
+    QCOMPARE(listOf(u"Lesko_Glos"_s, u"Wremena"_s, GlossaryTables::TypeReport),
+             QStringList{u"    Описание тип решение  на задачи"_s});
 }
 
 void TestLessonContent::everyTaskHasHintStatementAndSolution()
 {
-    const QStringList first = listOf(u"Lesko_Zad"_s, u"Redowe_L"_s, 1);
-    const QStringList solution = listOf(u"Lesko_Zad"_s, u"Redowe_L"_s, 2);
+    const QStringList first = listOf(u"Lesko_Zad"_s, u"Redowe_L"_s, TaskTexts::FirstStatementLines);
+    const QStringList solution = listOf(u"Lesko_Zad"_s, u"Redowe_L"_s, TaskTexts::FirstSolutionLines);
     for (int k = 1; k <= 20; ++k) {
         const QStringList lines = listOf(u"Lesko_Zad"_s, u"Uslowie_L"_s, k);
         QCOMPARE(numberAt(first, k), 2);
@@ -203,7 +207,7 @@ void TestLessonContent::picturesAndTheirNumbers()
     TestLesson t;
     Lesko_Gra& store = t.program().lesko_Gra();
     int larger = 0, smaller = 0;
-    for (int n = 1; n <= 16; ++n) {
+    for (int n = 1; n <= 17; ++n) {
         const forms::Picture& p = store.Grafika_G[std::size_t(n)].Picture();
         QVERIFY2(!p.image().isNull(), qPrintable(QString::number(n)));
         const bool fits = pictureWidth(p) < 3300 && pictureHeight(p) < 2580;
@@ -211,22 +215,24 @@ void TestLessonContent::picturesAndTheirNumbers()
         QCOMPARE(QImageReader(p.source()).format(), n == 4 ? QByteArray("gif") : QByteArray("jpeg"));
     }
     QVERIFY(larger >= 3 && smaller >= 3);
-    QVERIFY(store.Grafika_G[17].Picture().isNull());
-    QVERIFY(store.Grafika_W[1].Picture().isNull());
-    QVERIFY(store.Grafika_W[3].Picture().isNull());
-    QVERIFY(!store.Grafika_W[2].Picture().image().isNull());
+    QVERIFY(store.Grafika_W[Lesko_Gra::BlankPicture].Picture().isNull());
+    QVERIFY(store.Grafika_W[Lesko_Gra::InformationPicture].Picture().isNull());
+    QVERIFY(!store.Grafika_W[Lesko_Gra::AuthorsPicture].Picture().image().isNull());
 
     for (int list = 0; list <= 3; ++list) {
         QCOMPARE(store.Spi_GR[std::size_t(list)].ListCount(), 36);
         for (int i = 1; i < 36; ++i) {
             const auto n = content::strictNumber(store.Spi_GR[std::size_t(list)].List(i));
-            QVERIFY(n && *n >= 0 && *n <= 16);
+            QVERIFY(n && *n >= 0 && *n <= 17);
         }
     }
-    QCOMPARE(store.Spi_GR[2].List(0), u"FUNKR"_s);
-    QCOMPARE(store.Spi_GR[1].List(0), u"задача"_s);
+    QCOMPARE(store.Spi_GR[Lesko_Gra::SolutionPictures].List(Lesko_Gra::LessonCodeItem), u"FUNKR"_s);
+    // Trial division (task 10) has a picture of its own, not the sieve of task 11.
+    QCOMPARE(store.Spi_GR[Lesko_Gra::StatementPictures].List(10), store.Spi_GR[Lesko_Gra::SolutionPictures].List(10));
+    QVERIFY(store.Spi_GR[Lesko_Gra::StatementPictures].List(10) != store.Spi_GR[Lesko_Gra::SolutionPictures].List(11));
+    QCOMPARE(store.Spi_GR[Lesko_Gra::StatementPictures].List(0), u"задача"_s);
     for (int i = 0; i < 36; ++i)
-        QCOMPARE(store.Spi_GR[3].List(i), i == 5 ? u"16"_s : u"0"_s);
+        QCOMPARE(store.Spi_GR[Lesko_Gra::PlanPictures].List(i), i == 5 ? u"16"_s : u"0"_s);
 }
 
 void TestLessonContent::optionFlagsAndHandOverLists()
@@ -239,13 +245,13 @@ void TestLessonContent::optionFlagsAndHandOverLists()
         QCOMPARE(t.program().Option_Flag(n), on ? 1 : 0);
     }
     Lesko_n& bench = t.program().lesko_n();
-    QCOMPARE(bench.List_Un[2].ListCount(), 19);
-    QCOMPARE(bench.List_Un[3].ListCount(), 98);
+    QCOMPARE(bench.List_Un[Lesko_n::AppearanceRecordList].ListCount(), 19);
+    QCOMPARE(bench.List_Un[Lesko_n::AnswerStoreList].ListCount(), 98);
     for (int n = 0; n <= 40; ++n)
         QCOMPARE(bench.workbenchFlag(n), 0);
-    const QStringList choices = listOf(u"Lesko"_s, u"List_Ur"_s, 1);
+    const QStringList choices = listOf(u"Lesko"_s, u"List_Ur"_s, Lesko::ChoiceList);
     QCOMPARE(choices.mid(1), QStringList({u"0"_s, u"0"_s, u"0"_s, u"12"_s, u"0"_s}));
-    QCOMPARE(listOf(u"Lesko"_s, u"List_Ur"_s, 3).size(), 15);
+    QCOMPARE(listOf(u"Lesko"_s, u"List_Ur"_s, Lesko::ServiceList).size(), 15);
 }
 
 QTEST_GUILESS_MAIN(TestLessonContent)

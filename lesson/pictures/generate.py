@@ -9,6 +9,7 @@
 Пускане:  python3 lesson/pictures/generate.py
 """
 
+import json
 import math
 import os
 
@@ -234,27 +235,27 @@ def shorten(p1, p2, a, b):
 
 # ---------------------------------------------------------------- 1
 def g01():
-    """Функция и релация, която не е функция."""
-    cv = Canvas(600, 300)
-    cv.text((150, 18), "Функция", 20, "bold", GREEN)
-    cv.text((450, 18), "Не е функция", 20, "bold", RED)
-    cv.line((300, 10), (300, 290), LIGHT, 2)
+    """Функция от X в Y, функционална релация и релация, която не е функционална."""
+    cv = Canvas(840, 300)
+    cv.line((280, 10), (280, 290), LIGHT, 2)
+    cv.line((560, 10), (560, 290), LIGHT, 2)
 
-    def panel(dx, arrows, color):
-        xs = set_oval(cv, (dx + 20, 60, dx + 100, 240), "X", ["1", "2", "3", "4"], BLUE, LBLUE)
-        ys = set_oval(cv, (dx + 180, 60, dx + 260, 240), "Y", ["5", "6", "7", "9"], ORANGE, LORANGE)
+    def panel(dx, title, arrows, color, caption):
+        cv.text((dx + 140, 18), title, 18, "bold", color)
+        xs = set_oval(cv, (dx + 30, 60, dx + 110, 240), "X", ["1", "2", "3", "4"], BLUE, LBLUE)
+        ys = set_oval(cv, (dx + 170, 60, dx + 250, 240), "Y", ["5", "6", "7", "9"], ORANGE, LORANGE)
         for a, b in arrows:
             p, q = shorten(xs[a], ys[b], 12, 12)
             cv.arrow(p, q, color, 2, 9)
-        return xs, ys
+        for i, line in enumerate(caption):
+            cv.text((dx + 140, 262 + 20 * i), line, 13, color=color if i == 0 else BLACK)
 
-    panel(10, [(0, 0), (1, 2), (2, 0), (3, 3)], GREEN)
-    cv.text((150, 262), "на всяко x – точно една стойност", 13, color=GREEN)
-    cv.text((150, 282), "f(1) = 5, f(2) = 7, f(3) = 5, f(4) = 9", 13, color=BLACK)
-
-    panel(310, [(0, 0), (0, 1), (1, 2), (3, 3)], RED)
-    cv.text((450, 262), "на 1 съответстват две стойности,", 13, color=RED)
-    cv.text((450, 282), "а на 3 – нито една", 13, color=RED)
+    panel(0, "Функция от X в Y", [(0, 0), (1, 2), (2, 0), (3, 3)], GREEN,
+          ["на всяко x от X – точно една стойност", "f(1) = 5, f(2) = 7, f(3) = 5, f(4) = 9"])
+    panel(280, "Функционална релация", [(0, 0), (1, 2), (3, 3)], ORANGE,
+          ["на всяко x – най-много една стойност;", "не е функция от X в Y: 3 няма стойност"])
+    panel(560, "Не е функционална", [(0, 0), (0, 1), (1, 2), (3, 3)], RED,
+          ["на 1 съответстват две стойности:", "двойките (1, 5) и (1, 6)"])
     save_jpg(cv, "g01.jpg")
 
 
@@ -329,7 +330,7 @@ def g04():
 
 # ---------------------------------------------------------------- 5
 def g05():
-    """Графика на частично зададената функция от задача 4."""
+    """Графика на функцията от задача 4, зададена по части."""
     cv = Canvas(400, 300)
     ax = Axes(cv, (20, 58, 390, 292), (-5.5, 8.5), (-8.5, 11.8))
     ax.draw(list(range(-5, 9)), list(range(-8, 11, 2)), size=10)
@@ -373,7 +374,7 @@ def g06():
     def down(y1, y2):
         cv.arrow((cx, y1), (cx, y2), BLACK, 1.3, 7)
 
-    cv.text((200, 16), "Подбор на тестови примери", 16, "bold", BLACK)
+    cv.text((200, 16), "Тестване на програмата", 16, "bold", BLACK)
     _, b = oval(34, "Начало")
     steps = ["Прочети условието на задачата",
              "Опиши входните данни\nи техните граници",
@@ -697,6 +698,48 @@ def g16():
     save_jpg(cv, "g16.jpg")
 
 
+# ---------------------------------------------------------------- 17
+def g17():
+    """Проверка за просто число с пробни делители, докато d * d <= n."""
+    cv = Canvas(440, 310)
+    cv.text((220, 16), "Просто ли е числото? Пробни делители", 16, "bold")
+    cv.text((220, 38), "проверяваме d = 2, 3, 4, ..., докато d * d <= n", 12, color=GRAY)
+
+    def column(x0, n, note, note_color):
+        cv.text((x0 + 95, 62), "n = %d" % n, 15, "bold", BLUE)
+        head = ["d", "d * d", "n % d"]
+        widths = [40, 70, 80]
+        y0, rh = 76, 22
+        x = x0
+        for h, w in zip(head, widths):
+            cv.rect((x, y0, x + w, y0 + rh), fill=LBLUE, outline=BLUE, width=1)
+            cv.text((x + w / 2, y0 + rh / 2), h, 12, "bold", BLUE)
+            x += w
+        d = 2
+        r = 1
+        while d * d <= n:
+            found = n % d == 0
+            x = x0
+            for v, w in zip((d, d * d, n % d), widths):
+                cv.rect((x, y0 + r * rh, x + w, y0 + (r + 1) * rh), fill=LRED if found else WHITE,
+                        outline=GRAY, width=1)
+                cv.text((x + w / 2, y0 + r * rh + rh / 2), str(v), 12, "bold" if found else "sans",
+                        RED if found else BLACK)
+                x += w
+            if found:
+                break
+            d += 1
+            r += 1
+        for i, line in enumerate(note):
+            cv.text((x0 + 95, y0 + (r + 1) * rh + 14 + 17 * i), line, 12, "bold" if i == 0 else "sans",
+                    note_color if i == 0 else BLACK)
+
+    column(20, 91, ["91 = 7 * 13: не е просто", "делителят 7 е намерен при d = 7"], RED)
+    column(230, 49, ["49 = 7 * 7: не е просто", "с d * d < n делителят 7 се пропуска"], RED)
+    cv.text((220, 294), "Ако няма делител до корен квадратен от n, числото n >= 2 е просто.", 11.5, "bold", GREEN)
+    save_jpg(cv, "g17.jpg")
+
+
 # ---------------------------------------------------------------- значка на кръжока
 def sponsor():
     """Значка на училищния кръжок."""
@@ -714,9 +757,25 @@ def sponsor():
     save_jpg(cv, "sponsor.jpg")
 
 
+DRAWINGS = {
+    "g01.jpg": g01, "g02.jpg": g02, "g03.jpg": g03, "g04.gif": g04, "g05.jpg": g05, "g06.jpg": g06,
+    "g07.jpg": g07, "g08.jpg": g08, "g09.jpg": g09, "g10.jpg": g10, "g11.jpg": g11, "g12.jpg": g12,
+    "g13.jpg": g13, "g14.jpg": g14, "g15.jpg": g15, "g16.jpg": g16, "g17.jpg": g17, "sponsor.jpg": sponsor,
+}
+
+
+def save_captions():
+    """Надписите на картинките за екранните четци: първият ред на описанието на всяка рисунка."""
+    captions = {name: draw.__doc__.strip().splitlines()[0] for name, draw in DRAWINGS.items()}
+    with open(os.path.join(HERE, "captions.json"), "w", encoding="utf-8") as f:
+        json.dump(captions, f, ensure_ascii=False, indent=2)
+        f.write("\n")
+
+
 def main():
-    for draw in (g01, g02, g03, g04, g05, g06, g07, g08, g09, g10, g11, g12, g13, g14, g15, g16, sponsor):
+    for draw in DRAWINGS.values():
         draw()
+    save_captions()
 
 
 if __name__ == "__main__":

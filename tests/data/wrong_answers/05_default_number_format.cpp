@@ -1,0 +1,17 @@
+// The value is printed without the three decimals the statement asks for.
+#include <cmath>
+#include <iostream>
+using namespace std;
+
+int main() {
+    int x;
+    cin >> x;
+    if (x > 4) {
+        cout << "ROOT ERROR" << endl;
+    } else if (x == -1) {
+        cout << "DIVISION BY ZERO" << endl;
+    } else {
+        cout << sqrt(4.0 - x) / (x + 1) << endl;
+    }
+    return 0;
+}

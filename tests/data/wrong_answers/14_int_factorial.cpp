@@ -1,0 +1,18 @@
+// 13! and the larger factorials do not fit in int.
+#include <iostream>
+using namespace std;
+
+int main() {
+    int n;
+    cin >> n;
+    if (n < 0) {
+        cout << "ERROR" << endl;
+        return 0;
+    }
+    int f = 1;
+    for (int i = 2; i <= n; i++) {
+        f *= i;
+    }
+    cout << f << endl;
+    return 0;
+}

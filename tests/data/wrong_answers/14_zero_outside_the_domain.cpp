@@ -1,0 +1,18 @@
+// n <= 0 gives ERROR, but 0! = 1 is defined.
+#include <iostream>
+using namespace std;
+
+int main() {
+    int n;
+    cin >> n;
+    if (n <= 0) {
+        cout << "ERROR" << endl;
+        return 0;
+    }
+    long long f = 1;
+    for (int i = 2; i <= n; i++) {
+        f *= i;
+    }
+    cout << f << endl;
+    return 0;
+}
