@@ -2,7 +2,7 @@
 // a little of its use.
 #include "app/program.h"
 #include "main_window/lesko.h"
-#include "quiet_services.h"
+#include "app/quiet_services.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>
@@ -24,12 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return 0;
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
-    QuietServices quiet;
+    app::QuietServices quiet;
     app::Program program(quiet.services());
     program.start();
     Lesko& lesko = program.lesko();
-    for (int point = 0; point < lesko.List_Ur[0].ListCount(); ++point) {
-        lesko.List_Ur[0].userClick(point);
+    for (int point = 0; point < lesko.List_Ur[Lesko::PlanList].ListCount(); ++point) {
+        lesko.List_Ur[Lesko::PlanList].userClick(point);
         for (int tick = 0; tick < 30; ++tick)
             lesko.Timer1_Timer();
     }
@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     lesko.mnu_Wyprosi_Click();
     Lesko_n& bench = program.lesko_n();
-    for (int task = 0; task < bench.List_Un[1].ListCount() && task < 6; ++task) {
-        bench.List_Un[1].userClick(task);
-        bench.Text_Un[0].userEdited(QStringLiteral("отговор"));
+    for (int task = 0; task < bench.List_Un[Lesko_n::TaskList].ListCount() && task < 6; ++task) {
+        bench.List_Un[Lesko_n::TaskList].userClick(task);
+        bench.Text_Un[Lesko_n::AnswerBox].userEdited(QStringLiteral("отговор"));
         for (int tick = 0; tick < 30; ++tick)
             bench.Timer_n_Timer();
     }

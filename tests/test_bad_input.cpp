@@ -4,6 +4,7 @@
 // start, read a little, open the workbench, type, let the clock run, save the
 // answer, go back and leave. The student sees the row's messages, the lesson
 // goes on to the exit and ends once, and no typed answer is lost.
+#include "support/attempt_log_file.h"
 #include "support/expected_files.h"
 #include "support/lesson_files.h"
 #include "support/workbench_lesson.h"
@@ -13,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QtEndian>
+#include <algorithm>
 #include <limits>
 
 using namespace testing_support;
@@ -23,8 +25,9 @@ namespace {
 const QString ConfigName = u"FUNKR.UFG"_s;
 const QString ConfigMissing = u"1\r\nЛипсва съответстващ конфигурационен файл  \r\n"_s;
 const QString ConfigFaulty = u"3\r\nИзползваният конфигурационния файл е некоректен!\r\n"_s;
-const QString SaveFailed = u"Работата Ви не е записана.\r\n"_s;
-const QString RecordFailed = u"Записът с отговорите не можа да бъде запазен.\r\n"_s;
+const QString SaveFailed = u"40\r\nРаботата Ви не е записана.\r\n"_s;
+const QString RecordFailed = u"41\r\nЗаписът с отговорите не можа да бъде запазен.\r\n"_s;
+const QString AttemptLogFailed = u"42\r\nДневникът на опитите по задачите не можа да бъде запазен.\r\n"_s;
 const QString HardTaskQuestion = u"Задачата е с повишена трудност! \r\nСмятате ли, че ще се справите?"_s;
 const QString ExitQuestion = u"Желаете ли изход от урока?"_s;
 
@@ -167,13 +170,13 @@ void prepareFolder(TestLesson& t, const Row& row)
 void playShortLesson(TestLesson& t, const QString& answer)
 {
     Lesko& lesko = t.program().lesko();
-    lesko.List_Ur[0].userClick(0);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
     for (int i = 0; i < 30; ++i)
         lesko.Timer1_Timer();
     Lesko_n& bench = openWorkbench(t);
-    QVERIFY(!bench.Text_Un[0].Locked());
-    bench.Text_Un[0].userFocused();
-    bench.Text_Un[0].userEdited(answer);
+    QVERIFY(!bench.Text_Un[Lesko_n::AnswerBox].Locked());
+    bench.Text_Un[Lesko_n::AnswerBox].userFocused();
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(answer);
     tick(bench, 3);
     bench.mnu_ZapReshen_Click(2);
     bench.mnu_IzhodN.userClick();
@@ -198,8 +201,21 @@ void checkTheBoxesShown(const QList<ShownMessage>& shown, const QStringList& not
     QCOMPARE(shownQuestions.count(HardTaskQuestion), shownQuestions.size() - 1);
 }
 
+// The attempt log of the short lesson: the one task typed into, with the
+// answer's length and the solution file when its save succeeded.
+void checkTheAttemptLog(TestLesson& t, const Row& row)
+{
+    const results::csv::Rows rows = attemptLogRows(t.folder());
+    QCOMPARE(rows.size(), 2);
+    const QStringList& task = rows[1];
+    QCOMPARE(task.value(log_column::Task), QString::number(row.answerTask));
+    QCOMPARE(task.value(log_column::AnswerLength), QString::number(QStringView(row.answer).toUcs4().size()));
+    const bool saved = !(row.obstacles & SolutionNameTaken);
+    QCOMPARE(task.value(log_column::SavedFile), saved ? solutionFileName(row.answerTask) : QString());
+}
+
 // The configuration as it was, the saved answer, the answer record, the
-// obstacles, and nothing else.
+// attempt log, the obstacles, and nothing else.
 void checkTheFolder(TestLesson& t, const Row& row)
 {
     QStringList expectedEntries;
@@ -224,6 +240,13 @@ void checkTheFolder(TestLesson& t, const Row& row)
         if (row.answerTask > 0)
             answers.insert(row.answerTask, row.answer);
         QCOMPARE(readFile(t.path(row.recordName)), referenceWindows1251(answerRecordText(answers)));
+    }
+    // A task of raised difficulty the student declined was never opened.
+    const bool declined = std::any_of(t.services.shown.cbegin(), t.services.shown.cend(),
+                                      [](const ShownMessage& box) { return box.text == HardTaskQuestion; });
+    if (row.recordOn && row.answerTask > 0 && !declined && !(row.obstacles & ReadOnlyFolder)) {
+        expectedEntries << attemptLogName();
+        checkTheAttemptLog(t, row);
     }
     expectedEntries.sort();
     QCOMPARE(folderEntries(t.folder()), expectedEntries);
@@ -282,7 +305,7 @@ void TestBadInput::theLessonGoesOnAndKeepsTheAnswer_data()
     addRow("solution and record names taken by folders", good, SolutionNameTaken | RecordNameTaken, answer,
            {SaveFailed, RecordFailed});
     if (geteuid() != 0)  // the superuser writes into read-only folders anyway
-        addRow("read-only working folder", good, ReadOnlyFolder, answer, {SaveFailed, RecordFailed});
+        addRow("read-only working folder", good, ReadOnlyFolder, answer, {SaveFailed, AttemptLogFailed, RecordFailed});
 
     for (int length : {0, 1, 5, 6, 1000, 100000})
         addRow(qPrintable(u"answer of "_s + QString::number(length) + u" characters"_s), good, NoObstacle,
@@ -306,8 +329,8 @@ void TestBadInput::theLessonGoesOnAndKeepsTheAnswer()
     QVERIFY(t.program().ended());
     // Nothing typed was lost.
     Lesko_n& bench = t.program().lesko_n();
-    QCOMPARE(bench.Text_Un[0].Text(), row.answer);
-    QCOMPARE(bench.List_Un[3].List(row.answerTask), row.answer);
+    QCOMPARE(bench.Text_Un[Lesko_n::AnswerBox].Text(), row.answer);
+    QCOMPARE(bench.List_Un[Lesko_n::AnswerStoreList].List(row.answerTask), row.answer);
     checkTheFolder(t, row);
 }
 

@@ -96,8 +96,8 @@ void TestConfiguration::filesOfTheWrongSizeAreRefused()
     QVERIFY(t.services.shown[0].text.startsWith(u"3\r\nИзползваният конфигурационния файл е некоректен!"_s));
     QCOMPARE(t.services.shown[0].flags, 272);
     // The design lesson: all labels, design item 0, design flags.
-    QCOMPARE(t.program().lesko_Zad().Uslowie_L(0).ListCount(), 21);
-    QCOMPARE(t.program().lesko_Zad().Uslowie_L(0).List(0), u"15"_s);
+    QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount(), 21);
+    QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).List(TaskTexts::TasksAtOnceItem), u"15"_s);
     QCOMPARE(t.program().Option_Flag(27), 1);
     QVERIFY(t.program().lesko().Caption().endsWith(u"  Версия  .96 от 2009/10/28"_s));
 }
@@ -157,12 +157,12 @@ void TestConfiguration::record1KeepsTasksAndSetsFlags()
     r[0].Values[12] = -1;  // flag 13: "-1" reads as off
     r[0].Values[3] = -3;   // flag 4: "-1"
     startWith(t, content::serialiseConfig(r));
-    QCOMPARE(t.program().lesko_Zad().Uslowie_L(0).ListCount(), labels);
+    QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount(), labels);
     QCOMPARE(t.program().optionFlagList().List(10), u"1"_s);
     QCOMPARE(t.program().optionFlagList().List(13), u"-1"_s);
     QCOMPARE(t.program().Option_Flag(13), 0);
     QCOMPARE(t.program().Option_Flag(4), 0);
-    const forms::ListBox& copy = t.program().lesko_n().List_Un[4];
+    const forms::ListBox& copy = t.program().lesko_n().List_Un[Lesko_n::OptionCopyList];
     QCOMPARE(copy.ListCount(), 41);
     QCOMPARE(copy.List(0), u" "_s);
     QCOMPARE(copy.List(10), u"1"_s);
@@ -188,13 +188,14 @@ void TestConfiguration::record2ListsTasksAndNamesTheRest()
     content::ConfigRecords r = keepAllTasks();
     r[1].Count = count;
     startWith(t, content::serialiseConfig(r));
-    const forms::ListBox& tasks = t.program().lesko_n().List_Un[1];
+    const forms::ListBox& tasks = t.program().lesko_n().List_Un[Lesko_n::TaskList];
     QCOMPARE(tasks.ListCount(), listed);
     QCOMPARE(tasks.List(0), u"01 "_s);
     QCOMPARE(tasks.List(2), u"03"_s);
     if (count > 20)
         QCOMPARE(tasks.List(20), QString());
-    QCOMPARE(t.program().lesko_Zad().Uslowie_L(0).List(0), QString::number(count));
+    QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).List(TaskTexts::TasksAtOnceItem),
+             QString::number(count));
     QCOMPARE(t.program().lesko_n().mnu_All_zadachi.Caption(), caption);
 }
 
@@ -208,13 +209,13 @@ void TestConfiguration::record2LevelsAndHugeCountsAreBounded()
     r[1].Values[1] = -3;
     r[1].Values[7] = 2;
     startWith(t, content::serialiseConfig(r));
-    forms::ListBox& levels = t.program().lesko_Glos().Wremena(4);
+    forms::ListBox& levels = t.program().lesko_Glos().Wremena(GlossaryTables::Levels);
     QCOMPARE(levels.List(1), u"2"_s);
     QCOMPARE(levels.List(2), u"-3"_s);
     QCOMPARE(levels.List(8), u"1"_s);  // task 8 is not kept: its design level stays
-    QCOMPARE(t.program().lesko_n().List_Un[1].ListCount(), app::MaxListedTasks);
-    QCOMPARE(t.program().lesko_n().List_Un[1].List(4), u"05"_s);
-    QCOMPARE(t.program().lesko_n().List_Un[1].List(5), QString());
+    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].ListCount(), app::MaxListedTasks);
+    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].List(4), u"05"_s);
+    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].List(5), QString());
 }
 
 void TestConfiguration::records3And4SetTimesVersionAndDate()
@@ -229,12 +230,12 @@ void TestConfiguration::records3And4SetTimesVersionAndDate()
     r[3].Count = 20261209;
     startWith(t, content::serialiseConfig(r));
     Lesko_Glos& tables = t.program().lesko_Glos();
-    QCOMPARE(tables.Wremena(0).List(1), u"100"_s);
-    QCOMPARE(tables.Wremena(0).List(20), u"119"_s);
-    QCOMPARE(tables.Wremena(0).ListCount(), 21);  // only the lesson's tasks are written
-    QCOMPARE(tables.Wremena(1).List(3), u"-2"_s);
-    QCOMPARE(t.program().lesko().List_Ur[3].List(3), u" 250"_s);
-    QCOMPARE(t.program().lesko().List_Ur[3].List(10), u" 20261209"_s);
+    QCOMPARE(tables.Wremena(GlossaryTables::HintTimes).List(1), u"100"_s);
+    QCOMPARE(tables.Wremena(GlossaryTables::HintTimes).List(20), u"119"_s);
+    QCOMPARE(tables.Wremena(GlossaryTables::HintTimes).ListCount(), 21);  // only the lesson's tasks are written
+    QCOMPARE(tables.Wremena(GlossaryTables::TimeLimits).List(3), u"-2"_s);
+    QCOMPARE(t.program().lesko().List_Ur[Lesko::ServiceList].List(Lesko::VersionItem), u" 250"_s);
+    QCOMPARE(t.program().lesko().List_Ur[Lesko::ServiceList].List(Lesko::DateItem), u" 20261209"_s);
     QVERIFY(t.program().lesko().Caption().endsWith(u"  Версия  2.5 от  20261209"_s));
 }
 
@@ -258,11 +259,12 @@ void TestConfiguration::record5SetsReadingTimes()
     for (int point = 1; point <= 5; ++point) {
         const qint64 length = t.program().lesko_Dis().Podtochki[std::size_t(point)].Text().size();
         const double seconds = double(length * factor) / 100 + 2;
-        QCOMPARE(t.program().lesko_Glos().Wremena(2).List(point), content::numberText(seconds));
+        QCOMPARE(t.program().lesko_Glos().Wremena(GlossaryTables::ReadingTimes).List(point),
+                 content::numberText(seconds));
         QCOMPARE(t.program().lesko().Item_Time[std::size_t(point)],
                  std::max<qint16>(0, content::roundToInt16(seconds)));
     }
-    QCOMPARE(t.program().lesko_Glos().Wremena(2).ListCount(), 6);
+    QCOMPARE(t.program().lesko_Glos().Wremena(GlossaryTables::ReadingTimes).ListCount(), 6);
 }
 
 void TestConfiguration::record5ProductsBeyond32BitsDoNotOverflow()
@@ -274,7 +276,8 @@ void TestConfiguration::record5ProductsBeyond32BitsDoNotOverflow()
     content::ConfigRecords r = keepAllTasks();
     r[4].Values[0] = 32767;
     startWith(t, content::serialiseConfig(r));
-    QCOMPARE(t.program().lesko_Glos().Wremena(2).List(1), u"22936902"_s);  // 70000 * 32767 / 100 + 2
+    QCOMPARE(t.program().lesko_Glos().Wremena(GlossaryTables::ReadingTimes).List(1),
+             u"22936902"_s);  // 70000 * 32767 / 100 + 2
     QCOMPARE(t.program().lesko().Item_Time[1], qint16(32767));
 }
 

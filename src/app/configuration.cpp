@@ -17,23 +17,38 @@ namespace app {
 
 using content::numberText;
 
-QString lessonCode(Program& program) { return program.lesko_Gra().Spi_GR[2].List(0); }
+QString lessonCode(Program& program)
+{
+    return program.lesko_Gra().Spi_GR[Lesko_Gra::SolutionPictures].List(Lesko_Gra::LessonCodeItem);
+}
+
+QString designLessonCode(const content::Lesson& lesson)
+{
+    const content::Lesson::Entry* codes =
+        lesson.find(QStringLiteral("Lesko_Gra"), QStringLiteral("Spi_GR"), Lesko_Gra::SolutionPictures);
+    return codes ? codes->items.value(Lesko_Gra::LessonCodeItem) : QString();
+}
 
 qint16 ReportFileStatus(const QString& filespec) { return QFileInfo(filespec).isFile() ? 1 : 0; }
 
 namespace {
 
-// Clears a read-only mark, as the configuration tool expects; fails on a
-// read-only medium or a file that is not ours.
-bool makeWritable(QFile& file)
+// Clears a read-only mark, as the configuration tool expects. On a read-only
+// medium, for an immutable file or one of another owner this fails, and the
+// file is read as it is. A link is read through but never changed: its target
+// may lie outside the working folder.
+void clearReadOnlyMark(QFile& file)
 {
+    if (QFileInfo(file).isSymLink())
+        return;
     const QFileDevice::Permissions p = file.permissions();
-    return p.testFlag(QFileDevice::WriteOwner) || file.setPermissions(p | QFileDevice::WriteOwner);
+    if (!p.testFlag(QFileDevice::WriteOwner))
+        file.setPermissions(p | QFileDevice::WriteOwner);
 }
 
 void applyFlags(Program& program, const content::ConfigRecord& rec)
 {
-    forms::ListBox& copy = program.lesko_n().List_Un[4];
+    forms::ListBox& copy = program.lesko_n().List_Un[Lesko_n::OptionCopyList];
     copy.Clear();
     copy.AddItem(QStringLiteral(" "));
     for (int i = 0; i < 40; ++i) {
@@ -45,14 +60,14 @@ void applyFlags(Program& program, const content::ConfigRecord& rec)
 
 void applyTaskList(Program& program, const content::ConfigRecord& rec, int tasks)
 {
-    forms::ListBox& levels = program.lesko_Glos().Wremena(4);
+    forms::ListBox& levels = program.lesko_Glos().Wremena(GlossaryTables::Levels);
     for (int i = 0; i < 40 && i < tasks; ++i)
         levels.setList(i + 1, numberText(content::basicMod(rec.Values[i], 10)));
 
-    forms::ListBox& labels = program.lesko_Zad().Uslowie_L(0);
-    labels.setList(0, numberText(rec.Count));
+    forms::ListBox& labels = program.lesko_Zad().Uslowie_L(TaskTexts::TaskLabels);
+    labels.setList(TaskTexts::TasksAtOnceItem, numberText(rec.Count));
     Lesko_n& bench = program.lesko_n();
-    forms::ListBox& list = bench.List_Un[1];
+    forms::ListBox& list = bench.List_Un[Lesko_n::TaskList];
     list.Clear();
     const int listed = std::min<qint32>(rec.Count, MaxListedTasks);
     for (int i = 1; i <= listed; ++i)
@@ -63,22 +78,25 @@ void applyTaskList(Program& program, const content::ConfigRecord& rec, int tasks
     }
 }
 
-void applyTimes(Program& program, const content::ConfigRecord& rec, int tasks, int table, int serviceItem)
+// A per-task time table from the record's values; its count goes to the
+// service list's item.
+void applyTimes(Program& program, const content::ConfigRecord& rec, int tasks, GlossaryTables::WremenaTable table,
+                Lesko::ServiceListItem serviceItem)
 {
     forms::ListBox& times = program.lesko_Glos().Wremena(table);
     for (int i = 0; i < 40 && i < tasks; ++i)
         times.setList(i + 1, numberText(rec.Values[i]));
-    program.lesko().List_Ur[3].setList(serviceItem, content::basicStr(rec.Count));
+    program.lesko().List_Ur[Lesko::ServiceList].setList(serviceItem, content::basicStr(rec.Count));
 }
 
 void applyReadingTimes(Program& program, const content::ConfigRecord& rec)
 {
     Lesko_Dis& description = program.lesko_Dis();
     const int points = description.Plan_Lesko[0].ListCount() - 1;
-    forms::ListBox& reading = program.lesko_Glos().Wremena(2);
+    forms::ListBox& reading = program.lesko_Glos().Wremena(GlossaryTables::ReadingTimes);
     for (int i = 0; i < 40 && i < points; ++i) {
         const qint64 length = forms::memberOrNone(description.Podtochki, i + 1).Text().size();
-        reading.setList(i + 1, numberText(double(length * rec.Values[i]) / 100 + 2));
+        reading.setList(i + 1, numberText(content::readingSeconds(length, rec.Values[i])));
     }
 }
 
@@ -86,17 +104,17 @@ void applyReadingTimes(Program& program, const content::ConfigRecord& rec)
 
 void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r)
 {
-    const int tasks = program.lesko_Zad().Uslowie_L(0).ListCount() - 1;
+    const int tasks = program.lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount() - 1;
     switch (r) {
-        case 1:
+        case 1:  // the option flags
             return applyFlags(program, record);
-        case 2:
+        case 2:  // the task levels; the count of tasks listed at once
             return applyTaskList(program, record, tasks);
-        case 3:
-            return applyTimes(program, record, tasks, 0, 3);
-        case 4:
-            return applyTimes(program, record, tasks, 1, 10);
-        case 5:
+        case 3:  // hint times; the count is the version
+            return applyTimes(program, record, tasks, GlossaryTables::HintTimes, Lesko::VersionItem);
+        case 4:  // time limits; the count is the date
+            return applyTimes(program, record, tasks, GlossaryTables::TimeLimits, Lesko::DateItem);
+        case 5:  // reading-time factors of the plan points
             return applyReadingTimes(program, record);
         default:
             return;
@@ -113,8 +131,11 @@ void Load_Config(Program& program)
     }
     QFile file(name);
     std::optional<content::ConfigRecords> records;
-    if (file.size() == content::ConfigFileSize && makeWritable(file) && file.open(QIODevice::ReadOnly))
-        records = content::parseConfig(file.read(content::ConfigFileSize + 1));
+    if (file.size() == content::ConfigFileSize) {
+        clearReadOnlyMark(file);
+        if (file.open(QIODevice::ReadOnly))
+            records = content::parseConfig(file.read(content::ConfigFileSize + 1));
+    }
     file.close();
     if (!records) {
         lesko.Greska_Otgowor1(3);
@@ -122,7 +143,7 @@ void Load_Config(Program& program)
     }
     // Record 1 says how many tasks the lesson keeps; the list is never lengthened
     // and always keeps its item 0.
-    forms::ListBox& labels = program.lesko_Zad().Uslowie_L(0);
+    forms::ListBox& labels = program.lesko_Zad().Uslowie_L(TaskTexts::TaskLabels);
     while (labels.ListCount() > 1 && (*records)[0].Count < labels.ListCount() - 1)
         labels.RemoveItem(labels.ListCount() - 1);
     for (int r = 1; r <= 6; ++r)
@@ -135,23 +156,23 @@ content::ConfigRecords openLessonConfig(Program& program)
     for (int flag : {1,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18,
                      19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 33, 34, 35, 36, 37, 38})
         records[0].Values[flag - 1] = 1;
-    const int tasks = program.lesko_Zad().Uslowie_L(0).ListCount() - 1;
+    const int tasks = program.lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount() - 1;
     records[0].Count = tasks;
     records[1].Count = tasks;
     Lesko_Glos& tables = program.lesko_Glos();
     for (int i = 0; i < tasks && i < 40; ++i) {
-        records[1].Values[i] = qint16(content::leadingNumber(tables.Wremena(4).List(i + 1)));
-        records[2].Values[i] = qint16(content::leadingNumber(tables.Wremena(0).List(i + 1)));
-        records[3].Values[i] = qint16(content::leadingNumber(tables.Wremena(1).List(i + 1)));
+        records[1].Values[i] = qint16(content::leadingNumber(tables.Wremena(GlossaryTables::Levels).List(i + 1)));
+        records[2].Values[i] = qint16(content::leadingNumber(tables.Wremena(GlossaryTables::HintTimes).List(i + 1)));
+        records[3].Values[i] = qint16(content::leadingNumber(tables.Wremena(GlossaryTables::TimeLimits).List(i + 1)));
     }
     // Version and date as the lesson's design gives them (the date as a number).
     const content::Lesson::Entry* service =
-        program.lesson().find(QStringLiteral("Lesko"), QStringLiteral("List_Ur"), 3);
+        program.lesson().find(QStringLiteral("Lesko"), QStringLiteral("List_Ur"), Lesko::ServiceList);
     const QStringList serviceItems = service ? service->items : QStringList();
-    records[2].Count = qint32(content::leadingNumber(serviceItems.value(3)));
-    records[3].Count = qint32(content::leadingNumber(QString(serviceItems.value(10)).remove(u'/')));
+    records[2].Count = qint32(content::leadingNumber(serviceItems.value(Lesko::VersionItem)));
+    records[3].Count = qint32(content::leadingNumber(QString(serviceItems.value(Lesko::DateItem)).remove(u'/')));
     Lesko_Dis& description = program.lesko_Dis();
-    forms::ListBox& reading = tables.Wremena(2);
+    forms::ListBox& reading = tables.Wremena(GlossaryTables::ReadingTimes);
     for (int i = 0; i + 1 < description.Plan_Lesko[0].ListCount() && i < 40; ++i) {
         // The factor that comes nearest to each point's design reading time, at
         // least one hundredth of a second per character so that every point is timed.

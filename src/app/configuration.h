@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/config_file.h"
+#include "content/lesson.h"
 
 #include <QString>
 
@@ -11,6 +12,8 @@ class Program;
 // The lesson code: item 0 of Spi_GR(2). It names the configuration file and
 // the solution files.
 QString lessonCode(Program& program);
+// The same as the lesson's design gives it, without a running program.
+QString designLessonCode(const content::Lesson& lesson);
 
 // 1 when a file of that name exists, 0 otherwise.
 qint16 ReportFileStatus(const QString& filespec);

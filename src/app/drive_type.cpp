@@ -2,12 +2,9 @@
 
 #include "app/services.h"
 
-#include <QDir>
 #include <QFile>
 
-#if defined(Q_OS_WIN)
-#include <windows.h>
-#elif defined(Q_OS_LINUX)
+#if defined(Q_OS_LINUX)
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
@@ -56,34 +53,16 @@ bool isRemovableDevice(dev_t device)
 }  // namespace
 #endif
 
-quint8 driveTypeOf(const QString& folder)
+quint8 driveTypeOfWorkingFolder()
 {
-    const QByteArray path = QFile::encodeName(QDir(folder).absolutePath());
-#if defined(Q_OS_WIN)
-    const QString root = QDir(folder).absolutePath().left(3);
-    switch (GetDriveTypeW(reinterpret_cast<LPCWSTR>(root.utf16()))) {
-        case DRIVE_REMOVABLE:
-            return DriveRemovable;
-        case DRIVE_FIXED:
-            return DriveFixed;
-        case DRIVE_REMOTE:
-            return DriveNetwork;
-        case DRIVE_CDROM:
-            return DriveCdRom;
-        case DRIVE_RAMDISK:
-            return DriveRam;
-        default:
-            return DriveUnknown;
-    }
-#elif defined(Q_OS_LINUX)
+#if defined(Q_OS_LINUX)
     struct statfs fs {};
     struct stat st {};
-    if (statfs(path.constData(), &fs) != 0 || stat(path.constData(), &st) != 0)
-        return DriveUnknown;
+    if (statfs(".", &fs) != 0 || stat(".", &st) != 0)
+        return DriveFixed;
     return driveTypeForFileSystem((unsigned long)(fs.f_type) & 0xFFFFFFFFul, isRemovableDevice(st.st_dev));
 #else
-    Q_UNUSED(path);
-    return DriveFixed;  // a platform that cannot tell answers "fixed"
+    return DriveFixed;
 #endif
 }
 

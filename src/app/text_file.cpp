@@ -2,21 +2,129 @@
 
 #include "content/codepage.h"
 
-#include <QSaveFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 
 namespace app {
 
-bool writeTextFile(const QString& name, const QString& text)
+namespace {
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now and reports whether the close succeeded: on some file systems
+    // the last write error only shows here.
+    bool close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, const QByteArray& bytes)
 {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = content::toWindows1251(text);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, std::size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+bool isPlainName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(u'/') && name != u"." && name != u"..";
+}
+
+// Creates a new, empty temporary file beside the target, never through a link.
+int createTemporary(int folder, const QByteArray& target, QByteArray& temporaryName)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryName = '.' + target + '.' + QByteArray::number(::getpid()) + '.' + QByteArray::number(attempt);
+        const int fd =
+            ::openat(folder, temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Replaces target in the open folder: 0, or the error number of the step
+// that failed.
+int replaceIn(int folder, const QByteArray& target, const QByteArray& bytes)
+{
+    QByteArray temporary;
+    Descriptor file(createTemporary(folder, target, temporary));
+    if (!file.valid())
+        return errno;
+    const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0 && file.close() &&
+                         ::renameat(folder, temporary.constData(), folder, target.constData()) == 0;
+    if (!written) {
+        const int error = errno;
+        ::unlinkat(folder, temporary.constData(), 0);
+        return error;
+    }
+    // The new name is in place; make the folder entry itself durable.
+    ::fsync(folder);
+    return 0;
+}
+
+bool replaceNamed(const QByteArray& folderPath, const QByteArray& target, const QByteArray& bytes, int* error)
+{
+    const Descriptor folder(::open(folderPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const int failure = folder.valid() ? replaceIn(folder.get(), target, bytes) : errno;
+    if (error)
+        *error = failure;
+    return failure == 0;
+}
+
+}  // namespace
+
+bool replaceFileInWorkingFolder(const QString& name, const QByteArray& bytes)
+{
+    return isPlainName(name) && replaceNamed(".", QFile::encodeName(name), bytes, nullptr);
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, int* error)
+{
+    const QFileInfo info(path);
+    if (!isPlainName(info.fileName())) {
+        if (error)
+            *error = EINVAL;
         return false;
     }
-    return file.commit();
+    return replaceNamed(QFile::encodeName(info.path()), QFile::encodeName(info.fileName()), bytes, error);
+}
+
+bool writeTextFile(const QString& name, const QString& text)
+{
+    return replaceFileInWorkingFolder(name, content::toWindows1251(text));
 }
 
 }  // namespace app

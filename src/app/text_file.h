@@ -1,13 +1,25 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace app {
 
-// Writes text to a file in Windows-1251, replacing the file whole: the text
-// goes to a temporary file beside it that is renamed over it, so a failed save
-// never leaves a half-written file in place of a good one. False when the file
-// could not be written.
+// Replaces a file of the working folder with bytes, whole or not at all. The
+// bytes go to a new temporary file in the same folder, which is flushed to the
+// disk and then renamed over the name. The rename replaces the name itself: a
+// symbolic link standing there is replaced, never followed, so a save never
+// writes outside the working folder. On any failure the temporary file is
+// removed and the previous file stays as it was. False when the save failed.
+// The name must be a plain file name without a folder.
+bool replaceFileInWorkingFolder(const QString& name, const QByteArray& bytes);
+
+// The same for a file in any folder; error, when given, receives the system's
+// error number of the step that failed.
+bool replaceFile(const QString& path, const QByteArray& bytes, int* error = nullptr);
+
+// The same for text, written in Windows-1251 (a character outside the code
+// page is written as "?").
 bool writeTextFile(const QString& name, const QString& text);
 
 }  // namespace app
