@@ -1,0 +1,76 @@
+// "Проверка": the answer box's text is compiled and run on every sample of the
+// task on show, in the background. The check reads the answer and the task
+// only: the clock, the hint and solution rules and the lesson's files stay
+// as they are.
+#include "app/program.h"
+#include "checker/check_job.h"
+#include "checker/check_store.h"
+#include "checker/lesko_prow.h"
+#include "workbench/lesko_n.h"
+
+namespace {
+
+const QString CheckCaption = QStringLiteral("Проверка");
+const QString RunningCaption = QStringLiteral("Проверка…");
+
+}  // namespace
+
+Lesko_n::~Lesko_n() = default;
+
+void Lesko_n::buildCheckMenu()
+{
+    mnu_Prowerka.setCaption(CheckCaption);
+    mnu_Prowerka.shortcut = QStringLiteral("F5");
+    mnu_Prowerka.onClick = [this] { mnu_Prowerka_Click(); };
+    addMenu(mnu_Prowerka);
+    add(mnu_Prowerka);
+    Text_Un[AnswerBox].onChange = [this] { updateCheckMenu(); };
+    updateCheckMenu();
+}
+
+bool Lesko_n::canCheck() const
+{
+    return !program_.lesson().samples(CurrentTask).isEmpty() && !Text_Un[AnswerBox].Text().trimmed().isEmpty();
+}
+
+void Lesko_n::updateCheckMenu()
+{
+    if (!check_)
+        mnu_Prowerka.setEnabled(canCheck());
+}
+
+void Lesko_n::mnu_Prowerka_Click()
+{
+    if (check_ || !canCheck())
+        return;
+    checkedTask_ = CurrentTask;
+    const QString answer = QString(Text_Un[AnswerBox].Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    check_ =
+        std::make_unique<checker::CheckJob>(program_.checks().settings, answer, program_.lesson().samples(CurrentTask));
+    QObject::connect(check_.get(), &checker::CheckJob::finished, check_.get(),
+                     [this, answer](const checker::CheckResult& result) { checkFinished(result, answer); });
+    mnu_Prowerka.setCaption(RunningCaption);
+    mnu_Prowerka.setEnabled(false);
+    check_->start();
+}
+
+void Lesko_n::checkFinished(const checker::CheckResult& result, const QString& answer)
+{
+    // The job is inside its own signal: it goes from the event loop.
+    check_.release()->deleteLater();
+    mnu_Prowerka.setCaption(CheckCaption);
+    updateCheckMenu();
+    program_.checks().record(checkedTask_, result);
+    Lesko_Prow& window = program_.lesko_Prow();
+    window.showResult(result, answer);
+    window.Show();
+}
+
+void Lesko_n::CancelCheck()
+{
+    if (!check_)
+        return;
+    check_.reset();
+    mnu_Prowerka.setCaption(CheckCaption);
+    updateCheckMenu();
+}

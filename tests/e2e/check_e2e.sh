@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# End to end: "Проверка" in the real lesko executable under Xvfb. Types a right
+# and then a wrong answer to task 1, presses F5 and reads each verdict from the
+# result window's details box through the X selection.
+# Usage: check_e2e.sh LESKO LESKO_CONFIG WORK_FOLDER
+set -euo pipefail
+lesko=$1 config=$2 work=$3
+
+here=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+"$config" >/dev/null
+export XDG_CACHE_HOME=$work/cache
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>display.txt >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb ${app:-} 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [[ -s display.txt ]] && break; sleep 0.1; done
+[[ -s display.txt ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n 1 display.txt) QT_QPA_PLATFORM=xcb
+
+"$lesko" >lesko.log 2>&1 &
+app=$!
+
+fail() { echo "FAIL: $*"; cat lesko.log; exit 1; }
+wait_window() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "no window \"$1\""
+}
+menu() { xdotool key alt; sleep 0.3; for k in "$@"; do xdotool key "$k"; sleep 0.3; done; sleep 0.5; }
+# Clicks at x, y pixels of the client area of the window titled $1.
+click_in() {
+    local window
+    window=$(xdotool search --onlyvisible --name "$1" | head -n 1)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+    sleep 0.3
+}
+# Replaces the answer box's text with the lines given and presses F5.
+check_answer() {
+    click_in "Комбиниран урок" 60 440 # the answer box, 480, 6150 twips below the menu bar
+    xdotool key ctrl+a BackSpace
+    for line in "$@"; do
+        xdotool type --delay 20 "$line"
+        xdotool key Return
+    done
+    sleep 0.3
+    xdotool key F5
+}
+# Waits until the first line of the result window's details is $1.
+wait_verdict() {
+    local got=""
+    for _ in $(seq 60); do
+        if xdotool search --onlyvisible --name "Резултат от проверката" >/dev/null 2>&1; then
+            click_in "Резултат от проверката" 100 300 # the details box
+            xdotool key ctrl+a # the selection is the details' text
+            sleep 0.2
+            got=$(xclip -o 2>/dev/null | head -n 1 || true)
+            if [[ $got == "$1" ]]; then
+                # Out of the answer box's way for the next answer.
+                xdotool windowmove "$(xdotool search --onlyvisible --name "Резултат от проверката" | head -n 1)" 640 0
+                return 0
+            fi
+        fi
+        sleep 0.5
+    done
+    fail "verdict \"$got\", not \"$1\""
+}
+
+wait_window "Програмиран урок"
+menu Right Right Right Return # "Задачи/Речник"
+wait_window "Комбиниран урок"
+sleep 0.5
+
+right='int main() { long long x; std::cin >> x; std::cout << 2 * x + 3 << "\n"; }'
+check_answer '#include <iostream>' "$right"
+# A right answer shows its last sample; the lesson says how many task 1 has.
+samples=$(/usr/bin/python3 -c 'import json, sys; print(len(json.load(open(sys.argv[1]))["samples"]["1"]))' \
+    "$here/../../lesson/Lesko_Zad.json")
+wait_verdict "Тест $samples: Верен"
+check_answer '#include <iostream>' "${right/long long/short}"
+wait_verdict "Тест 3: Грешен отговор"
+pgrep -x otgowor >/dev/null && fail "an answer's process is left running"
+echo "PASS: the real program judged a right and a wrong answer"
