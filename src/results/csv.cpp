@@ -1,0 +1,107 @@
+#include "results/csv.h"
+
+#include <QStringDecoder>
+
+namespace results::csv {
+
+namespace {
+
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+constexpr QChar Separator = u';';
+constexpr QChar Quote = u'"';
+constexpr QStringView RowEnd = u"\r\n";
+
+QString field(const QString& text)
+{
+    const bool needsQuotes =
+        text.contains(Separator) || text.contains(Quote) || text.contains(u'\r') || text.contains(u'\n');
+    if (!needsQuotes)
+        return text;
+    return Quote + QString(text).replace(Quote, QStringLiteral("\"\"")) + Quote;
+}
+
+// Reads rows field by field. A line break ends a row outside quotes only; a
+// lone LF counts as a row end too, so a file saved again by an editor still
+// reads.
+class Reader {
+public:
+    explicit Reader(QStringView text) : text_(text) {}
+
+    std::optional<Rows> rows(QString& problem)
+    {
+        Rows rows;
+        QStringList row;
+        QString current;
+        bool quoted = false;
+        bool rowEnded = true;
+        for (qsizetype i = 0; i < text_.size(); ++i) {
+            const QChar c = text_[i];
+            rowEnded = false;
+            if (quoted) {
+                if (c != Quote)
+                    current += c;
+                else if (i + 1 < text_.size() && text_[i + 1] == Quote)
+                    current += text_[++i];
+                else
+                    quoted = false;
+            } else if (c == Quote) {
+                quoted = true;
+            } else if (c == Separator) {
+                row << std::exchange(current, QString());
+            } else if (c == u'\n' || (c == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n')) {
+                if (c == u'\r')
+                    ++i;
+                row << std::exchange(current, QString());
+                rows << std::exchange(row, QStringList());
+                rowEnded = true;
+            } else {
+                current += c;
+            }
+        }
+        if (quoted) {
+            problem = QStringLiteral("незатворени кавички");
+            return std::nullopt;
+        }
+        if (!rowEnded) {
+            problem = QStringLiteral("последният ред е прекъснат");
+            return std::nullopt;
+        }
+        return rows;
+    }
+
+private:
+    QStringView text_;
+};
+
+}  // namespace
+
+QByteArray document(const Rows& rows)
+{
+    QString text;
+    for (const QStringList& row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += Separator;
+            text += field(row[i]);
+        }
+        text += RowEnd;
+    }
+    return ByteOrderMark + text.toUtf8();
+}
+
+std::optional<Rows> parse(const QByteArray& bytes, QString& problem)
+{
+    if (!bytes.startsWith(ByteOrderMark)) {
+        problem = QStringLiteral("не е текст в UTF-8 с BOM");
+        return std::nullopt;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(ByteOrderMark.size()));
+    if (decoder.hasError()) {
+        problem = QStringLiteral("неправилен UTF-8");
+        return std::nullopt;
+    }
+    return Reader(text).rows(problem);
+}
+
+}  // namespace results::csv

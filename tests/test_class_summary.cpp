@@ -1,0 +1,195 @@
+// The results' file format and the class summary: writing and reading the
+// spreadsheet files, reading attempt logs back, and merging a folder of logs
+// that holds damaged and foreign files.
+#include "results/class_summary.h"
+#include "support/lesson_files.h"
+#include "support/scripted_services.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace testing_support;
+using results::csv::Rows;
+
+namespace {
+
+const QByteArray Bom = "\xEF\xBB\xBF";
+
+// A run on host with a few tasks: task 1 solved with the hint, task 3 checked
+// with 3 of 5 samples, task 2 opened and never checked, with the solution seen.
+results::AttemptLog sampleRun(ScriptedServices& clock, const QString& host, int startMinute)
+{
+    clock.clock = QDateTime(QDate(2025, 3, 10), QTime(9, startMinute));
+    results::AttemptLog log(clock, host);
+    log.taskOpened(1, 1, 20);
+    for (int i = 0; i < 123; ++i)
+        log.clockTicked(1);
+    log.hintShown(1);
+    log.recordCheck(1, 5, 5, u"Вярно"_s);
+    log.taskOpened(3, 2, 300);
+    for (int i = 0; i < 600; ++i)
+        log.clockTicked(3);
+    log.recordCheck(3, 3, 5, u"Грешен отговор"_s);
+    log.taskOpened(2, 1, 30);
+    log.solutionShown(2);
+    return log;
+}
+
+QByteArray withoutLastBytes(const QByteArray& bytes, int n) { return bytes.left(bytes.size() - n); }
+
+}  // namespace
+
+class TestClassSummary : public QObject {
+    Q_OBJECT
+private slots:
+    void fieldsAreQuotedOnlyWhenNeeded();
+    void documentsReadBack_data();
+    void documentsReadBack();
+    void damagedDocumentsAreRefused_data();
+    void damagedDocumentsAreRefused();
+    void damagedLogRowsAreRefused_data();
+    void damagedLogRowsAreRefused();
+    void aFolderOfLogsGivesOneRowPerRun();
+    void anEmptyFolderGivesTheHeadingsOnly();
+};
+
+void TestClassSummary::fieldsAreQuotedOnlyWhenNeeded()
+{
+    const Rows rows{{u"Задача"_s, u"a;b"_s, u"ред 1\r\nред 2"_s, u"той каза \"да\""_s, {}}, {u"1"_s}};
+    QCOMPARE(results::csv::document(rows),
+             Bom + u"Задача;\"a;b\";\"ред 1\r\nред 2\";\"той каза \"\"да\"\"\";\r\n1\r\n"_s.toUtf8());
+}
+
+void TestClassSummary::documentsReadBack_data()
+{
+    QTest::addColumn<Rows>("rows");
+    QTest::addRow("no rows") << Rows{};
+    QTest::addRow("empty fields") << Rows{{{}, {}, {}}, {{}}};
+    QTest::addRow("separators, quotes and line breaks") << Rows{{u";"_s, u"\""_s, u"\r\n"_s, u"\n"_s, u"a\"\";b"_s}};
+    QTest::addRow("letters beyond the first plane") << Rows{{u"x😀y"_s, u"ъгъл"_s}};
+}
+
+void TestClassSummary::documentsReadBack()
+{
+    QFETCH(Rows, rows);
+    QString problem;
+    const std::optional<Rows> read = results::csv::parse(results::csv::document(rows), problem);
+    QVERIFY2(read, qPrintable(problem));
+    QCOMPARE(*read, rows);
+}
+
+void TestClassSummary::damagedDocumentsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    QTest::addRow("no byte-order mark") << QByteArray("a;b\r\n") << u"не е текст в UTF-8 с BOM"_s;
+    QTest::addRow("not UTF-8") << QByteArray(Bom + "a;\xE0\xE1\r\n") << u"неправилен UTF-8"_s;
+    QTest::addRow("cut inside quotes") << QByteArray(Bom + "a;\"b\r\nc") << u"незатворени кавички"_s;
+    QTest::addRow("cut inside a row") << QByteArray(Bom + "a;b\r\nc;") << u"последният ред е прекъснат"_s;
+}
+
+void TestClassSummary::damagedDocumentsAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    QString found;
+    QVERIFY(!results::csv::parse(bytes, found));
+    QCOMPARE(found, problem);
+}
+
+void TestClassSummary::damagedLogRowsAreRefused_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("problem");
+    QTest::addRow("not a task number") << 1 << 3 << u"първа"_s << u"ред 2: неправилно поле „Задача“"_s;
+    QTest::addRow("task 0") << 1 << 3 << u"0"_s << u"ред 2: неправилен номер на задача"_s;
+    QTest::addRow("a task twice") << 2 << 3 << u"1"_s << u"ред 3: задача 1 се повтаря"_s;
+    QTest::addRow("negative time") << 1 << 6 << u"-4"_s << u"ред 2: неправилно поле „Използвано време (с)“"_s;
+    QTest::addRow("hint without its time") << 1 << 8 << QString() << u"ред 2: неправилно поле „Упътване в“"_s;
+    QTest::addRow("neither yes nor no") << 2 << 9 << u"може би"_s << u"ред 3: неправилно поле „Решение на автора“"_s;
+    QTest::addRow("another host in a later row")
+        << 3 << 1 << u"pc-9"_s << u"ред 4: урокът, компютърът или началото се различават от първия ред"_s;
+    QTest::addRow("a missing field") << 2 << -1 << QString() << u"ред 3: полетата са 17, а трябва да са 18"_s;
+    QTest::addRow("another heading") << 0 << 4 << u"Ниво"_s << u"не е дневник на опитите"_s;
+}
+
+void TestClassSummary::damagedLogRowsAreRefused()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, value);
+    QFETCH(QString, problem);
+    ScriptedServices clock;
+    QString found;
+    std::optional<Rows> rows = results::csv::parse(sampleRun(clock, u"pc-1"_s, 0).document(u"FUNKR"_s), found);
+    QVERIFY(rows);
+    if (column < 0)
+        (*rows)[row].removeLast();
+    else
+        (*rows)[row][column] = value;
+    QVERIFY(!results::readAttemptLog(results::csv::document(*rows), found));
+    QCOMPARE(found, problem);
+}
+
+// Three runs of FUNKR (one a copy of another), a log cut short, a log of
+// another lesson, a spreadsheet of something else and a text file.
+void TestClassSummary::aFolderOfLogsGivesOneRowPerRun()
+{
+    QTemporaryDir folder;
+    ScriptedServices clock;
+    const results::AttemptLog first = sampleRun(clock, u"pc-2"_s, 5);
+    results::AttemptLog second(clock, u"pc-1"_s);
+    second.taskOpened(4, 1, 60);
+    second.recordCheck(4, 0, 4, u"Грешка при компилиране"_s);
+    const QString path = folder.filePath({});
+    QVERIFY(writeFile(path + u"/FUNKR_opiti_pc-2_20250310-090500.csv"_s, first.document(u"FUNKR"_s)));
+    QVERIFY(writeFile(path + u"/копие.csv"_s, first.document(u"FUNKR"_s)));
+    QVERIFY(writeFile(path + u"/FUNKR_opiti_pc-1_20250310-090500.csv"_s, second.document(u"FUNKR"_s)));
+    QVERIFY(
+        writeFile(path + u"/FUNKR_opiti_pc-3_20250310-090500.csv"_s, withoutLastBytes(first.document(u"FUNKR"_s), 9)));
+    QVERIFY(writeFile(path + u"/DRUG_opiti_pc-4_20250310-090500.csv"_s, first.document(u"DRUG"_s)));
+    QVERIFY(writeFile(path + u"/оценки.csv"_s, Bom + u"Име;Оценка\r\nИван;6\r\n"_s.toUtf8()));
+    QVERIFY(writeFile(path + u"/бележки.txt"_s, "not a log"));
+
+    const results::ClassSummary summary = results::readAttemptLogs(path, u"FUNKR"_s);
+    QCOMPARE(summary.skipped,
+             (QStringList{u"DRUG_opiti_pc-4_20250310-090500.csv: на друг урок (DRUG)"_s,
+                          u"FUNKR_opiti_pc-3_20250310-090500.csv: последният ред е прекъснат"_s,
+                          u"копие.csv: повтаря вече прочетено пускане"_s, u"оценки.csv: не е дневник на опитите"_s}));
+    QCOMPARE(results::summaryCounts(summary), u"Прочетени дневници: 2, пропуснати: 4"_s);
+
+    QString problem;
+    const std::optional<Rows> rows = results::csv::parse(results::summaryDocument(summary), problem);
+    QVERIFY2(rows, qPrintable(problem));
+    const Rows expected{
+        {u"Компютър"_s, u"Начало"_s, u"Общо време (с)"_s, u"Отворени задачи"_s, u"Решени задачи"_s, u"Упътвания"_s,
+         u"Видени решения"_s, u"Задача 1"_s, u"Задача 2"_s, u"Задача 3"_s, u"Задача 4"_s},
+        {u"pc-1"_s, u"2025-03-10T09:05:00"_s, u"0"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s, {}, {}, {}, u"0/4"_s},
+        {u"pc-2"_s,
+         u"2025-03-10T09:05:00"_s,
+         u"72"_s,
+         u"3"_s,
+         u"1"_s,
+         u"1"_s,
+         u"1"_s,
+         u"5/5 П"_s,
+         u"—"_s,
+         u"3/5"_s,
+         {}}};
+    QCOMPARE(*rows, expected);
+}
+
+void TestClassSummary::anEmptyFolderGivesTheHeadingsOnly()
+{
+    QTemporaryDir folder;
+    const results::ClassSummary summary = results::readAttemptLogs(folder.path(), u"FUNKR"_s);
+    QCOMPARE(results::summaryCounts(summary), u"Прочетени дневници: 0, пропуснати: 0"_s);
+    QCOMPARE(
+        results::summaryDocument(summary),
+        Bom + u"Компютър;Начало;Общо време (с);Отворени задачи;Решени задачи;Упътвания;Видени решения\r\n"_s.toUtf8());
+}
+
+QTEST_GUILESS_MAIN(TestClassSummary)
+#include "test_class_summary.moc"
