@@ -1,0 +1,329 @@
+#include "setup/command_line.h"
+
+#include "setup/class_configuration.h"
+#include "setup/config_store.h"
+#include "setup/ini_form.h"
+#include "setup/lesson_facts.h"
+#include "setup/option_flags.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace setup {
+
+std::optional<QList<int>> parseNumberList(QStringView text, int last)
+{
+    QList<int> numbers;
+    for (QStringView part : text.split(u',')) {
+        const qsizetype dash = part.indexOf(u'-');
+        bool okFirst = false, okLast = true;
+        const int first = (dash < 0 ? part : part.left(dash)).trimmed().toInt(&okFirst);
+        const int end = dash < 0 ? first : part.mid(dash + 1).trimmed().toInt(&okLast);
+        if (!okFirst || !okLast || first < 1 || end < first || end > last)
+            return std::nullopt;
+        for (int n = first; n <= end; ++n)
+            if (!numbers.contains(n))
+                numbers.append(n);
+    }
+    return numbers;
+}
+
+namespace {
+
+enum Exit { Done = 0, Refused = 1, Misused = 2 };
+
+struct Options {
+    QCommandLineOption show{u"show"_s, u"Показва файла като текст. / Prints the file as readable text."_s, u"FILE"_s};
+    QCommandLineOption toIni{u"to-ini"_s, u"Извежда файла като INI текст. / Prints the file in its INI text form."_s,
+                             u"FILE"_s};
+    QCommandLineOption fromIni{
+        u"from-ini"_s, u"Записва файла от INI текст (с -o). / Writes the file from an INI text (with -o)."_s, u"INI"_s};
+    QCommandLineOption output{
+        {u"o"_s, u"output"_s},
+        u"Файлът, който се записва (иначе FUNKR.UFG тук). / The file to write (FUNKR.UFG here otherwise)."_s,
+        u"FILE"_s};
+    QCommandLineOption fresh{
+        u"new"_s,
+        u"Започва от файла, който отваря всичко, вместо от съществуващия. / Starts from the file that opens "
+        u"every feature instead of the existing one."_s};
+    QCommandLineOption tasks{u"tasks"_s, u"Колко задачи остават в урока. / Tasks the lesson keeps."_s, u"N"_s};
+    QCommandLineOption listed{u"listed"_s, u"Колко задачи се показват наведнъж. / Tasks listed at once."_s, u"N"_s};
+    QCommandLineOption difficulty{
+        u"difficulty"_s, u"Ниво на трудност (цифра), напр. 1-5,8=2. / Difficulty digit, e.g. 1-5,8=2."_s, u"TASKS=D"_s};
+    QCommandLineOption hint{u"hint"_s,
+                            u"Упътване след мм:сс, напр. 3=1:30. / Hint after mm:ss (or seconds), e.g. 3=1:30."_s,
+                            u"TASKS=TIME"_s};
+    QCommandLineOption limit{u"limit"_s,
+                             u"Време за задачата мм:сс, напр. 1-20=50:00. / Time limit mm:ss, e.g. 1-20=50:00."_s,
+                             u"TASKS=TIME"_s};
+    QCommandLineOption reading{u"reading"_s,
+                               u"Множител за четене на точки (стотни от секундата на буква), напр. 1-3=40. / "
+                               u"Reading factor of plan points (1/100 s per character), e.g. 1-3=40."_s,
+                               u"POINTS=F"_s};
+    QCommandLineOption on{u"on"_s, u"Включва опция по име (виж --flags). / Turns a named option on (see --flags)."_s,
+                          u"NAME"_s};
+    QCommandLineOption off{u"off"_s, u"Изключва опция по име. / Turns a named option off."_s, u"NAME"_s};
+    QCommandLineOption version{u"lesson-version"_s,
+                               u"Версия в заглавието, напр. 0.97. / Version in the caption, e.g. 0.97."_s, u"V"_s};
+    QCommandLineOption date{
+        u"date"_s, u"Дата на издаване ГГГГ-ММ-ДД или ГГГГММДД. / Release date YYYY-MM-DD or YYYYMMDD."_s, u"DATE"_s};
+    QCommandLineOption flags{u"flags"_s, u"Изброява имената на опциите. / Lists the option names."_s};
+    QCommandLineOption help{{u"h"_s, u"help"_s}, u"Тази помощ. / This help."_s};
+
+    QList<QCommandLineOption> settings() const
+    {
+        return {tasks, listed, difficulty, hint, limit, reading, on, off, version, date};
+    }
+};
+
+// One setting applied to the configuration; a reason when its value is refused.
+using Setting = std::function<QString(ClassConfiguration&)>;
+
+std::optional<qint64> integerIn(QStringView text, qint64 low, qint64 high)
+{
+    bool ok = false;
+    const qint64 v = text.trimmed().toLongLong(&ok);
+    return ok && v >= low && v <= high ? std::optional(v) : std::nullopt;
+}
+
+QString refusal(const QString& option, const QString& value, const QString& why)
+{
+    return u"--"_s + option + u" "_s + value + u": "_s + why;
+}
+
+// "1-5,8=VALUE" for tasks or points 1 to last, each set by apply.
+QString applyPerItem(ClassConfiguration& c, const QString& option, const QString& text, int last,
+                     const std::function<QString(ClassConfiguration&, int, QStringView)>& apply)
+{
+    const qsizetype eq = text.lastIndexOf(u'=');
+    const auto items = eq < 0 ? std::nullopt : parseNumberList(QStringView(text).left(eq), last);
+    if (!items)
+        return refusal(
+            option, text,
+            u"очаква се СПИСЪК=СТОЙНОСТ, напр. 1-5,8=…, с номера от 1 до "_s + QString::number(last) + u"."_s);
+    for (int item : *items)
+        if (const QString why = apply(c, item, QStringView(text).mid(eq + 1)); !why.isEmpty())
+            return refusal(option, text, why);
+    return {};
+}
+
+QString setTime(ClassConfiguration& c, int task, QStringView value, bool isHint)
+{
+    const std::optional<int> seconds = parseMinutesSeconds(value);
+    if (!seconds || *seconds > std::numeric_limits<qint16>::max())
+        return u"очаква се време мм:сс или секунди от 0 до 32767 (546:07)."_s;
+    isHint ? c.setHintSeconds(task, qint16(*seconds)) : c.setLimitSeconds(task, qint16(*seconds));
+    return {};
+}
+
+std::optional<qint32> parseDate(const QString& text)
+{
+    for (const QString& form : {u"yyyy-MM-dd"_s, u"yyyy/MM/dd"_s, u"yyyyMMdd"_s}) {
+        const QDate date = QDate::fromString(text.trimmed(), form);
+        if (date.isValid())
+            return qint32(date.year() * 10000 + date.month() * 100 + date.day());
+    }
+    return std::nullopt;
+}
+
+QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, const LessonFacts& lesson)
+{
+    QList<Setting> s;
+    const int tasks = lesson.taskCount();
+    const int points = std::min(lesson.pointCount(), ConfigSlots);
+    const auto count = [&](const QCommandLineOption& option, void (ClassConfiguration::*set)(qint32)) {
+        for (const QString& v : parser.values(option))
+            s.append([=, name = option.names().constLast()](ClassConfiguration& c) {
+                const auto n = integerIn(v, 1, tasks);
+                if (!n)
+                    return refusal(name, v, u"очаква се число от 1 до "_s + QString::number(tasks) + u"."_s);
+                (c.*set)(qint32(*n));
+                return QString();
+            });
+    };
+    count(o.tasks, &ClassConfiguration::setTasksKept);
+    count(o.listed, &ClassConfiguration::setTasksListed);
+    for (const QString& v : parser.values(o.difficulty))
+        s.append([=](ClassConfiguration& c) {
+            return applyPerItem(c, u"difficulty"_s, v, tasks, [](ClassConfiguration& c, int task, QStringView d) {
+                const auto digit = integerIn(d, 0, 9);
+                if (!digit)
+                    return u"нивото на трудност е цифра от 0 до 9."_s;
+                c.setDifficulty(task, int(*digit));
+                return QString();
+            });
+        });
+    for (const bool isHint : {true, false})
+        for (const QString& v : parser.values(isHint ? o.hint : o.limit))
+            s.append([=](ClassConfiguration& c) {
+                return applyPerItem(
+                    c, isHint ? u"hint"_s : u"limit"_s, v, tasks,
+                    [=](ClassConfiguration& c, int task, QStringView t) { return setTime(c, task, t, isHint); });
+            });
+    for (const QString& v : parser.values(o.reading))
+        s.append([=](ClassConfiguration& c) {
+            return applyPerItem(c, u"reading"_s, v, points, [](ClassConfiguration& c, int point, QStringView f) {
+                const auto factor = integerIn(f, 0, std::numeric_limits<qint16>::max());
+                if (!factor)
+                    return u"множителят е цяло число от 0 до 32767."_s;
+                c.setReadingFactor(point, qint16(*factor));
+                return QString();
+            });
+        });
+    for (const bool turnOn : {true, false})
+        for (const QString& v : parser.values(turnOn ? o.on : o.off))
+            s.append([=](ClassConfiguration& c) {
+                for (const QString& name : v.split(u',')) {
+                    const std::optional<OptionFlag> flag = optionFlagNamed(name.trimmed());
+                    if (!flag)
+                        return refusal(turnOn ? u"on"_s : u"off"_s, v,
+                                       u"няма опция „"_s + name + u"“ (имената: lesko_config --flags)."_s);
+                    c.setFlag(flag->number, turnOn);
+                }
+                return QString();
+            });
+    for (const QString& v : parser.values(o.version))
+        s.append([=](ClassConfiguration& c) {
+            bool ok = false;
+            const double version = v.toDouble(&ok);
+            if (!ok || version < 0 || version * 100 > std::numeric_limits<qint32>::max())
+                return refusal(u"lesson-version"_s, v, u"очаква се число като 0.97."_s);
+            c.setVersion(qint32(std::llround(version * 100)));
+            return QString();
+        });
+    for (const QString& v : parser.values(o.date))
+        s.append([=](ClassConfiguration& c) {
+            const std::optional<qint32> date = parseDate(v);
+            if (!date)
+                return refusal(u"date"_s, v, u"очаква се истинска дата ГГГГ-ММ-ДД или ГГГГММДД."_s);
+            c.setDate(*date);
+            return QString();
+        });
+    return s;
+}
+
+// The configuration the settings are applied to; a reason when there is none.
+std::optional<ClassConfiguration> startingPoint(const QCommandLineParser& parser, const Options& o,
+                                                const LessonFacts& lesson, const QString& target, QString& why)
+{
+    const ClassConfiguration open(lesson.open);
+    if (parser.isSet(o.fromIni)) {
+        QFile file(parser.value(o.fromIni));
+        if (!file.open(QIODevice::ReadOnly)) {
+            why = u"Текстът "_s + file.fileName() + u" не може да бъде прочетен."_s;
+            return std::nullopt;
+        }
+        const IniResult ini = fromIni(QString::fromUtf8(file.readAll()), lesson.open);
+        if (!ini.records)
+            why = file.fileName() + u": "_s + ini.error;
+        return ini.records ? std::optional(ClassConfiguration(*ini.records)) : std::nullopt;
+    }
+    const QList<QCommandLineOption> settings = o.settings();
+    const bool anySetting =
+        std::any_of(settings.begin(), settings.end(), [&](const QCommandLineOption& s) { return parser.isSet(s); });
+    if (parser.isSet(o.fresh) || !anySetting)
+        return open;
+    const LoadedConfiguration loaded = loadConfiguration(target, open);
+    if (loaded.state == LoadedConfiguration::State::Unusable) {
+        why = loaded.message + u" С --new ще бъде заменен."_s;
+        return std::nullopt;
+    }
+    return loaded.configuration;
+}
+
+int printFile(const QString& path, const LessonFacts& lesson, bool asIni, QTextStream& out, QTextStream& err)
+{
+    const LoadedConfiguration loaded = loadConfiguration(path, ClassConfiguration(lesson.design));
+    if (loaded.state != LoadedConfiguration::State::Read) {
+        err << loaded.message << u"\n"_s;
+        return Refused;
+    }
+    out << (asIni ? toIni(loaded.configuration.records())
+                  : u"Файл: "_s + path + u"\n"_s + configurationSummary(loaded.configuration, lesson));
+    return Done;
+}
+
+void printFlags(QTextStream& out)
+{
+    for (const OptionFlag& f : optionFlags())
+        out << QString::number(f.number).rightJustified(2) << u"  "_s << f.name.leftJustified(20) << f.explanation
+            << u"\n"_s;
+}
+
+int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFacts& lesson, QTextStream& out,
+              QTextStream& err)
+{
+    const QString target = parser.isSet(o.output) ? parser.value(o.output) : lesson.fileName;
+    QString why;
+    std::optional<ClassConfiguration> configuration = startingPoint(parser, o, lesson, target, why);
+    if (!configuration) {
+        err << why << u"\n"_s;
+        return Refused;
+    }
+    for (const Setting& setting : settingsFrom(parser, o, lesson))
+        if (const QString refused = setting(*configuration); !refused.isEmpty()) {
+            err << refused << u"\n"_s;
+            return Refused;
+        }
+    const QStringList problems = configurationProblems(*configuration, lesson);
+    for (const QString& problem : problems)
+        err << problem << u"\n"_s;
+    if (!problems.isEmpty())
+        return Refused;
+    if (const QString failed = saveConfiguration(target, *configuration); !failed.isEmpty()) {
+        err << failed << u"\n"_s;
+        return Refused;
+    }
+    out << target << u"\n"_s;
+    return Done;
+}
+
+}  // namespace
+
+int runConfigTool(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    Options o;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Записва конфигурационния файл на урока за класа. Без опции записва файл, който отваря всичко.\n"
+        u"Writes the lesson's class configuration file. Without options it writes a file that opens every "
+        u"feature.\n\nПример / example: lesko_config --tasks 10 --listed 5 --limit 1-10=40:00 --off solutions"_s);
+    parser.addOptions({o.show, o.toIni, o.fromIni, o.output, o.fresh, o.tasks, o.listed, o.difficulty, o.hint, o.limit,
+                       o.reading, o.on, o.off, o.version, o.date, o.flags, o.help});
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << u"\n"_s;
+        return Misused;
+    }
+    if (parser.isSet(o.help)) {
+        out << parser.helpText();
+        return Done;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << u"Непознат аргумент „"_s << parser.positionalArguments().constFirst() << u"“ (виж --help).\n"_s;
+        return Misused;
+    }
+    if (parser.isSet(o.flags)) {
+        printFlags(out);
+        return Done;
+    }
+    const LessonFacts lesson = readLessonFacts();
+    const bool reading = parser.isSet(o.show) || parser.isSet(o.toIni);
+    if (reading && parser.optionNames().size() > 1) {
+        err << u"--show и --to-ini само извеждат файла и не се съчетават с други опции.\n"_s;
+        return Misused;
+    }
+    if (reading)
+        return printFile(parser.isSet(o.show) ? parser.value(o.show) : parser.value(o.toIni), lesson,
+                         parser.isSet(o.toIni), out, err);
+    if (parser.isSet(o.fromIni) && !parser.isSet(o.output)) {
+        err << u"--from-ini иска и -o ФАЙЛ.\n"_s;
+        return Misused;
+    }
+    return writeFile(parser, o, lesson, out, err);
+}
+
+}  // namespace setup

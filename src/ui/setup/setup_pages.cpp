@@ -1,0 +1,413 @@
+#include "ui/setup/setup_pages.h"
+
+#include "content/config_file.h"
+#include "content/numbers.h"
+#include "setup/option_flags.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace ui::setup_pages {
+
+namespace {
+
+const QString TimePattern = uR"(\d{1,3}:[0-5]\d|\d{1,5})"_s;
+constexpr int MaxSeconds = std::numeric_limits<qint16>::max();
+
+// Lets only text of a pattern be typed into a table cell.
+class PatternDelegate : public QStyledItemDelegate {
+public:
+    PatternDelegate(const QString& pattern, QObject* parent) : QStyledItemDelegate(parent), pattern_(pattern) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern_), line));
+        return editor;
+    }
+
+private:
+    QString pattern_;
+};
+
+QTableWidget* newTable(const QString& name, const QStringList& headers, int rows, QWidget* parent)
+{
+    auto* table = new QTableWidget(rows, int(headers.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->setVisible(false);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->setWordWrap(false);
+    table->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
+    return table;
+}
+
+QTableWidgetItem* cell(QTableWidget* table, int row, int column, Qt::ItemFlags flags)
+{
+    QTableWidgetItem* item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setFlags(flags);
+        table->setItem(row, column, item);
+    }
+    return item;
+}
+
+void setText(QTableWidget* table, int row, int column, const QString& text, bool editable = false)
+{
+    const Qt::ItemFlags flags =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags);
+    cell(table, row, column, flags)->setText(text);
+}
+
+void setCheck(QTableWidget* table, int row, int column, bool on)
+{
+    cell(table, row, column, Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable)
+        ->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+}
+
+QLabel* hintLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+TasksPage::TasksPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
+    : Page(configuration, lesson)
+{
+    setObjectName(u"tasksPage"_s);
+    table_ = newTable(u"taskTable"_s,
+                      {u"Задача"_s, u"В урока"_s, u"Наведнъж"_s, u"Трудност"_s, u"Упътване след"_s, u"Време"_s},
+                      lesson.taskCount(), this);
+    table_->setToolTip(
+        u"Урокът запазва първите задачи; времената са мм:сс и се умножават по 10 при трудност 2 "
+        u"и по 1000 при трудност над 2."_s);
+    table_->setItemDelegateForColumn(Difficulty, new PatternDelegate(uR"(\d)"_s, table_));
+    table_->setItemDelegateForColumn(Hint, new PatternDelegate(TimePattern, table_));
+    table_->setItemDelegateForColumn(Limit, new PatternDelegate(TimePattern, table_));
+    connect(table_, &QTableWidget::itemChanged, this, &TasksPage::cellEdited);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(countsRow());
+    layout->addWidget(table_, 1);
+    layout->addWidget(applyRow());
+}
+
+QWidget* TasksPage::countsRow()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    kept_ = new QSpinBox(row);
+    kept_->setObjectName(u"tasksKept"_s);
+    kept_->setRange(1, lesson_.taskCount());
+    kept_->setToolTip(u"Урокът запазва толкова задачи от началото на списъка."_s);
+    listed_ = new QSpinBox(row);
+    listed_->setObjectName(u"tasksListed"_s);
+    listed_->setRange(1, lesson_.taskCount());
+    listed_->setToolTip(u"Толкова задачи се виждат в списъка; останалите са в „Допълнително“."_s);
+    auto* keptLabel = new QLabel(u"Задачи в &урока:"_s, row);
+    keptLabel->setBuddy(kept_);
+    auto* listedLabel = new QLabel(u"Показват се на&веднъж:"_s, row);
+    listedLabel->setBuddy(listed_);
+    layout->addWidget(keptLabel);
+    layout->addWidget(kept_);
+    layout->addSpacing(20);
+    layout->addWidget(listedLabel);
+    layout->addWidget(listed_);
+    layout->addStretch();
+    connect(kept_, &QSpinBox::valueChanged, this, [this](int n) {
+        keepTasks(n);
+        emit changed();
+    });
+    connect(listed_, &QSpinBox::valueChanged, this, [this](int n) {
+        configuration_.setTasksListed(n);
+        emit changed();
+    });
+    return row;
+}
+
+QWidget* TasksPage::applyRow()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    applyDifficulty_ = new QSpinBox(row);
+    applyDifficulty_->setObjectName(u"applyDifficulty"_s);
+    applyDifficulty_->setRange(-1, 9);
+    applyDifficulty_->setSpecialValueText(u"без промяна"_s);
+    applyDifficulty_->setValue(-1);
+    const auto timeEdit = [row](const QString& name) {
+        auto* edit = new QLineEdit(row);
+        edit->setObjectName(name);
+        edit->setPlaceholderText(u"мм:сс"_s);
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(TimePattern), edit));
+        edit->setMaximumWidth(90);
+        return edit;
+    };
+    applyHint_ = timeEdit(u"applyHint"_s);
+    applyLimit_ = timeEdit(u"applyLimit"_s);
+    auto* apply = new QPushButton(u"&Приложи към избраните"_s, row);
+    apply->setObjectName(u"applyToSelected"_s);
+    apply->setToolTip(u"Попълнените полета се записват във всички избрани редове; празните не се променят."_s);
+    connect(apply, &QPushButton::clicked, this, &TasksPage::applyToSelected);
+    layout->addWidget(new QLabel(u"За избраните: трудност"_s, row));
+    layout->addWidget(applyDifficulty_);
+    layout->addWidget(new QLabel(u"упътване"_s, row));
+    layout->addWidget(applyHint_);
+    layout->addWidget(new QLabel(u"време"_s, row));
+    layout->addWidget(applyLimit_);
+    layout->addWidget(apply);
+    layout->addStretch();
+    return row;
+}
+
+void TasksPage::refresh()
+{
+    const QSignalBlocker blockTable(table_), blockKept(kept_), blockListed(listed_);
+    kept_->setValue(configuration_.tasksKept());
+    listed_->setRange(1, std::clamp<int>(configuration_.tasksKept(), 1, lesson_.taskCount()));
+    listed_->setValue(configuration_.tasksListed());
+    for (int row = 0; row < lesson_.taskCount(); ++row) {
+        const int task = row + 1;
+        setText(table_, row, Title, lesson_.taskTitles.at(row));
+        setCheck(table_, row, Kept, configuration_.isKept(task));
+        setCheck(table_, row, Listed, configuration_.isListed(task));
+        setText(table_, row, Difficulty, QString::number(configuration_.difficulty(task)), true);
+        setText(table_, row, Hint, ::setup::minutesSeconds(configuration_.hintSeconds(task)), true);
+        setText(table_, row, Limit, ::setup::minutesSeconds(configuration_.limitSeconds(task)), true);
+    }
+}
+
+// Fewer tasks kept than listed would list empty places: the listed ones follow.
+void TasksPage::keepTasks(int tasks)
+{
+    configuration_.setTasksKept(tasks);
+    if (configuration_.tasksListed() > tasks)
+        configuration_.setTasksListed(tasks);
+}
+
+bool TasksPage::setTime(int task, Column column, const QString& text)
+{
+    const std::optional<int> seconds = ::setup::parseMinutesSeconds(text);
+    if (!seconds || *seconds > MaxSeconds) {
+        emit refused(u"Задача "_s + QString::number(task) + u": „"_s + text + u"“ не е време от 00:00 до "_s +
+                     ::setup::minutesSeconds(MaxSeconds) + u"."_s);
+        return false;
+    }
+    column == Hint ? configuration_.setHintSeconds(task, qint16(*seconds))
+                   : configuration_.setLimitSeconds(task, qint16(*seconds));
+    return true;
+}
+
+void TasksPage::cellEdited(QTableWidgetItem* item)
+{
+    const int task = item->row() + 1;
+    switch (Column(item->column())) {
+        case Kept:
+            keepTasks(item->checkState() == Qt::Checked ? task : task - 1);
+            break;
+        case Listed:
+            configuration_.setTasksListed(item->checkState() == Qt::Checked ? task : task - 1);
+            break;
+        case Difficulty:
+            configuration_.setDifficulty(task, item->text().toInt());
+            break;
+        case Hint:
+        case Limit:
+            if (!setTime(task, Column(item->column()), item->text()))
+                return;
+            break;
+        case Title:
+            return;
+    }
+    emit changed();
+}
+
+void TasksPage::applyToSelected()
+{
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        emit refused(u"Изберете редовете, към които да се приложат стойностите."_s);
+        return;
+    }
+    for (const QModelIndex& index : rows) {
+        const int task = index.row() + 1;
+        if (applyDifficulty_->value() >= 0)
+            configuration_.setDifficulty(task, applyDifficulty_->value());
+        if (!applyHint_->text().isEmpty() && !setTime(task, Hint, applyHint_->text()))
+            return;
+        if (!applyLimit_->text().isEmpty() && !setTime(task, Limit, applyLimit_->text()))
+            return;
+    }
+    emit changed();
+}
+
+ReadingPage::ReadingPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
+    : Page(configuration, lesson)
+{
+    setObjectName(u"readingPage"_s);
+    const int points = std::min(lesson.pointCount(), ::setup::ConfigSlots);
+    table_ = newTable(u"readingTable"_s, {u"Точка от плана"_s, u"Букви"_s, u"Множител"_s, u"Време за четене"_s}, points,
+                      this);
+    table_->setToolTip(u"Множителят е в стотни от секундата на буква; към времето се добавят 2 секунди."_s);
+    table_->setItemDelegateForColumn(Factor, new PatternDelegate(uR"(\d{1,5})"_s, table_));
+    connect(table_, &QTableWidget::itemChanged, this, &ReadingPage::cellEdited);
+    total_ = new QLabel(this);
+    total_->setObjectName(u"readingTotal"_s);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        hintLabel(u"Времето за четене на всяка точка е броят на буквите ѝ × множителя / 100 + 2 "
+                  u"секунди."_s,
+                  this));
+    layout->addWidget(table_, 1);
+    layout->addWidget(total_);
+}
+
+void ReadingPage::refresh()
+{
+    const QSignalBlocker block(table_);
+    double total = 0;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const ::setup::PlanPoint& point = lesson_.points.at(row);
+        const int factor = configuration_.readingFactor(row + 1);
+        const double seconds = content::readingSeconds(point.length, factor);
+        total += seconds;
+        setText(table_, row, Point, point.title);
+        setText(table_, row, Characters, QString::number(point.length));
+        setText(table_, row, Factor, QString::number(factor), true);
+        setText(table_, row, Time, ::setup::minutesSeconds(seconds));
+    }
+    total_->setText(u"Общо за урока: "_s + ::setup::minutesSeconds(total));
+}
+
+void ReadingPage::cellEdited(QTableWidgetItem* item)
+{
+    if (item->column() != Factor)
+        return;
+    bool ok = false;
+    const int factor = item->text().toInt(&ok);
+    if (!ok || factor > MaxSeconds) {
+        emit refused(u"Точка "_s + QString::number(item->row() + 1) + u": множителят е цяло число от 0 до 32767."_s);
+        return;
+    }
+    configuration_.setReadingFactor(item->row() + 1, qint16(factor));
+    emit changed();
+}
+
+OptionsPage::OptionsPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
+    : Page(configuration, lesson)
+{
+    setObjectName(u"optionsPage"_s);
+    auto* inner = new QWidget;
+    auto* list = new QVBoxLayout(inner);
+    for (const ::setup::OptionFlag& flag : ::setup::optionFlags()) {
+        auto* box = new QCheckBox(flag.explanation, inner);
+        box->setObjectName(u"flag-"_s + flag.name);
+        box->setToolTip(u"Опция "_s + QString::number(flag.number) + u" („"_s + flag.name + u"“ в lesko_config)"_s);
+        connect(box, &QCheckBox::toggled, this, [this, number = flag.number](bool on) {
+            configuration_.setFlag(number, on);
+            emit changed();
+        });
+        list->addWidget(box);
+        boxes_.append(box);
+    }
+    list->addStretch();
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(inner);
+    scroll->setWidgetResizable(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        hintLabel(u"Отметнатото е разрешено на ученика. Опциите без действие в урока остават "
+                  u"такива, каквито са във файла."_s,
+                  this));
+    layout->addWidget(scroll, 1);
+}
+
+void OptionsPage::refresh()
+{
+    for (int i = 0; i < boxes_.size(); ++i) {
+        const QSignalBlocker block(boxes_[i]);
+        boxes_[i]->setChecked(configuration_.flag(::setup::optionFlags().at(i).number));
+    }
+}
+
+VersionPage::VersionPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
+    : Page(configuration, lesson)
+{
+    setObjectName(u"versionPage"_s);
+    version_ = new QDoubleSpinBox(this);
+    version_->setObjectName(u"lessonVersion"_s);
+    version_->setDecimals(2);
+    version_->setRange(0, std::numeric_limits<qint32>::max() / 100.0);
+    version_->setToolTip(u"Версията в заглавието на урока, напр. 0,96."_s);
+    date_ = new QDateEdit(this);
+    date_->setObjectName(u"releaseDate"_s);
+    date_->setCalendarPopup(true);
+    date_->setDisplayFormat(u"dd.MM.yyyy"_s);
+    date_->setToolTip(u"Датата на издаване в заглавието на урока."_s);
+    caption_ = new QLabel(this);
+    caption_->setObjectName(u"captionPreview"_s);
+    caption_->setWordWrap(true);
+    connect(version_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
+        configuration_.setVersion(qint32(std::llround(v * 100)));
+        emit changed();
+    });
+    connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
+        configuration_.setDate(d.year() * 10000 + d.month() * 100 + d.day());
+        emit changed();
+    });
+    auto* form = new QFormLayout(this);
+    form->addRow(u"&Версия:"_s, version_);
+    form->addRow(u"&Дата на издаване:"_s, date_);
+    form->addRow(u"В заглавието:"_s, caption_);
+}
+
+void VersionPage::refresh()
+{
+    const QSignalBlocker blockVersion(version_), blockDate(date_);
+    version_->setValue(configuration_.version() / 100.0);
+    const QDate date = QDate::fromString(QString::number(configuration_.date()), u"yyyyMMdd"_s);
+    if (date.isValid())
+        date_->setDate(date);
+    caption_->setText(u"… Версия "_s + content::basicStr(configuration_.version() / 100.0) + u" от "_s +
+                      ::setup::captionDate(configuration_.date()));
+}
+
+SummaryPage::SummaryPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
+    : Page(configuration, lesson)
+{
+    setObjectName(u"summaryPage"_s);
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(u"summaryText"_s);
+    text_->setReadOnly(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+}
+
+void SummaryPage::refresh() { text_->setPlainText(::setup::configurationSummary(configuration_, lesson_)); }
+
+}  // namespace ui::setup_pages

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "setup/class_configuration.h"
+#include "setup/lesson_facts.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+// The pages of the setup window. Each shows part of one configuration, writes
+// the user's edits into it and says so with changed(); refresh() shows the
+// configuration again after any change.
+namespace ui::setup_pages {
+
+class Page : public QWidget {
+    Q_OBJECT
+public:
+    Page(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
+        : configuration_(configuration), lesson_(lesson)
+    {
+    }
+    virtual void refresh() = 0;
+
+signals:
+    void changed();
+    // A value that was refused as typed, with the reason.
+    void refused(const QString& reason);
+
+protected:
+    ::setup::ClassConfiguration& configuration_;
+    const ::setup::LessonFacts& lesson_;
+};
+
+// "Задачи": kept and listed tasks, difficulty, hint and time limit per task.
+class TasksPage : public Page {
+    Q_OBJECT
+public:
+    TasksPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson);
+    void refresh() override;
+    QTableWidget* table() const { return table_; }
+
+private:
+    enum Column { Title, Kept, Listed, Difficulty, Hint, Limit };
+    QWidget* countsRow();
+    QWidget* applyRow();
+    void cellEdited(QTableWidgetItem* item);
+    void keepTasks(int tasks);
+    void applyToSelected();
+    bool setTime(int task, Column column, const QString& text);
+
+    QSpinBox* kept_;
+    QSpinBox* listed_;
+    QTableWidget* table_;
+    QSpinBox* applyDifficulty_;
+    QLineEdit* applyHint_;
+    QLineEdit* applyLimit_;
+};
+
+// "Четене": the reading-time factor of each plan point and the time it gives.
+class ReadingPage : public Page {
+    Q_OBJECT
+public:
+    ReadingPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson);
+    void refresh() override;
+    QTableWidget* table() const { return table_; }
+
+private:
+    enum Column { Point, Characters, Factor, Time };
+    void cellEdited(QTableWidgetItem* item);
+
+    QTableWidget* table_;
+    QLabel* total_;
+};
+
+// "Опции": one check box per option flag that has an effect.
+class OptionsPage : public Page {
+    Q_OBJECT
+public:
+    OptionsPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson);
+    void refresh() override;
+
+private:
+    QList<QCheckBox*> boxes_;
+};
+
+// "Версия": the version and release date of the lesson's caption.
+class VersionPage : public Page {
+    Q_OBJECT
+public:
+    VersionPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson);
+    void refresh() override;
+
+private:
+    QDoubleSpinBox* version_;
+    QDateEdit* date_;
+    QLabel* caption_;
+};
+
+// "Преглед": the summary of what the class gets.
+class SummaryPage : public Page {
+    Q_OBJECT
+public:
+    SummaryPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson);
+    void refresh() override;
+
+private:
+    QPlainTextEdit* text_;
+};
+
+}  // namespace ui::setup_pages

@@ -1,0 +1,376 @@
+// The setup's model of the class configuration: its fields, checks, text form
+// and how it is read and written.
+#include "setup/class_configuration.h"
+#include "setup/config_store.h"
+#include "setup/ini_form.h"
+#include "setup/lesson_facts.h"
+#include "setup/option_flags.h"
+#include "support/lesson_files.h"
+
+#include <unistd.h>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using setup::ClassConfiguration;
+
+namespace {
+
+using Edit = std::function<void(ClassConfiguration&)>;
+using Check = std::function<bool(const ClassConfiguration&)>;
+
+// Bytes with every value, count and reserved byte random, as no writer of
+// this program would make them.
+QByteArray randomFile(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(content::ConfigFileSize, '\0');
+    for (char& b : bytes)
+        b = char(random.bounded(256));
+    return bytes;
+}
+
+const setup::LessonFacts& lesson()
+{
+    static const setup::LessonFacts facts = setup::readLessonFacts();
+    return facts;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Check)
+
+class TestSetupModel : public QObject {
+    Q_OBJECT
+private slots:
+    void reservedBytesSurviveReadAndWrite();
+    void lessonFactsComeFromTheLesson();
+    void everyFieldRoundTrips_data();
+    void everyFieldRoundTrips();
+    void settersKeepValuesThatAlreadyMeanTheSame();
+    void timesAsMinutesAndSeconds();
+    void problems_data();
+    void problems();
+    void theOpenAndDesignConfigurationsHaveNoProblems();
+    void iniRoundTripIsByteForByte_data();
+    void iniRoundTripIsByteForByte();
+    void iniRefusesBadText_data();
+    void iniRefusesBadText();
+    void iniLeavesOutKeysAtTheirBase();
+    void loadGivesTheFallbackForBadFiles_data();
+    void loadGivesTheFallbackForBadFiles();
+    void saveKeepsTheOldFileAsBak();
+    void aFailedSaveLeavesTheOldFile_data();
+    void aFailedSaveLeavesTheOldFile();
+    void summarySaysWhatTheClassGets();
+};
+
+void TestSetupModel::reservedBytesSurviveReadAndWrite()
+{
+    const QByteArray bytes = randomFile(7);
+    const auto records = content::parseConfig(bytes);
+    QVERIFY(records);
+    QCOMPARE(content::serialiseConfig(*records), bytes);
+}
+
+void TestSetupModel::lessonFactsComeFromTheLesson()
+{
+    QCOMPARE(lesson().fileName, u"FUNKR.UFG"_s);
+    QCOMPARE(lesson().taskCount(), 20);
+    QCOMPARE(lesson().taskTitles.at(0), u"Задача 1. Стойност на линейна функция"_s);
+    QCOMPARE(lesson().pointCount(), 5);
+    QCOMPARE(lesson().points.at(0).title, u"1. Определение за функция"_s);
+    QVERIFY(lesson().points.at(0).length > 1000);
+    // The design: every flag with an effect off, fifteen tasks listed.
+    const ClassConfiguration design(lesson().design);
+    for (const setup::OptionFlag& f : setup::optionFlags())
+        QVERIFY2(!design.flag(f.number), qPrintable(f.name));
+    QCOMPARE(design.tasksListed(), 15);
+    QCOMPARE(design.version(), 96);
+    QCOMPARE(design.date(), 20091028);
+    QCOMPARE(design.limitSeconds(2), 3000);
+}
+
+void TestSetupModel::everyFieldRoundTrips_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<Check>("check");
+    QTest::addColumn<int>("offset");  // the byte the field starts at
+    QTest::addRow("tasks kept") << Edit([](auto& c) { c.setTasksKept(7); })
+                                << Check([](auto& c) { return c.tasksKept() == 7; }) << 80;
+    QTest::addRow("tasks listed") << Edit([](auto& c) { c.setTasksListed(5); })
+                                  << Check([](auto& c) { return c.tasksListed() == 5; }) << 180;
+    QTest::addRow("difficulty of task 3")
+        << Edit([](auto& c) { c.setDifficulty(3, 2); }) << Check([](auto& c) { return c.difficulty(3) == 2; }) << 104;
+    QTest::addRow("hint of task 40") << Edit([](auto& c) { c.setHintSeconds(40, 90); })
+                                     << Check([](auto& c) { return c.hintSeconds(40) == 90; }) << 278;
+    QTest::addRow("limit of task 1") << Edit([](auto& c) { c.setLimitSeconds(1, 32767); })
+                                     << Check([](auto& c) { return c.limitSeconds(1) == 32767; }) << 300;
+    QTest::addRow("reading of point 2") << Edit([](auto& c) { c.setReadingFactor(2, 45); })
+                                        << Check([](auto& c) { return c.readingFactor(2) == 45; }) << 402;
+    QTest::addRow("flag 10 on") << Edit([](auto& c) { c.setFlag(10, true); })
+                                << Check([](auto& c) { return c.flag(10); }) << 18;
+    QTest::addRow("version") << Edit([](auto& c) { c.setVersion(123456); })
+                             << Check([](auto& c) { return c.version() == 123456; }) << 280;
+    QTest::addRow("date") << Edit([](auto& c) { c.setDate(20260915); })
+                          << Check([](auto& c) { return c.date() == 20260915; }) << 380;
+}
+
+void TestSetupModel::everyFieldRoundTrips()
+{
+    QFETCH(Edit, edit);
+    QFETCH(Check, check);
+    QFETCH(int, offset);
+    const QByteArray before = content::serialiseConfig({});
+    ClassConfiguration c;
+    edit(c);
+    const QByteArray after = c.bytes();
+    const auto back = content::parseConfig(after);
+    QVERIFY(back);
+    QVERIFY(check(ClassConfiguration(*back)));
+    // Only the field's own bytes changed.
+    for (int i = 0; i < after.size(); ++i)
+        if (after[i] != before[i])
+            QVERIFY2(i >= offset && i < offset + 4, qPrintable(u"byte "_s + QString::number(i)));
+    QVERIFY(after != before);
+}
+
+void TestSetupModel::settersKeepValuesThatAlreadyMeanTheSame()
+{
+    content::ConfigRecords r;
+    r[0].Values[4] = 3;   // flag 5 on, stored as 3
+    r[1].Values[0] = 12;  // task 1 at difficulty 2
+    ClassConfiguration c(r);
+    c.setFlag(5, true);
+    c.setDifficulty(1, 2);
+    QCOMPARE(c.records()[0].Values[4], qint16(3));
+    QCOMPARE(c.records()[1].Values[0], qint16(12));
+    c.setFlag(5, false);
+    c.setDifficulty(1, 1);
+    QCOMPARE(c.records()[0].Values[4], qint16(0));
+    QCOMPARE(c.records()[1].Values[0], qint16(1));
+    r[0].Values[5] = -1;  // "-1" reads as off
+    QVERIFY(!ClassConfiguration(r).flag(6));
+}
+
+void TestSetupModel::timesAsMinutesAndSeconds()
+{
+    QCOMPARE(setup::minutesSeconds(0), u"00:00"_s);
+    QCOMPARE(setup::minutesSeconds(86), u"01:26"_s);
+    QCOMPARE(setup::minutesSeconds(10200), u"170:00"_s);
+    QCOMPARE(setup::minutesSeconds(-5), u"-00:05"_s);
+    QCOMPARE(setup::parseMinutesSeconds(u"1:30"), 90);
+    QCOMPARE(setup::parseMinutesSeconds(u" 170:00 "), 10200);
+    QCOMPARE(setup::parseMinutesSeconds(u"45"), 45);
+    QCOMPARE(setup::parseMinutesSeconds(u"1:60"), std::nullopt);
+    QCOMPARE(setup::parseMinutesSeconds(u"-1:00"), std::nullopt);
+    QCOMPARE(setup::parseMinutesSeconds(u"1:2"), std::nullopt);
+    QCOMPARE(setup::parseMinutesSeconds(u""), std::nullopt);
+    QCOMPARE(setup::versionText(96), u"0.96"_s);
+}
+
+void TestSetupModel::problems_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("problem");
+    QTest::addRow("no task kept") << Edit([](auto& c) { c.setTasksKept(0), c.setTasksListed(1); })
+                                  << u"Броят на задачите в урока трябва да е от 1 до 20."_s;
+    QTest::addRow("more tasks than the lesson has")
+        << Edit([](auto& c) { c.setTasksKept(21); }) << u"Броят на задачите в урока трябва да е от 1 до 20."_s;
+    QTest::addRow("more listed than kept") << Edit([](auto& c) { c.setTasksKept(5), c.setTasksListed(6); })
+                                           << u"Наведнъж могат да се показват от 1 до 5 задачи."_s;
+    QTest::addRow("hint after the limit") << Edit([](auto& c) { c.setHintSeconds(3, 600), c.setLimitSeconds(3, 599); })
+                                          << u"Задача 3: упътването (10:00) идва след края на времето (09:59)."_s;
+    QTest::addRow("no time for a task") << Edit([](auto& c) { c.setLimitSeconds(2, 0), c.setHintSeconds(2, 0); })
+                                        << u"Задача 2: времето за решаване трябва да е поне 00:01."_s;
+    QTest::addRow("negative hint") << Edit([](auto& c) { c.setHintSeconds(4, -1); })
+                                   << u"Задача 4: времето за упътване не може да е отрицателно."_s;
+    QTest::addRow("negative difficulty") << Edit([](auto& c) { c.setDifficulty(6, -3); })
+                                         << u"Задача 6: нивото на трудност трябва да е цифра от 0 до 9."_s;
+    QTest::addRow("negative reading factor") << Edit([](auto& c) { c.setReadingFactor(1, -1); })
+                                             << u"Точка 1: множителят за четене не може да е отрицателен."_s;
+    QTest::addRow("reading time past 16 bits")
+        << Edit([](auto& c) { c.setReadingFactor(1, 32767); }) << u"Точка 1: времето за четене"_s;
+    QTest::addRow("negative version") << Edit([](auto& c) { c.setVersion(-1); })
+                                      << u"Версията не може да е отрицателна."_s;
+    QTest::addRow("no real date") << Edit([](auto& c) { c.setDate(20260230); })
+                                  << u"Датата 20260230 не е истинска дата във вида ГГГГММДД."_s;
+}
+
+void TestSetupModel::problems()
+{
+    QFETCH(Edit, edit);
+    QFETCH(QString, problem);
+    ClassConfiguration c(lesson().open);
+    edit(c);
+    const QStringList found = setup::configurationProblems(c, lesson());
+    QCOMPARE(found.size(), 1);
+    QVERIFY2(found.at(0).startsWith(problem), qPrintable(found.at(0)));
+}
+
+void TestSetupModel::theOpenAndDesignConfigurationsHaveNoProblems()
+{
+    QCOMPARE(setup::configurationProblems(ClassConfiguration(lesson().open), lesson()), QStringList());
+    QCOMPARE(setup::configurationProblems(ClassConfiguration(lesson().design), lesson()), QStringList());
+    // A task the lesson does not keep is not checked.
+    ClassConfiguration c(lesson().open);
+    c.setTasksKept(3), c.setTasksListed(3), c.setLimitSeconds(4, 0);
+    QCOMPARE(setup::configurationProblems(c, lesson()), QStringList());
+}
+
+void TestSetupModel::iniRoundTripIsByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addRow("the open configuration") << content::serialiseConfig(lesson().open);
+    QTest::addRow("all zero") << content::serialiseConfig({});
+    for (quint32 seed : {1u, 2u, 3u})
+        QTest::addRow("random bytes %u", seed) << randomFile(seed);
+}
+
+void TestSetupModel::iniRoundTripIsByteForByte()
+{
+    QFETCH(QByteArray, bytes);
+    const QString text = setup::toIni(*content::parseConfig(bytes));
+    // From a base that differs everywhere, so no field is left out.
+    const setup::IniResult back = setup::fromIni(text, *content::parseConfig(randomFile(99)));
+    QVERIFY2(back.records, qPrintable(back.error));
+    QCOMPARE(content::serialiseConfig(*back.records), bytes);
+}
+
+void TestSetupModel::iniRefusesBadText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error");
+    QTest::addRow("unknown key") << u"[lesson]\nlessons = 3\n"_s << u"Ред 2: непознато име „lessons“"_s;
+    QTest::addRow("key outside its section") << u"tasks-kept = 3\n"_s << u"Ред 1: непознато име"_s;
+    QTest::addRow("past 16 bits") << u"; x\n[task-2]\nlimit = 32768\n"_s
+                                  << u"Ред 3: limit: очаква се цяло число от -32768 до 32767."_s;
+    QTest::addRow("past 32 bits") << u"[lesson]\ndate = 2147483648\n"_s << u"Ред 2: date: очаква се цяло число"_s;
+    QTest::addRow("not a number") << u"[flags]\nglossary = yes\n"_s << u"Ред 2: glossary: очаква се цяло число"_s;
+    QTest::addRow("short reserved bytes")
+        << u"[reserved]\nrecord-1 = 00ff\n"_s << u"Ред 2: record-1: очакват се 32 шестнадесетични цифри."_s;
+    QTest::addRow("line without =") << u"[lesson]\ntasks-kept\n"_s << u"Ред 2: очаква се"_s;
+}
+
+void TestSetupModel::iniRefusesBadText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, error);
+    const setup::IniResult result = setup::fromIni(text, {});
+    QVERIFY(!result.records);
+    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+}
+
+void TestSetupModel::iniLeavesOutKeysAtTheirBase()
+{
+    const setup::IniResult result =
+        setup::fromIni(u"[task-2]\r\nlimit = 90\r\n\r\n[flags]\r\nplan-access = 0\r\n"_s, lesson().open);
+    QVERIFY2(result.records, qPrintable(result.error));
+    ClassConfiguration expected(lesson().open);
+    expected.setLimitSeconds(2, 90);
+    expected.setFlag(10, false);
+    QCOMPARE(ClassConfiguration(*result.records).bytes(), expected.bytes());
+}
+
+void TestSetupModel::loadGivesTheFallbackForBadFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("599 bytes") << QByteArray(599, '\1') << false << u"е некоректен: има 599 байта вместо 600."_s;
+    QTest::addRow("601 bytes") << QByteArray(601, '\1') << false << u"е некоректен: има 601 байта вместо 600."_s;
+    QTest::addRow("a folder") << QByteArray() << true << u"не може да бъде прочетен."_s;
+}
+
+void TestSetupModel::loadGivesTheFallbackForBadFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, folder);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"FUNKR.UFG"_s);
+    QVERIFY(folder ? QDir(dir.path()).mkdir(u"FUNKR.UFG"_s) : testing_support::writeFile(path, bytes));
+    const ClassConfiguration fallback(lesson().design);
+    const setup::LoadedConfiguration loaded = setup::loadConfiguration(path, fallback);
+    QCOMPARE(loaded.state, setup::LoadedConfiguration::State::Unusable);
+    QVERIFY2(loaded.message.endsWith(message), qPrintable(loaded.message));
+    QVERIFY(loaded.configuration == fallback);
+    if (!folder)
+        QCOMPARE(testing_support::readFile(path), bytes);
+
+    const setup::LoadedConfiguration missing = setup::loadConfiguration(dir.filePath(u"X.UFG"_s), fallback);
+    QCOMPARE(missing.state, setup::LoadedConfiguration::State::Missing);
+}
+
+void TestSetupModel::saveKeepsTheOldFileAsBak()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"FUNKR.UFG"_s);
+    const QByteArray old = randomFile(5);
+    QVERIFY(testing_support::writeFile(path, old));
+    ClassConfiguration c(lesson().open);
+    c.setTasksKept(4);
+    QCOMPARE(setup::saveConfiguration(path, c), QString());
+    QCOMPARE(testing_support::readFile(path), c.bytes());
+    QCOMPARE(testing_support::readFile(path + u".bak"_s), old);
+    const setup::LoadedConfiguration loaded = setup::loadConfiguration(path, {});
+    QCOMPARE(loaded.state, setup::LoadedConfiguration::State::Read);
+    QVERIFY(loaded.configuration == c);
+    // No temporary file is left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestSetupModel::aFailedSaveLeavesTheOldFile_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addRow("the backup's place is taken by a folder") << u"backup"_s;
+    QTest::addRow("the folder is read-only") << u"read-only"_s;
+}
+
+void TestSetupModel::aFailedSaveLeavesTheOldFile()
+{
+    QFETCH(QString, obstacle);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"FUNKR.UFG"_s);
+    const QByteArray old = randomFile(6);
+    QVERIFY(testing_support::writeFile(path, old));
+    QStringList left{u"FUNKR.UFG"_s};
+    if (obstacle == u"backup") {
+        QVERIFY(QDir(dir.path()).mkpath(u"FUNKR.UFG.bak/inside"_s));
+        left << u"FUNKR.UFG.bak"_s;
+    } else {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const QString problem = setup::saveConfiguration(path, ClassConfiguration(lesson().open));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY2(problem.contains(u"не е записан"_s), qPrintable(problem));
+    QCOMPARE(testing_support::readFile(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), left);
+}
+
+void TestSetupModel::summarySaysWhatTheClassGets()
+{
+    ClassConfiguration c(lesson().open);
+    c.setTasksKept(3);
+    c.setTasksListed(2);
+    c.setDifficulty(2, 2);
+    c.setLimitSeconds(2, 90);
+    c.setHintSeconds(2, 0);
+    c.setFlag(10, false);
+    c.setVersion(250);
+    const QString text = setup::configurationSummary(c, lesson());
+    QVERIFY2(text.contains(u"Задачи в урока: 3 от 20, наведнъж се показват 2."_s), qPrintable(text));
+    QVERIFY(text.contains(
+        u"Задача 2. Стойност на квадратна функция – трудност 2, време 15:00 (×10), упътване след 13:30"_s));
+    QVERIFY(text.contains(lesson().taskTitles.at(2)));
+    QVERIFY(text.contains(u", в „Допълнително“"_s));
+    QVERIFY(!text.contains(u"Задача 4."_s));
+    QVERIFY(text.contains(u"Заключено:\n  Учебният материал (планът на урока) е достъпен."_s));
+    QVERIFY(text.contains(u"Версия  2.5 от  20091028"_s));
+}
+
+QTEST_GUILESS_MAIN(TestSetupModel)
+#include "test_setup_model.moc"
