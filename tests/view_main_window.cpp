@@ -26,6 +26,8 @@ private slots:
     void theWindowShowsTheLesson();
     void resizingTheWindowMovesTheWidgets();
     void clickingAPlanEntryShowsItsText();
+    void theChoiceIsWhereTheButtonIsReleased();
+    void aRightClickNeverChooses();
     void ribbonsShowWhileAPointIsRead();
     void rightClickOnTheSurfaceOnlyPopsUpTheInformationMenu();
     void menuCaptionsShowTheirAmpersand();
@@ -66,18 +68,18 @@ void ViewMainWindow::theWindowShowsTheLesson()
         menus << a->text();
     QCOMPARE(menus, QStringList({u"Изход"_s, u"Фокус"_s, u"Цвят/шрифт"_s, u"Задачи/Речник"_s, u"Информация за урока"_s,
                                  u"Автори"_s}));
-    auto* topic = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[0]));
+    auto* topic = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[Lesko::TopicBox]));
     QVERIFY(topic);
     QCOMPARE(topic->toPlainText(), u"Функционална релация"_s);
     QCOMPARE(topic->toolTip(), u" Тема на урока"_s);
     QCOMPARE(topic->geometry(), QRect(ui::FormView::toPixels(1150), ui::FormView::toPixels(160),
                                       ui::FormView::toPixels(10000), ui::FormView::toPixels(900)));
-    QVERIFY(!main_->widgetFor(lesko_->Text_U[2])->isVisible());
+    QVERIFY(!main_->widgetFor(lesko_->Text_U[Lesko::FocusBuffer])->isVisible());
 }
 
 void ViewMainWindow::resizingTheWindowMovesTheWidgets()
 {
-    QWidget* plan = main_->widgetFor(lesko_->List_Ur[0]);
+    QWidget* plan = main_->widgetFor(lesko_->List_Ur[Lesko::PlanList]);
     const QRect before = plan->geometry();
     QMainWindow* w = main_->window();
     w->resize(w->width() * 2, w->height());
@@ -90,25 +92,51 @@ void ViewMainWindow::resizingTheWindowMovesTheWidgets()
 
 void ViewMainWindow::clickingAPlanEntryShowsItsText()
 {
-    auto* plan = qobject_cast<QListWidget*>(main_->widgetFor(lesko_->List_Ur[0]));
+    auto* plan = qobject_cast<QListWidget*>(main_->widgetFor(lesko_->List_Ur[Lesko::PlanList]));
     QVERIFY(plan);
     const QRect entry = plan->visualItemRect(plan->item(1));
     QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, entry.center());
-    QCOMPARE(lesko_->List_Ur[0].ListIndex(), 1);
-    auto* content = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[1]));
+    QCOMPARE(lesko_->List_Ur[Lesko::PlanList].ListIndex(), 1);
+    auto* content = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[Lesko::ContentBox]));
     QVERIFY(content->toPlainText().startsWith(u"2. Тестване на програмата"_s));
     QVERIFY(content->isReadOnly());
 }
 
+// Pressed on one row and released on another: the list, the text and the
+// highlight all follow the row of the release.
+void ViewMainWindow::theChoiceIsWhereTheButtonIsReleased()
+{
+    auto* plan = qobject_cast<QListWidget*>(main_->widgetFor(lesko_->List_Ur[Lesko::PlanList]));
+    QTest::mousePress(plan->viewport(), Qt::LeftButton, {}, plan->visualItemRect(plan->item(0)).center());
+    QTest::mouseMove(plan->viewport(), plan->visualItemRect(plan->item(2)).center());
+    QTest::mouseRelease(plan->viewport(), Qt::LeftButton, {}, plan->visualItemRect(plan->item(2)).center());
+    QCOMPARE(lesko_->List_Ur[Lesko::PlanList].ListIndex(), 2);
+    QTRY_COMPARE(plan->currentRow(), 2);
+    QCOMPARE(lesko_->Item_Time[0], qint16(3));
+}
+
+void ViewMainWindow::aRightClickNeverChooses()
+{
+    auto* plan = qobject_cast<QListWidget*>(main_->widgetFor(lesko_->List_Ur[Lesko::PlanList]));
+    QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, plan->visualItemRect(plan->item(1)).center());
+    QCOMPARE(lesko_->List_Ur[Lesko::PlanList].ListIndex(), 1);
+    const QString text = lesko_->Text_U[Lesko::ContentBox].Text();
+    QTest::mouseClick(plan->viewport(), Qt::RightButton, {}, plan->visualItemRect(plan->item(3)).center());
+    QTest::qWait(50);
+    QCOMPARE(lesko_->List_Ur[Lesko::PlanList].ListIndex(), 1);
+    QCOMPARE(plan->currentRow(), 1);
+    QCOMPARE(lesko_->Text_U[Lesko::ContentBox].Text(), text);
+}
+
 void ViewMainWindow::ribbonsShowWhileAPointIsRead()
 {
-    lesko_->List_Ur[0].userClick(0);
+    lesko_->List_Ur[Lesko::PlanList].userClick(0);
     for (int i = 0; i < 10; ++i)
         lesko_->Timer1_Timer();
-    QWidget* left = main_->widgetFor(lesko_->Shape_Lenta[0]);
-    QWidget* used = main_->widgetFor(lesko_->Shape_Lenta[1]);
+    QWidget* left = main_->widgetFor(lesko_->Shape_Lenta[Lesko::TimeLeftRibbon]);
+    QWidget* used = main_->widgetFor(lesko_->Shape_Lenta[Lesko::TimeUsedRibbon]);
     QVERIFY(left->isVisible() && used->isVisible());
-    QCOMPARE(left->height(), ui::FormView::toPixels(lesko_->Shape_Lenta[0].Height()));
+    QCOMPARE(left->height(), ui::FormView::toPixels(lesko_->Shape_Lenta[Lesko::TimeLeftRibbon].Height()));
     QCOMPARE(left->palette().color(QPalette::Window), QColor(192, 192, 0));
     QVERIFY(!main_->window()->menuBar()->actions().at(3)->isEnabled());  // "Задачи/Речник" locked
 }
@@ -137,16 +165,16 @@ QString popupAfterRightClick(QWidget* widget, QPoint pos)
 
 void ViewMainWindow::rightClickOnTheSurfaceOnlyPopsUpTheInformationMenu()
 {
-    QWidget* surface = main_->window()->centralWidget();
+    QWidget* surface = main_->surface();
     QCOMPARE(popupAfterRightClick(surface, QPoint(ui::FormView::toPixels(600), ui::FormView::toPixels(7800))),
              u"Допълнителен материал"_s);
-    auto* content = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[1]));
+    auto* content = qobject_cast<QPlainTextEdit*>(main_->widgetFor(lesko_->Text_U[Lesko::ContentBox]));
     QVERIFY(popupAfterRightClick(content->viewport(), QPoint(20, 20)) != u"Допълнителен материал"_s);
 }
 
 void ViewMainWindow::menuCaptionsShowTheirAmpersand()
 {
-    QAction* literature = main_->actionFor(lesko_->Sydyrv_pla[2]);
+    QAction* literature = main_->actionFor(lesko_->Sydyrv_pla[Lesko::ReferencesItem]);
     QVERIFY(literature);
     QCOMPARE(literature->text(), u"Използвана литература && Internet site"_s);
     QCOMPARE(literature->iconText(), u"Използвана литература & Internet site"_s);

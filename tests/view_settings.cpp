@@ -86,7 +86,7 @@ void SettingsViewTest::cleanup()
 void SettingsViewTest::movingTheRedSliderRecoloursTheSwatch()
 {
     Cwiat& w = program().cwiat();
-    auto* red = widgetOf<QSlider>(w.Slider1[0]);
+    auto* red = widgetOf<QSlider>(w.Slider1[Cwiat::RedSlider]);
     auto* swatch = widgetOf<QLabel>(w.picColor);
     QVERIFY(red && swatch);
     QCOMPARE(red->value(), 128);
@@ -96,14 +96,14 @@ void SettingsViewTest::movingTheRedSliderRecoloursTheSwatch()
 
     QCOMPARE(red->value(), 128 + red->pageStep());
     QCOMPARE(swatch->palette().color(QPalette::Window), QColor(128 + red->pageStep(), 0, 0));
-    QCOMPARE(widgetOf<QLabel>(w.Label_ST[0])->text(), QString::number(128 + red->pageStep()));
+    QCOMPARE(widgetOf<QLabel>(w.Label_ST[Cwiat::RedValue])->text(), QString::number(128 + red->pageStep()));
 }
 
 void SettingsViewTest::systemTextColourShowsAsThePaletteTextColour()
 {
     Cwiat& w = program().cwiat();
-    QCOMPARE(w.Option1[2].BackColor(), forms::system_colour::WindowText);
-    auto* option = widgetOf<QRadioButton>(w.Option1[2]);
+    QCOMPARE(w.Option1[appearance::TextColour].BackColor(), forms::system_colour::WindowText);
+    auto* option = widgetOf<QRadioButton>(w.Option1[appearance::TextColour]);
     auto* preview = widgetOf<QPlainTextEdit>(w.Text_Cv[0]);
     QVERIFY(option && preview);
     QCOMPARE(option->palette().color(QPalette::Window), PaletteText);

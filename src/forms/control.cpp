@@ -73,4 +73,20 @@ void Control::setToolTipText(const QString& text)
     notify(Property::ToolTip);
 }
 
+void Control::setAccessibleName(const QString& name)
+{
+    if (name == accessibleName_)
+        return;
+    accessibleName_ = name;
+    notify(Property::Accessible);
+}
+
+void Control::setAccessibleDescription(const QString& text)
+{
+    if (text == accessibleDescription_)
+        return;
+    accessibleDescription_ = text;
+    notify(Property::Accessible);
+}
+
 }  // namespace forms

@@ -21,6 +21,8 @@ enum class Property {
     ToolTip,
     Picture,
     Value,
+    Cursor,  // the caret line of a text box
+    Accessible,  // accessible name or description
 };
 
 enum class Kind { Form, ListBox, TextBox, Label, PictureBox, Shape, MenuItem, Timer, Slider, OptionButton };
@@ -82,6 +84,14 @@ public:
     const QString& ToolTipText() const { return toolTip_; }
     void setToolTipText(const QString& text);
 
+    // What a screen reader says for a control with no tool tip or caption that
+    // tells what it is. For a label the name leads its caption ("Оставащо
+    // време: 42"), so a label that shows a value is read with its meaning.
+    const QString& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(const QString& name);
+    const QString& accessibleDescription() const { return accessibleDescription_; }
+    void setAccessibleDescription(const QString& text);
+
     void setObserver(ControlObserver* observer) { observer_ = observer; }
     ControlObserver* observer() const { return observer_; }
 
@@ -104,6 +114,8 @@ private:
     QString fontName_ = QStringLiteral("Times New Roman");
     double fontSize_ = 12;
     QString toolTip_;
+    QString accessibleName_;
+    QString accessibleDescription_;
     ControlObserver* observer_ = nullptr;
 };
 

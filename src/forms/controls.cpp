@@ -83,6 +83,14 @@ void TextBox::setText(const QString& text)
         return;
     text_ = text;
     notify(Property::Text);
+    if (onChange)
+        onChange();
+}
+
+void TextBox::setCursorLine(int line)
+{
+    cursorLine_ = line;
+    notify(Property::Cursor);
 }
 
 void TextBox::setLocked(bool locked)
@@ -132,6 +140,21 @@ void Slider::userMoved(int v)
     value_ = v;
     if (onScroll)
         onScroll();
+}
+
+void Shape::setProgressValue(int percent)
+{
+    if (percent == progress_)
+        return;
+    progress_ = percent;
+    notify(Property::Value);
+}
+
+int percentOf(double part, double whole)
+{
+    if (!(whole > 0))
+        return 0;
+    return int(std::clamp(part * 100.0 / whole, 0.0, 100.0) + 0.5);
 }
 
 void OptionButton::setValue(bool v)

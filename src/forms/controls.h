@@ -51,9 +51,27 @@ public:
     explicit TextBox(QString name = {}, int index = -1) : Control(Kind::TextBox, std::move(name), index) {}
 
     const QString& Text() const { return text_; }
+    // Runs the change handler when the text changes.
     void setText(const QString& text);
-    // The view reports what the user typed; the view is not notified back.
-    void userEdited(const QString& text) { text_ = text; }
+    // The view reports what the user typed; the view is not notified back. A
+    // locked box takes no typing.
+    void userEdited(const QString& text)
+    {
+        if (locked_)
+            return;
+        text_ = text;
+        if (onChange)
+            onChange();
+    }
+    Handler onChange;
+    // False for a box whose text must be typed: the view then refuses every
+    // route of pasting (clipboard, selection, drag and drop).
+    bool pasteAllowed = true;
+
+    // The line (from 1) the caret was last put on from code. Setting it moves
+    // the caret to the start of that line and gives the box the keyboard focus.
+    int CursorLine() const { return cursorLine_; }
+    void setCursorLine(int line);
 
     bool Locked() const { return locked_; }
     void setLocked(bool locked);
@@ -69,6 +87,7 @@ public:
 private:
     QString text_;
     bool locked_ = false;
+    int cursorLine_ = 0;
 };
 
 class Label : public Control {
@@ -102,11 +121,21 @@ private:
     forms::Picture picture_;
 };
 
-// A filled rectangle; its fill is the back colour.
+// A filled rectangle; its fill is the back colour. A shape that is part of a
+// ribbon also carries the share it shows, in percent, for screen readers.
 class Shape : public Control {
 public:
     explicit Shape(QString name = {}, int index = -1) : Control(Kind::Shape, std::move(name), index) {}
+    // -1 for a plain shape.
+    int ProgressValue() const { return progress_; }
+    void setProgressValue(int percent);
+
+private:
+    int progress_ = -1;
 };
+
+// The whole percent that part is of whole, 0 when there is no whole.
+int percentOf(double part, double whole);
 
 class MenuItem : public Control {
 public:
@@ -116,6 +145,8 @@ public:
 
     void add(MenuItem& child) { children_.push_back(&child); }
     const std::vector<MenuItem*>& children() const { return children_; }
+    // A key that runs the item, such as "F5"; set before the window is shown.
+    QString shortcut;
 
     void userClick()
     {

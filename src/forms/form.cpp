@@ -28,4 +28,10 @@ void Form::PopupMenu(MenuItem& menu)
         formObserver_->popupRequested(*this, menu);
 }
 
+void Form::announce(const QString& message)
+{
+    if (formObserver_)
+        formObserver_->announced(*this, message);
+}
+
 }  // namespace forms

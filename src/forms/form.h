@@ -35,6 +35,8 @@ class FormObserver {
 public:
     virtual ~FormObserver() = default;
     virtual void popupRequested(Form& form, MenuItem& menu) = 0;
+    // Something the user should hear of at once, whatever has the focus.
+    virtual void announced(Form& /*form*/, const QString& /*message*/) {}
 };
 
 enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
@@ -62,6 +64,10 @@ public:
     void PopupMenu(MenuItem& menu);
     void setFormObserver(FormObserver* o) { formObserver_ = o; }
 
+    // Tells a screen reader's user of an event they cannot see: a hint or a
+    // solution released, a time run out.
+    void announce(const QString& message);
+
     // What the view reports about the window itself.
     virtual void Form_Resize() {}
     virtual void Form_MouseDown(MouseButton, double /*x*/, double /*y*/) {}
@@ -75,6 +81,10 @@ public:
     }
     // How the window's owner discards it.
     std::function<void()> discard;
+
+    // The window lays itself out anew in Form_Resize, so it fits a window of
+    // any size; any other window scrolls in a window smaller than itself.
+    bool followsWindowSize = false;
 
 private:
     QString caption_;

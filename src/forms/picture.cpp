@@ -6,16 +6,18 @@ namespace forms {
 
 struct Picture::Data {
     QString path;
+    QString description;
     mutable QImage image;
     mutable QSize size;
     mutable bool decoded = false;
 };
 
-Picture Picture::fromFile(const QString& path)
+Picture Picture::fromFile(const QString& path, const QString& description)
 {
     Picture p;
     p.data_ = std::make_shared<Data>();
     p.data_->path = path;
+    p.data_->description = description;
     return p;
 }
 
@@ -51,5 +53,7 @@ const QImage& Picture::image() const
 }
 
 QString Picture::source() const { return data_ ? data_->path : QString(); }
+
+QString Picture::description() const { return data_ ? data_->description : QString(); }
 
 }  // namespace forms

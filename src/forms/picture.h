@@ -13,7 +13,8 @@ namespace forms {
 class Picture {
 public:
     Picture() = default;
-    static Picture fromFile(const QString& path);
+    // description: what the picture shows, in a few words, for screen readers.
+    static Picture fromFile(const QString& path, const QString& description = {});
     static Picture fromImage(const QImage& image);
 
     bool isNull() const { return !data_; }
@@ -23,6 +24,7 @@ public:
     QSize pixelSize() const;
     const QImage& image() const;
     QString source() const;
+    QString description() const;
 
 private:
     struct Data;

@@ -1,5 +1,6 @@
 #include "ui/form_view.h"
 
+#include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/dispatcher.h"
 
@@ -10,11 +11,14 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSlider>
+#include <QTextBlock>
 #include <QTimer>
 
 namespace ui {
@@ -22,17 +26,12 @@ namespace ui {
 using forms::Kind;
 using forms::Property;
 
-// The top-level window of a form: reports resizes and closing by the frame.
+// The top-level window of a form: reports closing by the frame.
 class FormWindow : public QMainWindow {
 public:
     explicit FormWindow(FormView& view) : view_(view) {}
 
 protected:
-    void resizeEvent(QResizeEvent* e) override
-    {
-        QMainWindow::resizeEvent(e);
-        view_.windowResized();
-    }
     void closeEvent(QCloseEvent* e) override
     {
         if (view_.windowClosing())
@@ -46,6 +45,32 @@ private:
 };
 
 namespace {
+
+// A text box that refuses pasted text when its control says so: the keyboard
+// and menu paste, the middle button's selection and drops all come through
+// these two functions.
+class TextEdit : public QPlainTextEdit {
+public:
+    explicit TextEdit(bool pasteAllowed) : pasteAllowed_(pasteAllowed)
+    {
+        setAcceptDrops(pasteAllowed);
+        setTabChangesFocus(true);  // Tab moves on through the window, as in every other control
+    }
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override
+    {
+        return pasteAllowed_ && QPlainTextEdit::canInsertFromMimeData(source);
+    }
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (pasteAllowed_)
+            QPlainTextEdit::insertFromMimeData(source);
+    }
+
+private:
+    bool pasteAllowed_;
+};
 
 // Menu captions are shown as they are: "&" is no mnemonic marker here.
 QString menuText(const QString& caption) { return QString(caption).replace(u'&', QStringLiteral("&&")); }
@@ -68,20 +93,6 @@ QString toControlText(const QString& text)
     return t.replace(u'\n', QStringLiteral("\r\n"));
 }
 
-QString textOf(const forms::Control& c)
-{
-    switch (c.kind()) {
-        case Kind::Label:
-            return static_cast<const forms::Label&>(c).Caption();
-        case Kind::MenuItem:
-            return static_cast<const forms::MenuItem&>(c).Caption();
-        case Kind::Form:
-            return static_cast<const forms::Form&>(c).Caption();
-        default:
-            return {};
-    }
-}
-
 void setColours(QWidget& w, const forms::Control& c)
 {
     const QPalette system = QGuiApplication::palette();
@@ -96,6 +107,12 @@ void setColours(QWidget& w, const forms::Control& c)
     w.setAutoFillBackground(true);
 }
 
+int toPixels(double twips);
+
+// A picture is drawn at its size in twips (one picture pixel for
+// forms::TwipsPerPicturePixel twips), a stretch box's picture shrunk into the
+// box; the pixmap has the screen's device pixels, so it stays sharp at any
+// scale factor.
 void showPicture(QLabel& label, const forms::PictureBox& box)
 {
     const QImage& image = box.Picture().image();
@@ -103,11 +120,51 @@ void showPicture(QLabel& label, const forms::PictureBox& box)
         label.clear();
         return;
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
-    if (box.stretch && (pixmap.width() > label.width() || pixmap.height() > label.height()))
-        pixmap = pixmap.scaled(label.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QSize logical(toPixels(image.width() * forms::TwipsPerPicturePixel),
+                  toPixels(image.height() * forms::TwipsPerPicturePixel));
+    if (box.stretch && (logical.width() > label.width() || logical.height() > label.height()))
+        logical = logical.scaled(label.size(), Qt::KeepAspectRatio);
+    const qreal ratio = label.devicePixelRatioF();
+    const QSize device = (QSizeF(logical) * ratio).toSize();
+    QPixmap pixmap = QPixmap::fromImage(
+        device == image.size() ? image : image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
     label.setPixmap(pixmap);
 }
+
+void putCaretOnLine(QPlainTextEdit& edit, int line)
+{
+    const QTextBlock block = edit.document()->findBlockByNumber(std::max(0, line - 1));
+    if (block.isValid())
+        edit.setTextCursor(QTextCursor(block));
+    edit.window()->raise();
+    edit.window()->activateWindow();
+    edit.setFocus();
+}
+
+void applyAccessibility(QWidget& w, const forms::Control& c)
+{
+    w.setAccessibleName(accessibility::nameOf(c));
+    w.setAccessibleDescription(accessibility::descriptionOf(c));
+}
+
+// Controls a keyboard user works with, in the order Tab reaches them.
+bool takesFocus(const forms::Control& c)
+{
+    switch (c.kind()) {
+        case Kind::ListBox:
+        case Kind::TextBox:
+        case Kind::Slider:
+        case Kind::OptionButton:
+            return true;
+        case Kind::PictureBox:
+            return bool(static_cast<const forms::PictureBox&>(c).onClick);
+        default:
+            return false;
+    }
+}
+
+int toPixels(double twips) { return FormView::toPixels(twips); }
 
 }  // namespace
 
@@ -116,6 +173,7 @@ double FormView::toTwips(int pixels) { return pixels * 1440.0 / logicalDpi(); }
 
 FormView::FormView(forms::Form& form, Dispatcher& dispatcher) : form_(form), dispatcher_(dispatcher)
 {
+    accessibility::installInterfaces();
     form_.setObserver(this);
     form_.setFormObserver(this);
     for (forms::Control* c : form_.controls())
@@ -125,11 +183,30 @@ FormView::FormView(forms::Form& form, Dispatcher& dispatcher) : form_(form), dis
 
 FormView::~FormView()
 {
+    detach();
+    delete window_.data();
+}
+
+void FormView::detach()
+{
+    if (detached_)
+        return;
+    detached_ = true;
     form_.setObserver(nullptr);
     form_.setFormObserver(nullptr);
     for (forms::Control* c : form_.controls())
         c->setObserver(nullptr);
-    delete window_.data();
+    qDeleteAll(timers_);
+    timers_.clear();
+    for (QObject* o : controlOf_.keys())
+        o->disconnect(this);
+    for (QAction* a : std::as_const(actions_))
+        a->disconnect(this);
+    controlOf_.clear();
+    widgets_.clear();
+    actions_.clear();
+    if (window_)
+        window_->hide();
 }
 
 void FormView::createTimer(forms::Timer& timer)
@@ -153,15 +230,26 @@ void FormView::build()
 {
     auto* window = new FormWindow(*this);
     window_ = window;
-    auto* surface = new QWidget(window);
-    window->setCentralWidget(surface);
+    window->setObjectName(form_.name());
+    auto* scroller = new QScrollArea(window);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    window->setCentralWidget(scroller);
+    auto* surface = new QWidget;
+    surface_ = surface;
+    scroller->setWidget(surface);
     surface->installEventFilter(this);
     controlOf_.insert(surface, &form_);
+    announcer_ = new QLabel(surface);
+    announcer_->setObjectName(QStringLiteral("announcement"));
+    announcer_->setGeometry(0, 0, 1, 1);
+    announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (forms::Control* c : form_.controls()) {
         if (c->kind() == Kind::Timer || c->kind() == Kind::MenuItem)
             continue;
         c->setObserver(this);
         if (QWidget* w = createWidget(*c)) {
+            w->setObjectName(c->qualifiedName());
             w->setParent(surface);
             widgets_.insert(c, w);
             controlOf_.insert(w, c);
@@ -171,6 +259,7 @@ void FormView::build()
                 refreshWidget(*c, *w, p);
         }
     }
+    setTabOrder();
     buildMenus();
     for (Property p : {Property::Text, Property::BackColor, Property::Enabled, Property::Font})
         refreshFormWindow(p);
@@ -185,20 +274,20 @@ QWidget* FormView::createWidget(forms::Control& c)
         case Kind::ListBox: {
             auto* w = new QListWidget;
             auto& list = static_cast<forms::ListBox&>(c);
-            connect(w, &QListWidget::clicked, this, [this, &list](const QModelIndex& index) {
-                dispatcher_.run([&list, row = index.row()] { list.userClick(row); });
-            });
-            // Keyboard moves select too; a mouse press is reported by its click.
+            // Keyboard moves choose; the mouse chooses by the left button's
+            // release on a row (see eventFilter).
             connect(w, &QListWidget::currentRowChanged, this, [this, &list](int row) {
-                if (syncing_ || (QApplication::mouseButtons() & Qt::LeftButton) || row == list.ListIndex())
+                if (syncing_ || QApplication::mouseButtons() != Qt::NoButton || row == list.ListIndex())
                     return;
                 dispatcher_.run([&list, row] { list.userClick(row); });
             });
+            w->viewport()->installEventFilter(this);
+            controlOf_.insert(w->viewport(), &c);
             return w;
         }
         case Kind::TextBox: {
-            auto* w = new QPlainTextEdit;
             auto& box = static_cast<forms::TextBox&>(c);
+            auto* w = new TextEdit(box.pasteAllowed);
             connect(w, &QPlainTextEdit::textChanged, this, [this, w, &box] {
                 if (!syncing_)
                     box.userEdited(toControlText(w->toPlainText()));
@@ -214,10 +303,12 @@ QWidget* FormView::createWidget(forms::Control& c)
                                 : Qt::AlignCenter);
             w->setWordWrap(c.kind() == Kind::Label);
             w->installEventFilter(this);
+            if (takesFocus(c))
+                w->setFocusPolicy(Qt::StrongFocus);  // Enter or Space clicks it
             return w;
         }
         case Kind::Shape:
-            return new QWidget;
+            return new accessibility::ShapeWidget;
         case Kind::Slider: {
             auto* w = new QSlider(Qt::Horizontal);
             auto& slider = static_cast<forms::Slider&>(c);
@@ -245,8 +336,25 @@ void FormView::buildMenus()
     QMenuBar* bar = window_->menuBar();
     for (forms::MenuItem* item : form_.menus())
         bar->addAction(createAction(*item));
-    if (form_.menus().empty())
+    if (form_.menus().empty()) {
         bar->hide();
+        return;
+    }
+    // F10 opens the menu bar at its first open menu; the arrows, Enter and
+    // Escape go on from there.
+    auto* openBar = new QAction(window_);
+    openBar->setObjectName(QStringLiteral("openMenuBar"));
+    openBar->setShortcut(Qt::Key_F10);
+    window_->addAction(openBar);
+    connect(openBar, &QAction::triggered, bar, [bar] {
+        const QList<QAction*> menus = bar->actions();
+        const auto first =
+            std::find_if(menus.begin(), menus.end(), [](const QAction* a) { return a->isVisible() && a->isEnabled(); });
+        if (first != menus.end()) {
+            bar->setFocus(Qt::ShortcutFocusReason);
+            bar->setActiveAction(*first);
+        }
+    });
 }
 
 QAction* FormView::createAction(forms::MenuItem& item)
@@ -259,8 +367,10 @@ QAction* FormView::createAction(forms::MenuItem& item)
         action = menu->menuAction();
     } else {
         action = new QAction(menuText(item.Caption()), window_);
+        action->setShortcut(QKeySequence(item.shortcut));
         connect(action, &QAction::triggered, this, [this, &item] { dispatcher_.run([&item] { item.userClick(); }); });
     }
+    action->setObjectName(item.qualifiedName());
     actions_.insert(&item, action);
     item.setObserver(this);
     action->setEnabled(item.Enabled());
@@ -323,8 +433,8 @@ void FormView::refreshWidget(forms::Control& c, QWidget& w, Property property)
                 if (edit.toPlainText() != text)
                     edit.setPlainText(text);
             } else if (c.kind() == Kind::Label) {
-                static_cast<QLabel&>(w).setText(textOf(c));
-                w.setAccessibleName(c.ToolTipText().isEmpty() ? textOf(c) : c.ToolTipText().trimmed());
+                static_cast<QLabel&>(w).setText(accessibility::captionOf(c));
+                applyAccessibility(w, c);
             }
             break;
         case Property::Items:
@@ -358,17 +468,28 @@ void FormView::refreshWidget(forms::Control& c, QWidget& w, Property property)
         }
         case Property::ToolTip:
             w.setToolTip(c.ToolTipText());
-            w.setAccessibleName(c.ToolTipText().trimmed().isEmpty() ? textOf(c) : c.ToolTipText().trimmed());
+            applyAccessibility(w, c);
+            break;
+        case Property::Accessible:
+            applyAccessibility(w, c);
             break;
         case Property::Picture:
-            if (c.kind() == Kind::PictureBox)
+            if (c.kind() == Kind::PictureBox) {
                 showPicture(static_cast<QLabel&>(w), static_cast<forms::PictureBox&>(c));
+                applyAccessibility(w, c);
+            }
             break;
         case Property::Value:
             if (c.kind() == Kind::Slider)
                 static_cast<QSlider&>(w).setValue(static_cast<forms::Slider&>(c).Value());
             else if (c.kind() == Kind::OptionButton)
                 static_cast<QRadioButton&>(w).setChecked(static_cast<forms::OptionButton&>(c).Value());
+            else if (c.kind() == Kind::Shape)
+                static_cast<accessibility::ShapeWidget&>(w).setProgress(static_cast<forms::Shape&>(c).ProgressValue());
+            break;
+        case Property::Cursor:
+            if (c.kind() == Kind::TextBox)
+                putCaretOnLine(static_cast<QPlainTextEdit&>(w), static_cast<forms::TextBox&>(c).CursorLine());
             break;
     }
 }
@@ -386,7 +507,7 @@ void FormView::refreshFormWindow(Property property)
             window_->setEnabled(form_.Enabled());
             break;
         case Property::BackColor:
-            setColours(*window_->centralWidget(), form_);
+            setColours(*surface_, form_);
             break;
         case Property::Geometry:
             applyFormSize();
@@ -395,7 +516,7 @@ void FormView::refreshFormWindow(Property property)
             QFont f = window_->font();
             f.setFamily(form_.FontName());
             f.setPointSizeF(form_.FontSize());
-            window_->centralWidget()->setFont(f);
+            surface_->setFont(f);
             break;
         }
         default:
@@ -403,29 +524,57 @@ void FormView::refreshFormWindow(Property property)
     }
 }
 
-// The client area is the central widget; the menu bar sits above it.
+// The client area is the surface; the menu bar sits above it. A window never
+// grows past the screen: a form that lays itself out fits the smaller window,
+// any other scrolls in it.
 void FormView::applyFormSize()
 {
+    const QSize client(toPixels(form_.Width()), toPixels(form_.Height()));
+    if (followingWindow_)
+        return;  // the window already has this size
+    surface_->setMinimumSize(form_.followsWindowSize ? QSize(0, 0) : client);
+    if (surface_->size() == client && window_->centralWidget()->size() == client)
+        return;
     const int menu =
         window_->menuBar()->isVisible() || !form_.menus().empty() ? window_->menuBar()->sizeHint().height() : 0;
-    const QSize client(toPixels(form_.Width()), toPixels(form_.Height()));
-    if (window_->centralWidget()->size() != client)
-        window_->resize(client.width(), client.height() + menu);
+    QSize size(client.width(), client.height() + menu);
+    if (const QScreen* screen = window_->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    window_->resize(size);
+}
+
+void FormView::setTabOrder()
+{
+    std::vector<forms::Control*> order;
+    for (forms::Control* c : form_.controls())
+        if (widgets_.contains(c) && takesFocus(*c))
+            order.push_back(c);
+    // Rows from the top, each from the left; a control starting less than a
+    // line (about 120 twips) lower counts as the same row.
+    std::stable_sort(order.begin(), order.end(), [](const forms::Control* a, const forms::Control* b) {
+        if (std::abs(a->Top() - b->Top()) >= 120)
+            return a->Top() < b->Top();
+        return a->Left() < b->Left();
+    });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(widgets_.value(order[i - 1]), widgets_.value(order[i]));
 }
 
 void FormView::windowResized()
 {
-    const QSize client = window_->centralWidget()->size();
+    if (detached_)
+        return;
+    const QSize client = surface_->size();
     if (client == QSize(toPixels(form_.Width()), toPixels(form_.Height())))
         return;  // the size the form asked for: keep its exact twips
-    // The window already has this size, so the view's own refresh changes nothing.
+    const QScopedValueRollback<bool> following(followingWindow_, true);
     form_.setSize(toTwips(client.width()), toTwips(client.height()));
     dispatcher_.run([this] { form_.Form_Resize(); });
 }
 
 bool FormView::windowClosing()
 {
-    if (dispatcher_.ended())
+    if (detached_ || dispatcher_.ended())
         return true;
     bool close = false;
     dispatcher_.run([this, &close] { close = form_.Form_QueryClose(); });
@@ -437,13 +586,24 @@ bool FormView::eventFilter(QObject* watched, QEvent* event)
     forms::Control* c = controlOf_.value(watched);
     if (!c)
         return false;
+    if (c == &form_ && event->type() == QEvent::Resize) {
+        windowResized();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && c->kind() == Kind::PictureBox) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            dispatcher_.run([c] { static_cast<forms::PictureBox*>(c)->userClick(); });
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn && c->kind() == Kind::TextBox) {
         dispatcher_.run([c] { static_cast<forms::TextBox*>(c)->userFocused(); });
     } else if (event->type() == QEvent::MouseButtonPress) {
         const auto* me = static_cast<QMouseEvent*>(event);
         if (c == &form_) {
             // Presses a control let pass up are not on the window's own surface.
-            if (window_->centralWidget()->childAt(me->position().toPoint()))
+            if (surface_->childAt(me->position().toPoint()))
                 return false;
             const auto button = me->button() == Qt::RightButton    ? forms::MouseButton::Right
                                 : me->button() == Qt::MiddleButton ? forms::MouseButton::Middle
@@ -458,7 +618,46 @@ bool FormView::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    if (c->kind() == Kind::ListBox)
+        return listMouseEvent(*static_cast<forms::ListBox*>(c), *static_cast<QWidget*>(watched), *event);
     return false;
+}
+
+// A list is chosen from by the left button's release on a row; other buttons
+// never choose nor move the highlight, and afterwards the highlight shows the
+// list's own choice, wherever the press and the release were.
+bool FormView::listMouseEvent(forms::ListBox& list, QWidget& viewport, QEvent& event)
+{
+    const bool press = event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick;
+    const bool release = event.type() == QEvent::MouseButtonRelease;
+    if (!press && !release)
+        return false;
+    const auto& me = static_cast<QMouseEvent&>(event);
+    if (me.button() != Qt::LeftButton)
+        return true;
+    if (!release)
+        return false;
+    auto* widget = static_cast<QListWidget*>(viewport.parentWidget());
+    const int row = widget->indexAt(me.position().toPoint()).row();
+    if (row >= 0)
+        dispatcher_.run([&list, row] { list.userClick(row); });
+    if (detached_)
+        return false;  // the handler discarded the window
+    QTimer::singleShot(0, widget, [this, widget, &list] {
+        if (detached_)
+            return;
+        const QScopedValueRollback<bool> guard(syncing_, true);
+        widget->setCurrentRow(list.ListIndex());
+        if (list.ListIndex() < 0)
+            widget->clearSelection();
+    });
+    return false;
+}
+
+void FormView::announced(forms::Form&, const QString& message)
+{
+    if (announcer_)
+        accessibility::announce(*announcer_, message);
 }
 
 void FormView::popupRequested(forms::Form&, forms::MenuItem& menu)

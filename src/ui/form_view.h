@@ -25,7 +25,16 @@ public:
     ~FormView() override;
 
     forms::Form& form() { return form_; }
+    // The form is about to be destroyed: from now on the view never touches it
+    // again. Observers are cleared, timers stopped, the widgets' signals cut and
+    // the window hidden; what remains are Qt objects only, which the owner
+    // deletes later.
+    void detach();
+    bool detached() const { return detached_; }
     QMainWindow* window() { return window_; }  // null until the form is first shown
+    // The client area the controls sit on; it scrolls inside the window when
+    // the window is smaller than the form.
+    QWidget* surface() const { return surface_; }
     QWidget* widgetFor(const forms::Control& control) const { return widgets_.value(&control); }
     QAction* actionFor(const forms::MenuItem& item) const { return actions_.value(&item); }
 
@@ -40,6 +49,7 @@ private:
     friend class FormWindow;
     void controlChanged(forms::Control& control, forms::Property property) override;
     void popupRequested(forms::Form& form, forms::MenuItem& menu) override;
+    void announced(forms::Form& form, const QString& message) override;
 
     void build();
     void buildMenus();
@@ -50,7 +60,9 @@ private:
     void refreshWidget(forms::Control& control, QWidget& w, forms::Property property);
     void refreshFormWindow(forms::Property property);
     void applyFormSize();
+    void setTabOrder();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool listMouseEvent(forms::ListBox& list, QWidget& viewport, QEvent& event);
 
     // What the window reports.
     void windowResized();
@@ -59,11 +71,15 @@ private:
     forms::Form& form_;
     Dispatcher& dispatcher_;
     QPointer<QMainWindow> window_;
+    QWidget* surface_ = nullptr;
+    QWidget* announcer_ = nullptr;
     QHash<const forms::Control*, QWidget*> widgets_;
     QHash<const forms::Control*, QAction*> actions_;
     QHash<const forms::Control*, QTimer*> timers_;
     QHash<QObject*, forms::Control*> controlOf_;
     bool syncing_ = false;
+    bool followingWindow_ = false;  // the form takes the size the user gave the window
+    bool detached_ = false;
 };
 
 }  // namespace ui

@@ -16,6 +16,8 @@ ProgramView::~ProgramView()
 {
     program_.setObserver(nullptr);
     qDeleteAll(views_);
+    for (const QPointer<FormView>& view : retired_)
+        delete view.data();
 }
 
 FormView* ProgramView::viewOf(const forms::Form& form) const { return views_.value(&form); }
@@ -32,8 +34,14 @@ void ProgramView::formLoaded(forms::Form& form)
 
 void ProgramView::formUnloaded(forms::Form& form)
 {
-    if (FormView* view = views_.take(&form))
+    // Announce, detach, then delete: the form goes once the running handler
+    // returns, the Qt objects when the event loop gets back to them.
+    if (FormView* view = views_.take(&form)) {
+        view->detach();
         view->deleteLater();
+        std::erase_if(retired_, [](const QPointer<FormView>& v) { return v.isNull(); });
+        retired_.emplace_back(view);
+    }
 }
 
 // A window the lesson opens appears beside the main window where the screen

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 namespace ui {
@@ -29,6 +30,8 @@ private:
     app::Program& program_;
     Dispatcher dispatcher_;
     QHash<const forms::Form*, FormView*> views_;
+    // Views of unloaded windows, deleted by the event loop or, at the end, here.
+    std::vector<QPointer<FormView>> retired_;
 };
 
 }  // namespace ui
