@@ -19,7 +19,10 @@ namespace {
 
 const QString Header = u"Има въведен текст по следните задачи:\r\n"_s;
 
-void answer(TestLesson& t, int task, const QString& text) { t.program().lesko_n().List_Un[3].setList(task, text); }
+void answer(TestLesson& t, int task, const QString& text)
+{
+    t.program().lesko_n().List_Un[Lesko_n::AnswerStoreList].setList(task, text);
+}
 
 QString recordText(TestLesson& t)
 {
@@ -103,7 +106,7 @@ void TestExit::answersKeepTheirLinesAndUnknownCharactersBecomeQuestionMarks()
     answer(t, 4, u"int main()\r\n{ return 0; } ☺"_s);
     exitWithYes(t);
     QCOMPARE(recordText(t), Header + u"Задача  4\r\nint main()\r\n{ return 0; } ?\r\n"_s);
-    QCOMPARE(t.program().lesko_n().List_Un[3].List(4), u"int main()\r\n{ return 0; } ☺"_s);
+    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::AnswerStoreList].List(4), u"int main()\r\n{ return 0; } ☺"_s);
 }
 
 void TestExit::optionsAndDrivesCanForbidTheRecord_data()
@@ -157,7 +160,7 @@ void TestExit::anUnwritableFolderIsReportedAndTheLessonStillEnds()
     QVERIFY(QDir(t.folder()).mkdir(app::answerRecordName(t.program())));
     exitWithYes(t);
     QCOMPARE(t.services.ends, 1);
-    QVERIFY(t.services.shown.last().text.startsWith(u"Записът с отговорите не можа да бъде запазен."_s));
+    QVERIFY(t.services.shown.last().text.startsWith(u"41\r\nЗаписът с отговорите не можа да бъде запазен."_s));
     QVERIFY(t.services.shown.last().text.contains(t.path(app::answerRecordName(t.program()))));
     QVERIFY(QFileInfo(t.path(app::answerRecordName(t.program()))).isDir());
     QCOMPARE(QDir(t.folder()).entryList(QDir::Files), QStringList{u"FUNKR.UFG"_s});  // no stray temporary file

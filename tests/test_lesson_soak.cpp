@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "settings/cwiat.h"
+#include "support/attempt_log_file.h"
 #include "support/expected_files.h"
 #include "support/lesson_files.h"
 #include "support/workbench_lesson.h"
@@ -108,6 +109,7 @@ private:
     void runOutTheClock(int task, int ticksSoFar);
     void saveInEveryWay(int task);
     QByteArray expectedAnswerRecord() const;
+    void checkTheAttemptLog();
 
     TestLesson& t_;
     content::ConfigRecords config_;
@@ -133,15 +135,15 @@ void LessonPlay::start()
 void LessonPlay::readPoint(int point)
 {
     Lesko& main = lesko();
-    main.List_Ur[0].userClick(point - 1);
-    QCOMPARE(main.Text_U[1].Text(), t_.program().lesko_Dis().Podtochki[std::size_t(point)].Text());
+    main.List_Ur[Lesko::PlanList].userClick(point - 1);
+    QCOMPARE(main.Text_U[Lesko::ContentBox].Text(), t_.program().lesko_Dis().Podtochki[std::size_t(point)].Text());
     const int seconds = main.Item_Time[std::size_t(point)];
     QVERIFY2(seconds > 1, "every point of the lesson is timed");
-    const double passedBefore = main.Shape_Lenta[3].Width();
+    const double passedBefore = main.Shape_Lenta[Lesko::PlanDoneRibbon].Width();
 
     for (int i = 0; i < 10; ++i)
         main.Timer1_Timer();
-    QVERIFY(main.Shape_Lenta[0].Visible());
+    QVERIFY(main.Shape_Lenta[Lesko::TimeLeftRibbon].Visible());
     QVERIFY(!main.mnu_Wyprosi.Enabled());
     for (int i = 0; i < 10 * (seconds - 1) - 1; ++i)
         main.Timer1_Timer();
@@ -152,15 +154,15 @@ void LessonPlay::readPoint(int point)
     QCOMPARE(main.Item_Time[std::size_t(point)], qint16(0));
     QCOMPARE(main.Item_Done[std::size_t(point)], quint8(1));
     QVERIFY(main.mnu_Wyprosi.Enabled());
-    QVERIFY(main.Shape_Lenta[3].Width() > passedBefore);
+    QVERIFY(main.Shape_Lenta[Lesko::PlanDoneRibbon].Width() > passedBefore);
     ++readingPoints_;
     QCOMPARE(main.Item_Done[0], quint8(main.Plan_Count - readingPoints_));
 
     for (int i = 0; i < 10; ++i)
         main.Timer1_Timer();
-    QVERIFY(!main.Shape_Lenta[0].Visible());
-    QVERIFY(!main.Shape_Lenta[1].Visible());
-    QVERIFY(main.List_Ur[0].Enabled());
+    QVERIFY(!main.Shape_Lenta[Lesko::TimeLeftRibbon].Visible());
+    QVERIFY(!main.Shape_Lenta[Lesko::TimeUsedRibbon].Visible());
+    QVERIFY(main.List_Ur[Lesko::PlanList].Enabled());
     QVERIFY(main.mnu_Wyprosi.Enabled());
 }
 
@@ -180,13 +182,13 @@ void LessonPlay::openWorkbench()
 
 void LessonPlay::leaveWorkbench()
 {
-    const QString typed = bench().Text_Un[0].Text();
+    const QString typed = bench().Text_Un[Lesko_n::AnswerBox].Text();
     bench().mnu_IzhodN.userClick();
     QVERIFY(!bench().Visible());
     QVERIFY(lesko().Visible());
     QVERIFY(lesko().Timer1.Enabled());
     QVERIFY(!bench().Timer_n.Enabled());
-    QCOMPARE(bench().List_Un[3].List(currentTask_), typed);
+    QCOMPARE(bench().List_Un[Lesko_n::AnswerStoreList].List(currentTask_), typed);
 }
 
 // Every question loading the task asks is answered Yes.
@@ -207,18 +209,19 @@ void LessonPlay::checkTaskLoaded(int task)
 {
     QVERIFY(t_.services.answers.empty());  // every expected question was asked
     Lesko_n& b = bench();
-    QCOMPARE(b.List_Un[1].ListIndex(), task - 1);
+    QCOMPARE(b.List_Un[Lesko_n::TaskList].ListIndex(), task - 1);
     const QString firstLine = t_.program().taskTexts().Uslowie_L[std::size_t(task)].List(2);
-    QVERIFY2(b.Text_Un[2].Text().startsWith(u"\r\n"_s + firstLine), qPrintable(b.Text_Un[2].Text()));
-    QVERIFY(b.Text_Un[3].Text().isEmpty());
-    QVERIFY(!b.Text_Un[0].Locked());
-    QVERIFY(b.Chasownik_Label[0].Caption().isEmpty());  // the clock starts afresh
+    QVERIFY2(b.Text_Un[Lesko_n::StatementBox].Text().startsWith(u"\r\n"_s + firstLine),
+             qPrintable(b.Text_Un[Lesko_n::StatementBox].Text()));
+    QVERIFY(b.Text_Un[Lesko_n::SolutionBox].Text().isEmpty());
+    QVERIFY(!b.Text_Un[Lesko_n::AnswerBox].Locked());
+    QVERIFY(b.Chasownik_Label[Lesko_n::ClockLabel].Caption().isEmpty());  // the clock starts afresh
 }
 
 void LessonPlay::chooseInTaskList(int task)
 {
     expectQuestionsForLoading(task);
-    bench().List_Un[1].userClick(task - 1);
+    bench().List_Un[Lesko_n::TaskList].userClick(task - 1);
     currentTask_ = task;
     checkTaskLoaded(task);
 }
@@ -231,7 +234,7 @@ void LessonPlay::chooseInChooser(int reportList, int task)
     Lesko_Glos& chooser = t_.program().lesko_Glos();
     QVERIFY(chooser.Visible());
     forms::ListBox& lines = chooser.Wremena(reportList);
-    QCOMPARE(lines.ListCount(), bench().List_Un[1].ListCount());
+    QCOMPARE(lines.ListCount(), bench().List_Un[Lesko_n::TaskList].ListCount());
     QVERIFY2(lines.List(task - 1).endsWith(u" за задача "_s + QString::number(task)), qPrintable(lines.List(task - 1)));
 
     expectQuestionsForLoading(task);
@@ -247,17 +250,17 @@ void LessonPlay::chooseInChooser(int reportList, int task)
 void LessonPlay::listAllTasks()
 {
     Lesko_n& b = bench();
-    QCOMPARE(b.List_Un[1].ListCount(), ListedAtOnce);
+    QCOMPARE(b.List_Un[Lesko_n::TaskList].ListCount(), ListedAtOnce);
     QCOMPARE(b.mnu_All_zadachi.Caption(), u"+ 5 задачи"_s);
-    const QString typed = b.Text_Un[0].Text();
+    const QString typed = b.Text_Un[Lesko_n::AnswerBox].Text();
     expectQuestionsForLoading(currentTask_);
     b.mnu_All_zadachi.userClick();
     QVERIFY(t_.services.answers.empty());
-    QCOMPARE(b.List_Un[1].ListCount(), TaskCount);
-    QCOMPARE(b.List_Un[1].ListIndex(), currentTask_ - 1);
+    QCOMPARE(b.List_Un[Lesko_n::TaskList].ListCount(), TaskCount);
+    QCOMPARE(b.List_Un[Lesko_n::TaskList].ListIndex(), currentTask_ - 1);
     QCOMPARE(b.mnu_All_zadachi.Caption(), u"+0 задачи"_s);
     QVERIFY(!b.mnu_All_zadachi.Enabled());
-    QCOMPARE(b.Text_Un[0].Text(), typed);
+    QCOMPARE(b.Text_Un[Lesko_n::AnswerBox].Text(), typed);
 }
 
 // Types the answer while the clock runs, lets the clock run out and saves.
@@ -265,13 +268,13 @@ void LessonPlay::workOnTask(int task)
 {
     Lesko_n& b = bench();
     const QString answer = answerFor(task);
-    b.Text_Un[0].userFocused();
-    b.Text_Un[0].userEdited(answer.left(answer.size() / 2));
+    b.Text_Un[Lesko_n::AnswerBox].userFocused();
+    b.Text_Un[Lesko_n::AnswerBox].userEdited(answer.left(answer.size() / 2));
     tick(b, 5);
-    QCOMPARE(b.Chasownik_Label[0].Caption(), QString::number(clockSeconds(task) - 1));
-    b.Text_Un[0].userEdited(answer);
+    QCOMPARE(b.Chasownik_Label[Lesko_n::ClockLabel].Caption(), QString::number(clockSeconds(task) - 1));
+    b.Text_Un[Lesko_n::AnswerBox].userEdited(answer);
     runOutTheClock(task, 5);
-    QCOMPARE(b.Text_Un[0].Text(), answer);
+    QCOMPARE(b.Text_Un[Lesko_n::AnswerBox].Text(), answer);
     saveInEveryWay(task);
 }
 
@@ -280,17 +283,19 @@ void LessonPlay::runOutTheClock(int task, int ticksSoFar)
     Lesko_n& b = bench();
     const int limit = 10 * clockSeconds(task);
     int ticks = ticksSoFar;
-    while (!b.Text_Un[0].Locked() && ticks <= limit + 2) {
+    while (!b.Text_Un[Lesko_n::AnswerBox].Locked() && ticks <= limit + 2) {
         b.Timer_n_Timer();
         ++ticks;
     }
-    QVERIFY2(b.Text_Un[0].Locked(), qPrintable(u"task "_s + QString::number(task) + u" never ran out"_s));
+    QVERIFY2(b.Text_Un[Lesko_n::AnswerBox].Locked(),
+             qPrintable(u"task "_s + QString::number(task) + u" never ran out"_s));
     QVERIFY2(ticks >= limit, qPrintable(u"task "_s + QString::number(task) + u" ran out after "_s +
                                         QString::number(ticks) + u" ticks"_s));
-    QCOMPARE(b.Chasownik_Label[0].Caption(), u"0"_s);
+    QCOMPARE(b.Chasownik_Label[Lesko_n::ClockLabel].Caption(), u"0"_s);
     const QString firstSolutionLine = t_.program().taskTexts().Uslowie_L[std::size_t(task)].List(11);
-    QVERIFY2(b.Text_Un[3].Text().startsWith(u"\r\n"_s + firstSolutionLine), qPrintable(b.Text_Un[3].Text()));
-    QVERIFY(b.Text_Un[3].Text() != NoAccessNotice);
+    QVERIFY2(b.Text_Un[Lesko_n::SolutionBox].Text().startsWith(u"\r\n"_s + firstSolutionLine),
+             qPrintable(b.Text_Un[Lesko_n::SolutionBox].Text()));
+    QVERIFY(b.Text_Un[Lesko_n::SolutionBox].Text() != NoAccessNotice);
 }
 
 // The three saves in an order that turns with the task, so that every layout
@@ -298,8 +303,8 @@ void LessonPlay::runOutTheClock(int task, int ticksSoFar)
 void LessonPlay::saveInEveryWay(int task)
 {
     Lesko_n& b = bench();
-    const QString statement = b.Text_Un[2].Text();
-    const QString solution = b.Text_Un[3].Text();
+    const QString statement = b.Text_Un[Lesko_n::StatementBox].Text();
+    const QString solution = b.Text_Un[Lesko_n::SolutionBox].Text();
     const QString name = solutionFileName(task);
     for (int i = 0; i < 3; ++i) {
         const int mode = (task + i) % 3 + 1;
@@ -318,7 +323,7 @@ void LessonPlay::focusViewOfThePoint()
     Lesko_Zad& view = t_.program().lesko_Zad();
     QVERIFY(view.Visible());
     QVERIFY(view.Obsho_Pole.Locked());
-    QCOMPARE(view.Obsho_Pole.Text(), lesko().Text_U[1].Text());
+    QCOMPARE(view.Obsho_Pole.Text(), lesko().Text_U[Lesko::ContentBox].Text());
     QCOMPARE(view.List_font.List(7), u"24"_s);
     view.List_font.userClick(7);
     QCOMPARE(view.Obsho_Pole.FontSize(), 24.0);
@@ -332,8 +337,8 @@ void LessonPlay::focusViewOfThePoint()
 void LessonPlay::focusViewOfTheAnswer()
 {
     Lesko_n& b = bench();
-    const QString typed = b.Text_Un[0].Text();
-    b.Text_Un[0].userFocused();
+    const QString typed = b.Text_Un[Lesko_n::AnswerBox].Text();
+    b.Text_Un[Lesko_n::AnswerBox].userFocused();
     b.mnu_Pylen_Ekran.userClick();
     Lesko_Zad& view = t_.program().lesko_Zad();
     QVERIFY(view.Visible());
@@ -343,7 +348,7 @@ void LessonPlay::focusViewOfTheAnswer()
     view.Obsho_Pole.userEdited(u"написано в големия изглед"_s);
     QVERIFY(view.Form_QueryClose());
     t_.program().releaseUnloaded();
-    QCOMPARE(b.Text_Un[0].Text(), typed);
+    QCOMPARE(b.Text_Un[Lesko_n::AnswerBox].Text(), typed);
 }
 
 // "Цвят/шрифт": the red part of the window colour moved from 128 to 200 and
@@ -353,8 +358,8 @@ void LessonPlay::changeTheWindowColour()
     lesko().mnu_Cwqt.userClick();
     Cwiat& settings = t_.program().cwiat();
     QVERIFY(settings.Visible());
-    QCOMPARE(settings.Slider1[0].Value(), 128);
-    settings.Slider1[0].userMoved(200);
+    QCOMPARE(settings.Slider1[Cwiat::RedSlider].Value(), 128);
+    settings.Slider1[Cwiat::RedSlider].userMoved(200);
     settings.mnu_zapis.userClick();
     t_.program().releaseUnloaded();
     QVERIFY(!t_.program().isLoaded(u"Cwiat"_s));
@@ -380,18 +385,36 @@ QByteArray LessonPlay::expectedAnswerRecord() const
     return referenceWindows1251(answerRecordText(answers));
 }
 
-// Exactly the configuration, the twenty solution files and the answer record:
-// no temporary file is left behind.
+// Exactly the configuration, the twenty solution files, the answer record and
+// the attempt log: no temporary file is left behind.
 void LessonPlay::checkTheFilesOnDisk()
 {
     // Option 31 is off, so the record takes the second of the lesson's names.
     expectedFiles_.insert(content::Lesson::embedded().answerFiles().value(1), expectedAnswerRecord());
     QCOMPARE(expectedFiles_.size(), 1 + TaskCount + 1);
-    QStringList expected = expectedFiles_.keys();
+    QStringList expected = expectedFiles_.keys() << attemptLogName();
     expected.sort();
     QCOMPARE(folderEntries(t_.folder()), expected);
     for (auto file = expectedFiles_.cbegin(); file != expectedFiles_.cend(); ++file)
         QVERIFY2(readFile(t_.path(file.key())) == file.value(), qPrintable(file.key()));
+    checkTheAttemptLog();
+}
+
+// Every task ran out on its clock with the solution shown, and was saved with
+// the whole answer typed.
+void LessonPlay::checkTheAttemptLog()
+{
+    const results::csv::Rows rows = attemptLogRows(t_.folder());
+    QCOMPARE(rows.size(), 1 + TaskCount);
+    for (const QStringList& row : rows.mid(1)) {
+        const int task = row.value(log_column::Task).toInt();
+        QVERIFY2(task >= 1 && task <= TaskCount, qPrintable(row.join(u';')));
+        QCOMPARE(row.value(log_column::TimeLimit), QString::number(clockSeconds(task)));
+        QCOMPARE(row.value(log_column::TimeUsed), QString::number(clockSeconds(task)));
+        QCOMPARE(row.value(log_column::Solution), u"да"_s);
+        QCOMPARE(row.value(log_column::SavedFile), solutionFileName(task));
+        QCOMPARE(row.value(log_column::AnswerLength), QString::number(QStringView(answerFor(task)).toUcs4().size()));
+    }
 }
 
 void LessonPlay::checkTheBoxesShown()
@@ -467,7 +490,7 @@ void TestLessonSoak::aStudentPlaysTheWholeLesson()
 
     play.readPoint(5);
     QCOMPARE(t.program().lesko().Item_Done[0], quint8(0));   // every point read
-    QVERIFY(!t.program().lesko().Shape_Lenta[2].Visible());  // the plan ribbon is all passed
+    QVERIFY(!t.program().lesko().Shape_Lenta[Lesko::PlanLeftRibbon].Visible());  // the plan ribbon is all passed
     play.openWorkbench();
     play.leaveWorkbench();
     play.changeTheWindowColour();

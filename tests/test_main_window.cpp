@@ -7,6 +7,7 @@
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
 #include "main_window/lesko.h"
+#include "support/announcements.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
@@ -29,18 +30,18 @@ void ticks(Lesko& lesko, int n)
 std::vector<forms::Control*> walked(Lesko& lesko, Lesko_n& bench)
 {
     std::vector<forms::Control*> c;
-    for (auto* x : {&lesko.Text_U[0], &lesko.Text_U[1]})
+    for (auto* x : {&lesko.Text_U[Lesko::TopicBox], &lesko.Text_U[Lesko::ContentBox]})
         c.push_back(x);
     for (int i = 0; i <= 4; ++i)
         c.push_back(&bench.Text_Un[std::size_t(i)]);
     for (auto& x : lesko.Label_U)
         c.push_back(&x);
-    c.push_back(&bench.Chasownik_Label[0]);
+    c.push_back(&bench.Chasownik_Label[Lesko_n::ClockLabel]);
     c.push_back(&lesko.Picture_Ur[0]);
-    c.push_back(&bench.Picture_Un[0]);
-    c.push_back(&lesko.List_Ur[0]);
-    c.push_back(&bench.List_Un[0]);
-    c.push_back(&bench.List_Un[1]);
+    c.push_back(&bench.Picture_Un[Lesko_n::ItemPicture]);
+    c.push_back(&lesko.List_Ur[Lesko::PlanList]);
+    c.push_back(&bench.List_Un[Lesko_n::TermList]);
+    c.push_back(&bench.List_Un[Lesko_n::TaskList]);
     for (auto& x : lesko.Shape_Lenta)
         c.push_back(&x);
     return c;
@@ -60,6 +61,7 @@ private slots:
     void aResizeReloadsAnUnloadedWorkbench();
     void shrinkingToNothingKeepsSizesNonNegative();
     void aTenSecondPointStepsTheTimeRibbonBy500();
+    void theTimeRibbonTellsItsShareAndTheEndIsAnnounced();
     void everyTenthTickCountsASecond();
     void optionsShapeTheReadingClock_data();
     void optionsShapeTheReadingClock();
@@ -87,7 +89,8 @@ void TestMainWindow::doublingTheWidthDoublesTheWalkedControls()
     std::vector<std::array<double, 4>> before;
     for (forms::Control* c : controls)
         before.push_back({c->Left(), c->Top(), c->Width(), c->Height()});
-    const QList<double> spare{bench.Text_Un[5].Left(), bench.Text_Un[5].Top(), bench.Text_Un[5].Width()};
+    const QList<double> spare{bench.Text_Un[Lesko_n::TimeUsedBox].Left(), bench.Text_Un[Lesko_n::TimeUsedBox].Top(),
+                              bench.Text_Un[Lesko_n::TimeUsedBox].Width()};
     lesko.setSize(lesko.Width() * 2, lesko.Height());
     lesko.Form_Resize();
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -97,8 +100,10 @@ void TestMainWindow::doublingTheWidthDoublesTheWalkedControls()
         QVERIFY2(qAbs(controls[i]->Top() - before[i][1]) < 0.01, name.constData());
         QVERIFY2(qAbs(controls[i]->Height() - before[i][3]) < 0.01, name.constData());
     }
-    QCOMPARE(QList<double>({bench.Text_Un[5].Left(), bench.Text_Un[5].Top(), bench.Text_Un[5].Width()}), spare);
-    QCOMPARE(lesko.Text_U[2].Width(), 2000.0);  // the hidden buffer keeps its design rectangle
+    QCOMPARE(QList<double>({bench.Text_Un[Lesko_n::TimeUsedBox].Left(), bench.Text_Un[Lesko_n::TimeUsedBox].Top(),
+                            bench.Text_Un[Lesko_n::TimeUsedBox].Width()}),
+             spare);
+    QCOMPARE(lesko.Text_U[Lesko::FocusBuffer].Width(), 2000.0);  // the hidden buffer keeps its design rectangle
 }
 
 void TestMainWindow::aResizeReloadsAnUnloadedWorkbench()
@@ -135,24 +140,48 @@ void TestMainWindow::aTenSecondPointStepsTheTimeRibbonBy500()
     startOpenLesson(t, [](content::ConfigRecords& r) { setFlag(r, 18, 0); });
     Lesko& lesko = t.program().lesko();
     lesko.Form_Resize();
-    t.program().lesko_Glos().Wremena(2).setList(1, u"10"_s);  // flag 18 off: the click reloads the time
-    lesko.List_Ur[0].userClick(0);
+    t.program()
+        .lesko_Glos()
+        .Wremena(GlossaryTables::ReadingTimes)
+        .setList(1, u"10"_s);  // flag 18 off: the click reloads the time
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
     QCOMPARE(lesko.Lenta_Div, qint16(10));
     QCOMPARE(lesko.Lenta_Geom[20], 500.0f);
     ticks(lesko, 10);
-    QCOMPARE(lesko.Shape_Lenta[0].Height(), 4500.0);
-    QCOMPARE(lesko.Shape_Lenta[1].Top(), 5000.0);
-    QCOMPARE(lesko.Shape_Lenta[1].Height(), 515.0);
-    QVERIFY(lesko.Shape_Lenta[0].Visible());
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Height(), 4500.0);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeUsedRibbon].Top(), 5000.0);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeUsedRibbon].Height(), 515.0);
+    QVERIFY(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Visible());
     QVERIFY(!lesko.mnu_Wyprosi.Enabled());  // locked while a point's time runs (flag 13)
     ticks(lesko, 90);
     QCOMPARE(lesko.Item_Time[1], qint16(0));
     QCOMPARE(lesko.Item_Done[1], quint8(1));
-    QCOMPARE(lesko.Shape_Lenta[0].Height(), 0.0);
-    QCOMPARE(lesko.Shape_Lenta[1].Height(), 5015.0);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Height(), 0.0);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeUsedRibbon].Height(), 5015.0);
     QVERIFY(lesko.mnu_Wyprosi.Enabled());  // flag 16 releases it when a point runs out
     ticks(lesko, 10);
-    QVERIFY(!lesko.Shape_Lenta[0].Visible());
+    QVERIFY(!lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Visible());
+}
+
+void TestMainWindow::theTimeRibbonTellsItsShareAndTheEndIsAnnounced()
+{
+    TestLesson t;
+    startOpenLesson(t, [](content::ConfigRecords& r) { setFlag(r, 18, 0); });
+    Lesko& lesko = t.program().lesko();
+    AnnouncementRecorder heard(lesko);
+    t.program().lesko_Glos().Wremena(GlossaryTables::ReadingTimes).setList(1, u"10"_s);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].ProgressValue(), 100);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeUsedRibbon].ProgressValue(), 0);
+    ticks(lesko, 30);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].ProgressValue(), 70);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeUsedRibbon].ProgressValue(), 30);
+    QVERIFY(heard.messages.isEmpty());
+    ticks(lesko, 70);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].ProgressValue(), 0);
+    QCOMPARE(heard.messages, QStringList{u"Времето за четене на тази точка изтече."_s});
+    ticks(lesko, 30);  // a point read to its end is announced once
+    QCOMPARE(heard.messages.size(), 1);
 }
 
 void TestMainWindow::everyTenthTickCountsASecond()
@@ -160,7 +189,7 @@ void TestMainWindow::everyTenthTickCountsASecond()
     TestLesson t;
     startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
-    lesko.List_Ur[0].userClick(1);
+    lesko.List_Ur[Lesko::PlanList].userClick(1);
     const qint16 full = lesko.Item_Time[2];
     const int clears = t.services.clipboardClears;
     ticks(lesko, 9);
@@ -192,17 +221,17 @@ void TestMainWindow::optionsShapeTheReadingClock()
     Lesko& lesko = t.program().lesko();
     const bool on = value == 1;
     QCOMPARE(lesko.mnu_Wyprosi.Enabled(), flag == 16 ? on : true);
-    lesko.List_Ur[0].userClick(0);
-    QCOMPARE(lesko.List_Ur[0].Enabled(), flag == 17 ? on : true);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
+    QCOMPARE(lesko.List_Ur[Lesko::PlanList].Enabled(), flag == 17 ? on : true);
     ticks(lesko, 10);
-    QCOMPARE(lesko.Shape_Lenta[0].Visible(), flag == 13 ? on : true);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Visible(), flag == 13 ? on : true);
     QCOMPARE(lesko.mnu_Wyprosi.Enabled(), flag == 13 ? !on : false);
     ticks(lesko, 10 * lesko.Item_Time[1]);
-    QCOMPARE(lesko.Shape_Lenta[3].Visible(), flag == 19 ? on : true);
-    QCOMPARE(lesko.Shape_Lenta[3].Width() > 15, flag == 19 ? on : true);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::PlanDoneRibbon].Visible(), flag == 19 ? on : true);
+    QCOMPARE(lesko.Shape_Lenta[Lesko::PlanDoneRibbon].Width() > 15, flag == 19 ? on : true);
     QCOMPARE(lesko.mnu_Wyprosi.Enabled(), flag == 16 ? on : true);
     if (flag == 19 && on)
-        QVERIFY(lesko.Label_U[1].ToolTipText().contains(u"зелената"_s));
+        QVERIFY(lesko.Label_U[Lesko::PlanRibbonFrame].ToolTipText().contains(u"зелената"_s));
 }
 
 void TestMainWindow::tenPointsMoveThePlanRibbonBy1100()
@@ -222,13 +251,15 @@ void TestMainWindow::tenPointsMoveThePlanRibbonBy1100()
     QCOMPARE(lesko.Plan_Count, qint16(10));
     QCOMPARE(lesko.Lenta_Geom[30], 1100.0f);
     for (int p = 0; p < 10; ++p) {
-        lesko.List_Ur[0].userClick(p);
+        lesko.List_Ur[Lesko::PlanList].userClick(p);
         ticks(lesko, 20);
-        QCOMPARE(lesko.Shape_Lenta[2].Left(), 360.0 + 1100.0 * (p + 1));
-        QCOMPARE(lesko.Shape_Lenta[3].Width(), 15.0 + 1100.0 * (p + 1));
+        QCOMPARE(lesko.Shape_Lenta[Lesko::PlanLeftRibbon].Left(), 360.0 + 1100.0 * (p + 1));
+        QCOMPARE(lesko.Shape_Lenta[Lesko::PlanDoneRibbon].Width(), 15.0 + 1100.0 * (p + 1));
+        QCOMPARE(lesko.Shape_Lenta[Lesko::PlanDoneRibbon].ProgressValue(), 10 * (p + 1));
+        QCOMPARE(lesko.Shape_Lenta[Lesko::PlanLeftRibbon].ProgressValue(), 100 - 10 * (p + 1));
     }
-    QCOMPARE(lesko.Shape_Lenta[2].Width(), 0.0);
-    QVERIFY(!lesko.Shape_Lenta[2].Visible());
+    QCOMPARE(lesko.Shape_Lenta[Lesko::PlanLeftRibbon].Width(), 0.0);
+    QVERIFY(!lesko.Shape_Lenta[Lesko::PlanLeftRibbon].Visible());
     QCOMPARE(int(lesko.Item_Done[0]), 0);
     QVERIFY(lesko.mnu_Wyprosi.Enabled());
 }
@@ -239,12 +270,12 @@ void TestMainWindow::aZeroReadingTimeLeavesTheRibbonsStill()
     startOpenLesson(t, [](content::ConfigRecords& r) { r[4].Values[0] = -1000; });
     Lesko& lesko = t.program().lesko();
     QCOMPARE(lesko.Item_Time[1], qint16(0));
-    lesko.List_Ur[0].userClick(0);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
     QCOMPARE(lesko.Lenta_Div, qint16(0));
     QCOMPARE(lesko.Lenta_Geom[20], 0.0f);
     ticks(lesko, 50);
     QCOMPARE(lesko.Item_Time[1], qint16(0));
-    QVERIFY(lesko.List_Ur[0].Enabled());
+    QVERIFY(lesko.List_Ur[Lesko::PlanList].Enabled());
 }
 
 void TestMainWindow::fullSizeViewOnlyForPicturesThatDoNotFit_data()
@@ -268,7 +299,7 @@ void TestMainWindow::fullSizeViewOnlyForPicturesThatDoNotFit()
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     store.Grafika_G[16].setPicture(forms::Picture::fromImage(image));
-    lesko.List_Ur[0].userClick(4);  // point 5 shows picture 16
+    lesko.List_Ur[Lesko::PlanList].userClick(4);  // point 5 shows picture 16
     lesko.Picture_Ur[0].userClick();
     QCOMPARE(t.program().isLoaded(u"Lesko_Gra"_s) && store.Visible(), opens);
     if (opens) {
@@ -300,18 +331,19 @@ void TestMainWindow::authorsTexts()
     TestLesson t;
     startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
-    lesko.List_Ur[0].userClick(4);
-    for (int i : {2, 3}) {
+    lesko.List_Ur[Lesko::PlanList].userClick(4);
+    for (int i : {Lesko::LessonAuthorItem, Lesko::AboutProgramItem}) {
         lesko.awtori[std::size_t(i)].userClick();
-        QCOMPARE(lesko.Text_U[1].Text(), t.program().authorsText(i));
+        QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), t.program().authorsText(i));
         QCOMPARE(int(lesko.Pic_Index), 16);  // the picture stays
     }
-    lesko.awtori[1].userClick();
-    QCOMPARE(lesko.Text_U[1].Text(), t.program().authorsText(1));
-    QVERIFY(!lesko.Text_U[1].Text().isEmpty());
+    lesko.awtori[Lesko::SponsorItem].userClick();
+    QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), t.program().authorsText(1));
+    QVERIFY(!lesko.Text_U[Lesko::ContentBox].Text().isEmpty());
     QCOMPARE(int(lesko.Pic_Index), 2);
     QCOMPARE(int(lesko.Pic_Shown), 2);
-    QVERIFY(lesko.Picture_Ur[0].Picture().sameAs(t.program().lesko_Gra().Grafika_W[2].Picture()));
+    QVERIFY(
+        lesko.Picture_Ur[0].Picture().sameAs(t.program().lesko_Gra().Grafika_W[Lesko_Gra::AuthorsPicture].Picture()));
     QVERIFY(!lesko.Picture_Ur[0].Picture().isNull());
 }
 
@@ -320,24 +352,24 @@ void TestMainWindow::focusViewRemembersTheChosenSize()
     TestLesson t;
     startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
-    lesko.List_Ur[0].userClick(0);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
     lesko.mnu_Fokus.userClick();
     Lesko_Zad* view = &t.program().lesko_Zad();
     QVERIFY(view->Visible());
     QVERIFY(view->Obsho_Pole.Locked());
-    QCOMPARE(view->Obsho_Pole.Text(), lesko.Text_U[1].Text());
+    QCOMPARE(view->Obsho_Pole.Text(), lesko.Text_U[Lesko::ContentBox].Text());
     QCOMPARE(view->Obsho_Pole.FontSize(), 10.0);  // first entry of the size list
     view->List_font.userClick(7);
     QCOMPARE(view->List_font.Text(), u"24"_s);
     QCOMPARE(view->Obsho_Pole.FontSize(), 24.0);
-    QCOMPARE(lesko.List_Ur[1].List(4), u"24"_s);
-    QCOMPARE(lesko.List_Ur[1].List(5), u"7"_s);
+    QCOMPARE(lesko.List_Ur[Lesko::ChoiceList].List(Lesko::FocusFontSizeItem), u"24"_s);
+    QCOMPARE(lesko.List_Ur[Lesko::ChoiceList].List(Lesko::FocusFontPositionItem), u"7"_s);
     // Closed by its frame the window is discarded; the next focus view is new
     // and opens at the remembered size.
     QVERIFY(view->Form_QueryClose());
     t.program().releaseUnloaded();
     QVERIFY(!t.program().isLoaded(u"Lesko_Zad"_s));
-    lesko.List_Ur[0].userClick(1);
+    lesko.List_Ur[Lesko::PlanList].userClick(1);
     lesko.mnu_Fokus.userClick();
     view = &t.program().lesko_Zad();
     QCOMPARE(view->List_font.ListIndex(), 7);

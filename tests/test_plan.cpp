@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void choose(Lesko& lesko, int row) { lesko.List_Ur[0].userClick(row); }
+void choose(Lesko& lesko, int row) { lesko.List_Ur[Lesko::PlanList].userClick(row); }
 
 void runSeconds(Lesko& lesko, int seconds)
 {
@@ -46,12 +46,12 @@ void TestPlan::thePlanShowsItsLabelsWithoutTheOrderNumber()
     startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     const forms::ListBox& plan = t.program().lesko_Dis().Plan_Lesko[0];
-    QCOMPARE(lesko.List_Ur[0].ListCount(), plan.ListCount() - 1);
+    QCOMPARE(lesko.List_Ur[Lesko::PlanList].ListCount(), plan.ListCount() - 1);
     for (int i = 1; i < plan.ListCount(); ++i)
-        QCOMPARE(lesko.List_Ur[0].List(i - 1), plan.List(i).mid(4));
-    QCOMPARE(lesko.List_Ur[0].List(2), u"2а) Входни данни"_s);
-    QCOMPARE(lesko.List_Ur[2].List(1), plan.List(1));
-    QCOMPARE(lesko.List_Ur[2].List(0).size(), 64);
+        QCOMPARE(lesko.List_Ur[Lesko::PlanList].List(i - 1), plan.List(i).mid(4));
+    QCOMPARE(lesko.List_Ur[Lesko::PlanList].List(2), u"2а) Входни данни"_s);
+    QCOMPARE(lesko.List_Ur[Lesko::PlanOrderList].List(1), plan.List(1));
+    QCOMPARE(lesko.List_Ur[Lesko::PlanOrderList].List(0).size(), 64);
 }
 
 void TestPlan::choosingAPointShowsItsTextAndPicture_data()
@@ -72,12 +72,12 @@ void TestPlan::choosingAPointShowsItsTextAndPicture()
     Lesko& lesko = t.program().lesko();
     Lesko_Gra& store = t.program().lesko_Gra();
     choose(lesko, point - 1);
-    QCOMPARE(lesko.Text_U[1].Text(), t.program().lesko_Dis().Podtochki[std::size_t(point)].Text());
-    QVERIFY(lesko.Text_U[1].Text().startsWith(lesko.List_Ur[0].List(point - 1)));
+    QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), t.program().lesko_Dis().Podtochki[std::size_t(point)].Text());
+    QVERIFY(lesko.Text_U[Lesko::ContentBox].Text().startsWith(lesko.List_Ur[Lesko::PlanList].List(point - 1)));
     QCOMPARE(lesko.Item_Time[0], qint16(point));
     QCOMPARE(int(lesko.Pic_Index), picture);
     const forms::Picture& expected =
-        picture ? store.Grafika_G[std::size_t(picture)].Picture() : store.Grafika_W[1].Picture();
+        picture ? store.Grafika_G[std::size_t(picture)].Picture() : store.Grafika_W[Lesko_Gra::BlankPicture].Picture();
     QVERIFY(lesko.Picture_Ur[0].Picture().sameAs(expected));
     QCOMPARE(int(lesko.Pic_Shown), picture ? 1 : 0);
 }
@@ -89,13 +89,13 @@ void TestPlan::shortPlanItemsAreNotListedAndTimesFollowTheList()
                   QJsonArray{u"Функционална релация"_s, u"001 Първа точка"_s, u"002 аб"_s, u"003 Трета точка"_s});
     });
     TestLesson t(variant.lesson());
-    t.program().lesko_Glos().Wremena(2).setItems({u"заглавие"_s, u"10"_s, u"20"_s, u"30"_s});
+    t.program().lesko_Glos().Wremena(GlossaryTables::ReadingTimes).setItems({u"заглавие"_s, u"10"_s, u"20"_s, u"30"_s});
     startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
-    QCOMPARE(lesko.List_Ur[0].items(), QStringList({u"Първа точка"_s, u"Трета точка"_s}));
+    QCOMPARE(lesko.List_Ur[Lesko::PlanList].items(), QStringList({u"Първа точка"_s, u"Трета точка"_s}));
     choose(lesko, 1);
     // The text is that of plan item 3, the clock that of list position 2.
-    QCOMPARE(lesko.Text_U[1].Text(), t.program().lesko_Dis().Podtochki[3].Text());
+    QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), t.program().lesko_Dis().Podtochki[3].Text());
     QCOMPARE(lesko.Item_Time[2], qint16(20));
 }
 
@@ -109,7 +109,7 @@ void TestPlan::theLaterOfTwoEqualEndingsWins()
     startOpenLesson(t);
     Lesko& lesko = t.program().lesko();
     choose(lesko, 0);
-    QCOMPARE(lesko.Text_U[1].Text(), t.program().lesko_Dis().Podtochki[2].Text());
+    QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), t.program().lesko_Dis().Podtochki[2].Text());
 }
 
 void TestPlan::flag18DecidesRestartOrResume_data()
@@ -146,12 +146,12 @@ void TestPlan::flag17LocksThePlanUntilThePointIsRead()
     startOpenLesson(t, [](content::ConfigRecords& r) { r[0].Values[16] = 0; });
     Lesko& lesko = t.program().lesko();
     choose(lesko, 0);
-    QVERIFY(!lesko.List_Ur[0].Enabled());
+    QVERIFY(!lesko.List_Ur[Lesko::PlanList].Enabled());
     runSeconds(lesko, lesko.Item_Time[1]);
-    QVERIFY(!lesko.List_Ur[0].Enabled());  // run out now, unlocked on the next second
+    QVERIFY(!lesko.List_Ur[Lesko::PlanList].Enabled());  // run out now, unlocked on the next second
     QCOMPARE(lesko.Item_Done[1], quint8(1));
     runSeconds(lesko, 1);
-    QVERIFY(lesko.List_Ur[0].Enabled());
+    QVERIFY(lesko.List_Ur[Lesko::PlanList].Enabled());
     // A point already read shows its text again but restarts nothing.
     choose(lesko, 0);
     QCOMPARE(lesko.Item_Time[1], qint16(0));
@@ -166,8 +166,8 @@ void TestPlan::informationItemsShowTheirText()
     const forms::Picture shown = lesko.Picture_Ur[0].Picture();
     for (int i = 1; i <= 9; ++i) {
         lesko.Sydyrv_pla[std::size_t(i)].userClick();
-        QCOMPARE(lesko.Text_U[1].Text(), t.program().lesko_Dis().Dopyln_M[std::size_t(i)].Text());
-        QVERIFY(!lesko.Text_U[1].Text().isEmpty());
+        QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), t.program().lesko_Dis().Dopyln_M[std::size_t(i)].Text());
+        QVERIFY(!lesko.Text_U[Lesko::ContentBox].Text().isEmpty());
     }
     // The lesson's information picture is blank, so the point's picture stays.
     QVERIFY(lesko.Picture_Ur[0].Picture().sameAs(shown));

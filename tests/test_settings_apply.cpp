@@ -8,6 +8,7 @@
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
 #include "main_window/lesko.h"
+#include "settings/appearance_record.h"
 #include "settings/cwiat.h"
 #include "workbench/lesko_n.h"
 
@@ -80,7 +81,7 @@ private slots:
 private:
     app::Program& program() { return lesson_->program(); }
     Lesko& main() { return program().lesko(); }
-    forms::ListBox& record() { return program().lesko_n().List_Un[2]; }
+    forms::ListBox& record() { return program().lesko_n().List_Un[Lesko_n::AppearanceRecordList]; }
     Cwiat& openSettings()
     {
         main().mnu_Cwqt_Click();
@@ -119,11 +120,11 @@ forms::Control& SettingsApplyTest::controlAt(const QString& path)
 void SettingsApplyTest::openingTakesTheMainWindowLook()
 {
     main().setBackColor(forms::rgb(1, 2, 3));
-    main().Text_U[0].setBackColor(forms::rgb(4, 5, 6));
-    main().Text_U[0].setForeColor(forms::rgb(7, 8, 9));
-    main().Label_U[3].setBackColor(forms::rgb(10, 11, 12));
-    main().Text_U[0].setFontName(u"Courier New"_s);
-    main().Text_U[0].setFontSize(10.5);
+    main().Text_U[Lesko::TopicBox].setBackColor(forms::rgb(4, 5, 6));
+    main().Text_U[Lesko::TopicBox].setForeColor(forms::rgb(7, 8, 9));
+    main().Label_U[Lesko::TopicCaption].setBackColor(forms::rgb(10, 11, 12));
+    main().Text_U[Lesko::TopicBox].setFontName(u"Courier New"_s);
+    main().Text_U[Lesko::TopicBox].setFontSize(10.5);
 
     Cwiat& w = openSettings();
 
@@ -136,11 +137,11 @@ void SettingsApplyTest::openingTakesTheMainWindowLook()
     }
     // Colour 1 is the text box background (4, 5, 6), colour 2 the text colour (7, 8, 9).
     QCOMPARE(record().items().mid(1), expected);
-    QCOMPARE(w.List_font[0].Text(), u"Courier New"_s);
-    QCOMPARE(w.List_font[1].ListIndex(), -1);
+    QCOMPARE(w.List_font[Cwiat::FontNameList].Text(), u"Courier New"_s);
+    QCOMPARE(w.List_font[Cwiat::FontSizeList].ListIndex(), -1);
     QCOMPARE(w.Text_Cv[0].FontName(), u"Courier New"_s);
     QCOMPARE(w.Text_Cv[0].FontSize(), 10.5);
-    QCOMPARE(w.Slider1[0].Value(), 1);
+    QCOMPARE(w.Slider1[Cwiat::RedSlider].Value(), 1);
     QCOMPARE(w.picColor.BackColor(), forms::rgb(1, 2, 3));
 }
 
@@ -150,7 +151,7 @@ void SettingsApplyTest::firstOpeningPutsTheSystemTextColourIntoTheRecord()
     QCOMPARE(record().items().mid(1), (QStringList{u"Times New Roman"_s, u"12"_s, u"128"_s, u"128"_s, u"0"_s, u"0"_s,
                                                    u"32768"_s, u"0"_s, u"128"_s, u"0"_s, u"-2147483640"_s, u"8"_s,
                                                    u"0"_s, u"0"_s, u"192"_s, u"192"_s, u"0"_s, u"0"_s}));
-    QCOMPARE(w.Option1[2].BackColor(), WindowText);
+    QCOMPARE(w.Option1[appearance::TextColour].BackColor(), WindowText);
     QCOMPARE(w.Text_Cv[0].ForeColor(), WindowText);
 }
 
@@ -170,9 +171,9 @@ void SettingsApplyTest::fontSizeGoesIntoTheRecordAsText()
 {
     QFETCH(double, size);
     QFETCH(QString, text);
-    main().Text_U[0].setFontSize(size);
+    main().Text_U[Lesko::TopicBox].setFontSize(size);
     openSettings();
-    QCOMPARE(record().List(2), text);
+    QCOMPARE(record().List(appearance::FontSizeItem), text);
 }
 
 void SettingsApplyTest::savingRightAfterOpeningSpreadsTheMainWindowLook_data()
@@ -195,17 +196,18 @@ void SettingsApplyTest::savingRightAfterOpeningSpreadsTheMainWindowLook()
     QFETCH(double, size);
     QFETCH(QString, savedFont);
     QFETCH(QString, sizeText);
-    main().Text_U[0].setFontName(font);
-    main().Text_U[0].setFontSize(size);
-    const QStringList mainColours{QString::number(main().BackColor()), QString::number(main().Text_U[0].BackColor()),
-                                  QString::number(main().Text_U[0].ForeColor()),
-                                  QString::number(main().Label_U[3].BackColor())};
+    main().Text_U[Lesko::TopicBox].setFontName(font);
+    main().Text_U[Lesko::TopicBox].setFontSize(size);
+    const QStringList mainColours{QString::number(main().BackColor()),
+                                  QString::number(main().Text_U[Lesko::TopicBox].BackColor()),
+                                  QString::number(main().Text_U[Lesko::TopicBox].ForeColor()),
+                                  QString::number(main().Label_U[Lesko::TopicCaption].BackColor())};
 
     openSettings().mnu_zapis.userClick();
 
     QVERIFY(!program().isLoaded(u"Cwiat"_s));
-    QCOMPARE(record().List(1), savedFont);
-    QCOMPARE(record().List(2), sizeText);
+    QCOMPARE(record().List(appearance::FontNameItem), savedFont);
+    QCOMPARE(record().List(appearance::FontSizeItem), sizeText);
     for (const QString& path : FormBackTargets)
         QCOMPARE(QString::number(controlAt(path).BackColor()), mainColours[0]);
     for (const QString& path : TextTargets) {
@@ -214,7 +216,7 @@ void SettingsApplyTest::savingRightAfterOpeningSpreadsTheMainWindowLook()
     }
     for (const QString& path : ButtonBackTargets)
         QCOMPARE(QString::number(controlAt(path).BackColor()), mainColours[3]);
-    QCOMPARE(program().lesko_n().Text_Un[0].ForeColor(), WindowText);
+    QCOMPARE(program().lesko_n().Text_Un[Lesko_n::AnswerBox].ForeColor(), WindowText);
     for (const QString& path : FontTargets) {
         QCOMPARE(controlAt(path).FontName(), savedFont);
         QCOMPARE(controlAt(path).FontSize(), size);
@@ -247,7 +249,7 @@ void SettingsApplyTest::eachColourReachesItsControls()
     };
     Cwiat& w = openSettings();
     w.Option1[choice].userClick();
-    w.Slider1[0].userMoved(77);
+    w.Slider1[Cwiat::RedSlider].userMoved(77);
     w.mnu_zapis.userClick();
 
     for (const QString& path : targets)
@@ -267,7 +269,8 @@ void SettingsApplyTest::otherWindowsAndControlsKeepTheirLook()
     Lesko_n& bench = program().lesko_n();
     const auto untouched = [&] {
         return lookOf(program().lesko_Glos()) + lookOf(program().lesko_Dis()) + lookOf(program().lesko_Gra()) +
-               QStringList{lookOf(main().Text_U[2]), lookOf(bench.Text_Un[5]), lookOf(bench.Chasownik_Label[0]),
+               QStringList{lookOf(main().Text_U[Lesko::FocusBuffer]), lookOf(bench.Text_Un[Lesko_n::TimeUsedBox]),
+                           lookOf(bench.Chasownik_Label[Lesko_n::ClockLabel]),
                            lookOf(program().lesko_Zad().List_font)} +
                lookOf(main().Shape_Lenta) + lookOf(bench.List_Un);
     };
@@ -276,13 +279,13 @@ void SettingsApplyTest::otherWindowsAndControlsKeepTheirLook()
     Cwiat& w = openSettings();
     for (int k = 0; k < 4; ++k) {
         w.Option1[k].userClick();
-        w.Slider1[1].userMoved(33);
+        w.Slider1[Cwiat::GreenSlider].userMoved(33);
     }
-    w.List_font[0].userClick(int(w.List_font[0].items().indexOf(u"Arial"_s)));
-    w.List_font[1].userClick(int(w.List_font[1].items().indexOf(u"14"_s)));
+    w.List_font[Cwiat::FontNameList].userClick(int(w.List_font[Cwiat::FontNameList].items().indexOf(u"Arial"_s)));
+    w.List_font[Cwiat::FontSizeList].userClick(int(w.List_font[Cwiat::FontSizeList].items().indexOf(u"14"_s)));
     w.mnu_zapis.userClick();
 
-    QCOMPARE(main().Text_U[0].FontName(), u"Arial"_s);  // the save did happen
+    QCOMPARE(main().Text_U[Lesko::TopicBox].FontName(), u"Arial"_s);  // the save did happen
     QCOMPARE(untouched(), before);
 }
 
@@ -300,18 +303,18 @@ void SettingsApplyTest::cancelKeepsMovedValuesAndChangesNoWindow()
     const QStringList before = lookOf(main()) + lookOf(program().lesko_n());
 
     Cwiat& w = openSettings();
-    w.Slider1[0].userMoved(200);
-    w.Option1[1].userClick();
-    w.Slider1[2].userMoved(5);
+    w.Slider1[Cwiat::RedSlider].userMoved(200);
+    w.Option1[appearance::TextBack].userClick();
+    w.Slider1[Cwiat::BlueSlider].userMoved(5);
     if (byFrame)
         QVERIFY(w.Form_QueryClose());
     else
         w.mnu_Otkaz.userClick();
 
     QVERIFY(!program().isLoaded(u"Cwiat"_s));
-    QCOMPARE(record().List(3), u"200"_s);
-    QCOMPARE(record().List(4), u"200"_s);
-    QCOMPARE(record().List(7), QString::number(forms::rgb(0, 128, 5)));
+    QCOMPARE(record().List(appearance::colourItem(appearance::FormBack)), u"200"_s);
+    QCOMPARE(record().List(appearance::componentItem(appearance::FormBack, 0)), u"200"_s);
+    QCOMPARE(record().List(appearance::colourItem(appearance::TextBack)), QString::number(forms::rgb(0, 128, 5)));
     QCOMPARE(lookOf(main()) + lookOf(program().lesko_n()), before);
 
     Lesko_Zad& zad = program().lesko_Zad();

@@ -3,6 +3,7 @@
 #include "support/scripted_services.h"
 
 #include "main_window/lesko.h"
+#include "settings/appearance_record.h"
 #include "settings/cwiat.h"
 #include "workbench/lesko_n.h"
 
@@ -38,7 +39,7 @@ private slots:
 private:
     std::unique_ptr<testing_support::TestLesson> lesson_;
     app::Program& program() { return lesson_->program(); }
-    forms::ListBox& record() { return program().lesko_n().List_Un[2]; }
+    forms::ListBox& record() { return program().lesko_n().List_Un[Lesko_n::AppearanceRecordList]; }
 };
 
 void SettingsWindowTest::opensOnTheRecord()
@@ -47,24 +48,24 @@ void SettingsWindowTest::opensOnTheRecord()
                                QStringLiteral("Courier New")};
     Cwiat& w = program().cwiat();
 
-    QCOMPARE(w.List_font[0].items(),
+    QCOMPARE(w.List_font[Cwiat::FontNameList].items(),
              (QStringList{QStringLiteral("arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")}));
-    QCOMPARE(w.List_font[0].Text(), QStringLiteral("Times New Roman"));
-    QCOMPARE(w.List_font[1].Text(), QStringLiteral("12"));
+    QCOMPARE(w.List_font[Cwiat::FontNameList].Text(), QStringLiteral("Times New Roman"));
+    QCOMPARE(w.List_font[Cwiat::FontSizeList].Text(), QStringLiteral("12"));
     QCOMPARE(w.Text_Cv[0].Text(), QStringLiteral("Шрифт"));
     QCOMPARE(w.Text_Cv[0].FontName(), QStringLiteral("Times New Roman"));
     QCOMPARE(w.Text_Cv[0].FontSize(), 12.0);
-    QCOMPARE(w.Slider1[0].Value(), 128);
-    QCOMPARE(w.Slider1[1].Value(), 0);
-    QCOMPARE(w.Slider1[2].Value(), 0);
+    QCOMPARE(w.Slider1[Cwiat::RedSlider].Value(), 128);
+    QCOMPARE(w.Slider1[Cwiat::GreenSlider].Value(), 0);
+    QCOMPARE(w.Slider1[Cwiat::BlueSlider].Value(), 0);
     QCOMPARE(w.picColor.BackColor(), 128);
-    QCOMPARE(w.Option1[0].BackColor(), 128);
-    QCOMPARE(w.Option1[1].BackColor(), 32768);
-    QCOMPARE(w.Option1[2].BackColor(), 8);
-    QCOMPARE(w.Option1[3].BackColor(), 192);
+    QCOMPARE(w.Option1[appearance::FormBack].BackColor(), 128);
+    QCOMPARE(w.Option1[appearance::TextBack].BackColor(), 32768);
+    QCOMPARE(w.Option1[appearance::TextColour].BackColor(), 8);
+    QCOMPARE(w.Option1[appearance::ButtonBack].BackColor(), 192);
     QCOMPARE(w.Text_Cv[0].BackColor(), 32768);
     QCOMPARE(w.Text_Cv[0].ForeColor(), 8);
-    QVERIFY(w.Option1[0].Value());
+    QVERIFY(w.Option1[appearance::FormBack].Value());
     QCOMPARE(w.Current_Choice, 0);
     QCOMPARE(record().items().mid(1),
              (QStringList{u"Times New Roman"_s, u"12"_s, u"128"_s, u"128"_s, u"0"_s, u"0"_s, u"32768"_s, u"0"_s,
@@ -74,16 +75,16 @@ void SettingsWindowTest::opensOnTheRecord()
 void SettingsWindowTest::keepsDesignCaptionsUntilTheFirstChange()
 {
     Cwiat& w = program().cwiat();
-    QCOMPARE(w.Label_ST[0].Caption(), QStringLiteral("R"));
-    QCOMPARE(w.Label_ST[1].Caption(), QStringLiteral("G"));
-    QCOMPARE(w.Label_ST[2].Caption(), QStringLiteral("B"));
-    QCOMPARE(w.Label_Cv[3].Caption(), QStringLiteral("Цвят"));
+    QCOMPARE(w.Label_ST[Cwiat::RedValue].Caption(), QStringLiteral("R"));
+    QCOMPARE(w.Label_ST[Cwiat::GreenValue].Caption(), QStringLiteral("G"));
+    QCOMPARE(w.Label_ST[Cwiat::BlueValue].Caption(), QStringLiteral("B"));
+    QCOMPARE(w.Label_Cv[Cwiat::ColourLineLabel].Caption(), QStringLiteral("Цвят"));
     QCOMPARE(w.BackColor(), 8421504);
 
-    w.Slider1[2].userMoved(3);
-    QCOMPARE(w.Label_ST[0].Caption(), QStringLiteral("128"));
-    QCOMPARE(w.Label_ST[2].Caption(), QStringLiteral("3"));
-    QCOMPARE(w.Label_Cv[3].Caption(), Line + u" 196736 /H30080");
+    w.Slider1[Cwiat::BlueSlider].userMoved(3);
+    QCOMPARE(w.Label_ST[Cwiat::RedValue].Caption(), QStringLiteral("128"));
+    QCOMPARE(w.Label_ST[Cwiat::BlueValue].Caption(), QStringLiteral("3"));
+    QCOMPARE(w.Label_Cv[Cwiat::ColourLineLabel].Caption(), Line + u" 196736 /H30080");
 }
 
 void SettingsWindowTest::userSliderMoveWritesTheChosenColour_data()
@@ -120,7 +121,7 @@ void SettingsWindowTest::userSliderMoveWritesTheChosenColour()
     QCOMPARE(w.picColor.BackColor(), colour);
     QCOMPARE(w.Option1[choice].BackColor(), colour);
     QCOMPARE(w.Label_ST[slider].Caption(), QString::number(position));
-    QCOMPARE(w.Label_Cv[3].Caption(),
+    QCOMPARE(w.Label_Cv[Cwiat::ColourLineLabel].Caption(),
              Line + u' ' + QString::number(colour) + u" /H" + QString::number(colour, 16).toUpper());
     // The preview shows the colour where it is used; the button colour has no preview.
     QCOMPARE(w.BackColor(), choice == 0 ? colour : 8421504);
@@ -133,36 +134,36 @@ void SettingsWindowTest::choosingAColourOnlyLoadsTheSliders()
     Cwiat& w = program().cwiat();
     const QStringList before = record().items();
 
-    w.Option1[1].userClick();
+    w.Option1[appearance::TextBack].userClick();
 
-    QVERIFY(w.Option1[1].Value());
-    QVERIFY(!w.Option1[0].Value());
+    QVERIFY(w.Option1[appearance::TextBack].Value());
+    QVERIFY(!w.Option1[appearance::FormBack].Value());
     QCOMPARE(w.Current_Choice, 1);
-    QCOMPARE(w.Slider1[0].Value(), 0);
-    QCOMPARE(w.Slider1[1].Value(), 128);
-    QCOMPARE(w.Slider1[2].Value(), 0);
-    QCOMPARE(w.Label_ST[1].Caption(), QStringLiteral("128"));
+    QCOMPARE(w.Slider1[Cwiat::RedSlider].Value(), 0);
+    QCOMPARE(w.Slider1[Cwiat::GreenSlider].Value(), 128);
+    QCOMPARE(w.Slider1[Cwiat::BlueSlider].Value(), 0);
+    QCOMPARE(w.Label_ST[Cwiat::GreenValue].Caption(), QStringLiteral("128"));
     QCOMPARE(w.Current_Colour, 32768);
     QCOMPARE(w.picColor.BackColor(), 32768);
-    QCOMPARE(w.Label_Cv[3].Caption(), Line + u" 32768 /H8000");
+    QCOMPARE(w.Label_Cv[Cwiat::ColourLineLabel].Caption(), Line + u" 32768 /H8000");
     QCOMPARE(record().items(), before);
     QCOMPARE(w.BackColor(), 8421504);
 }
 
 void SettingsWindowTest::systemColourKeepsItsValueUntilMoved()
 {
-    record().setList(11, QString::number(WindowText));
+    record().setList(appearance::colourItem(appearance::TextColour), QString::number(WindowText));
     Cwiat& w = program().cwiat();
-    QCOMPARE(w.Option1[2].BackColor(), WindowText);
+    QCOMPARE(w.Option1[appearance::TextColour].BackColor(), WindowText);
     QCOMPARE(w.Text_Cv[0].ForeColor(), WindowText);
     QCOMPARE(record().items().mid(11, 4), (QStringList{u"-2147483640"_s, u"8"_s, u"0"_s, u"0"_s}));
 
-    w.Option1[2].userClick();
-    QCOMPARE(w.Slider1[0].Value(), 8);
-    QCOMPARE(record().List(11), QStringLiteral("-2147483640"));
+    w.Option1[appearance::TextColour].userClick();
+    QCOMPARE(w.Slider1[Cwiat::RedSlider].Value(), 8);
+    QCOMPARE(record().List(appearance::colourItem(appearance::TextColour)), QStringLiteral("-2147483640"));
 
-    w.Slider1[0].userMoved(9);
-    QCOMPARE(record().List(11), QStringLiteral("9"));
+    w.Slider1[Cwiat::RedSlider].userMoved(9);
+    QCOMPARE(record().List(appearance::colourItem(appearance::TextColour)), QStringLiteral("9"));
     QCOMPARE(w.Text_Cv[0].ForeColor(), 9);
 }
 
@@ -184,62 +185,62 @@ void SettingsWindowTest::colourLine()
     Cwiat& w = program().cwiat();
     w.Current_Colour = colour;
     w.Otdelni_Update();
-    QCOMPARE(w.Label_Cv[3].Caption(), line);
+    QCOMPARE(w.Label_Cv[Cwiat::ColourLineLabel].Caption(), line);
     QCOMPARE(w.picColor.BackColor(), colour);
 }
 
 void SettingsWindowTest::fontChoiceGoesToPreviewAndRecord()
 {
     Cwiat& w = program().cwiat();
-    w.List_font[0].userClick(int(w.List_font[0].items().indexOf(u"Courier New"_s)));
+    w.List_font[Cwiat::FontNameList].userClick(int(w.List_font[Cwiat::FontNameList].items().indexOf(u"Courier New"_s)));
     QCOMPARE(w.Text_Cv[0].FontName(), QStringLiteral("Courier New"));
-    QCOMPARE(record().List(1), QStringLiteral("Courier New"));
+    QCOMPARE(record().List(appearance::FontNameItem), QStringLiteral("Courier New"));
 
-    w.List_font[1].userClick(int(w.List_font[1].items().indexOf(u"14"_s)));
+    w.List_font[Cwiat::FontSizeList].userClick(int(w.List_font[Cwiat::FontSizeList].items().indexOf(u"14"_s)));
     QCOMPARE(w.Text_Cv[0].FontSize(), 14.0);
-    QCOMPARE(record().List(2), QStringLiteral("14"));
+    QCOMPARE(record().List(appearance::FontSizeItem), QStringLiteral("14"));
 }
 
 void SettingsWindowTest::fractionalSizeSelectsNoEntryUntilASizeIsChosen()
 {
-    record().setList(2, QStringLiteral("9.75"));
+    record().setList(appearance::FontSizeItem, QStringLiteral("9.75"));
     Cwiat& w = program().cwiat();
     QCOMPARE(w.Text_Cv[0].FontSize(), 9.75);
-    QCOMPARE(w.List_font[1].ListIndex(), -1);
-    QCOMPARE(record().List(2), QStringLiteral("9.75"));
+    QCOMPARE(w.List_font[Cwiat::FontSizeList].ListIndex(), -1);
+    QCOMPARE(record().List(appearance::FontSizeItem), QStringLiteral("9.75"));
 
-    w.List_font[1].userClick(int(w.List_font[1].items().indexOf(u"11"_s)));
+    w.List_font[Cwiat::FontSizeList].userClick(int(w.List_font[Cwiat::FontSizeList].items().indexOf(u"11"_s)));
     QCOMPARE(w.Text_Cv[0].FontSize(), 11.0);
-    QCOMPARE(record().List(2), QStringLiteral("11"));
+    QCOMPARE(record().List(appearance::FontSizeItem), QStringLiteral("11"));
 }
 
 void SettingsWindowTest::fontListWithoutTheRecordFontSelectsNothing()
 {
     lesson_->services.fonts = {QStringLiteral("Arial"), QStringLiteral("Courier New")};
     Cwiat& w = program().cwiat();
-    QCOMPARE(w.List_font[0].ListCount(), 2);
-    QCOMPARE(w.List_font[0].ListIndex(), -1);
+    QCOMPARE(w.List_font[Cwiat::FontNameList].ListCount(), 2);
+    QCOMPARE(w.List_font[Cwiat::FontNameList].ListIndex(), -1);
     QCOMPARE(w.Text_Cv[0].FontName(), QStringLiteral("Times New Roman"));
-    QCOMPARE(record().List(1), QStringLiteral("Times New Roman"));
+    QCOMPARE(record().List(appearance::FontNameItem), QStringLiteral("Times New Roman"));
 }
 
 void SettingsWindowTest::itemsThatAreNoNumbersReadAsZero()
 {
-    record().setList(2, QStringLiteral("голям"));
-    record().setList(3, QStringLiteral("червено"));
-    record().setList(4, QStringLiteral("много"));
+    record().setList(appearance::FontSizeItem, QStringLiteral("голям"));
+    record().setList(appearance::colourItem(appearance::FormBack), QStringLiteral("червено"));
+    record().setList(appearance::componentItem(appearance::FormBack, 0), QStringLiteral("много"));
     Cwiat& w = program().cwiat();
     QCOMPARE(w.picColor.BackColor(), 0);
-    QCOMPARE(w.Option1[0].BackColor(), 0);
-    QCOMPARE(w.Slider1[0].Value(), 0);
-    QCOMPARE(record().List(4), QStringLiteral("0"));
-    QCOMPARE(w.List_font[1].ListIndex(), -1);
+    QCOMPARE(w.Option1[appearance::FormBack].BackColor(), 0);
+    QCOMPARE(w.Slider1[Cwiat::RedSlider].Value(), 0);
+    QCOMPARE(record().List(appearance::componentItem(appearance::FormBack, 0)), QStringLiteral("0"));
+    QCOMPARE(w.List_font[Cwiat::FontSizeList].ListIndex(), -1);
 
     Lesko& main = program().lesko();
-    const double mainFontSize = main.Text_U[0].FontSize();
+    const double mainFontSize = main.Text_U[Lesko::TopicBox].FontSize();
     w.mnu_zapis.userClick();
     QCOMPARE(main.BackColor(), 0);
-    QCOMPARE(main.Text_U[0].FontSize(), mainFontSize);
+    QCOMPARE(main.Text_U[Lesko::TopicBox].FontSize(), mainFontSize);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // "Запис": the three file layouts byte for byte, the file names, and what a
 // save that cannot be written does.
 #include "content/codepage.h"
+#include "support/expected_files.h"
 #include "support/workbench_lesson.h"
 
 #include <unistd.h>
@@ -22,11 +23,13 @@ Lesko_n& openOnTask(TestLesson& t, int k)
     return bench;
 }
 
-// Every entry of the working folder but the configuration file.
+// Every entry of the working folder but the configuration file and the
+// attempt log (each save writes it; test_attempt_log checks it).
 QStringList savedEntries(const QString& folder)
 {
     QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     entries.removeAll(u"FUNKR.UFG"_s);
+    entries.removeAll(attemptLogName());
     return entries;
 }
 
@@ -77,7 +80,7 @@ void TestSolutionFiles::layouts()
     TestLesson t;
     startWorkbenchLesson(t);
     Lesko_n& bench = openOnTask(t, task);
-    bench.Text_Un[0].userEdited(answer);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(answer);
     t.services.shown.clear();
 
     bench.mnu_ZapReshen[std::size_t(item)].userClick();
@@ -95,7 +98,7 @@ void TestSolutionFiles::theAuthorsSolutionOnceTheTimeIsOver()
     startWorkbenchLesson(t);
     Lesko_n& bench = openOnTask(t, 1);
     tick(bench, 201);
-    bench.mnu_ZapReshen[3].userClick();
+    bench.mnu_ZapReshen[Lesko_n::SaveAuthorSolution].userClick();
     QCOMPARE(fileBytes(t.path(u"FUNKR_01.TXT"_s)), content::toWindows1251(solutionText(1)));
 }
 
@@ -120,14 +123,14 @@ void TestSolutionFiles::fileNames()
     Lesko_n& bench = t.program().lesko_n();
     if (task > 0) {
         openWorkbench(t);
-        while (bench.List_Un[1].ListCount() < task)
-            bench.List_Un[1].AddItem(QString());
+        while (bench.List_Un[Lesko_n::TaskList].ListCount() < task)
+            bench.List_Un[Lesko_n::TaskList].AddItem(QString());
         if (task != 1)
             clickTask(t, task, {true});
     }
-    QCOMPARE(bench.List_Un[1].ListIndex(), task - 1);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), task - 1);
 
-    bench.mnu_ZapReshen[2].userClick();
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
 
     QCOMPARE(bench.SolutionFileName, name);
     QCOMPARE(savedEntries(t.folder()), QStringList{name});
@@ -138,10 +141,10 @@ void TestSolutionFiles::aSaveReplacesTheWholeFile()
     TestLesson t;
     startWorkbenchLesson(t);
     Lesko_n& bench = openOnTask(t, 4);
-    bench.Text_Un[0].userEdited(u"първи запис, доста по-дълъг от втория"_s);
-    bench.mnu_ZapReshen[1].userClick();
-    bench.Text_Un[0].userEdited(u"втори"_s);
-    bench.mnu_ZapReshen[2].userClick();
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"първи запис, доста по-дълъг от втория"_s);
+    bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].userClick();
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"втори"_s);
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
     QCOMPARE(fileBytes(t.path(bench.SolutionFileName)), content::toWindows1251(u"втори"_s));
 }
 
@@ -150,9 +153,9 @@ void TestSolutionFiles::savingFreesADisabledTaskList()
     TestLesson t;
     startWorkbenchLesson(t, [](content::ConfigRecords& r) { setFlag(r, 1, 0); });
     Lesko_n& bench = openOnTask(t, 1);
-    QVERIFY(!bench.List_Un[1].Enabled());
-    bench.mnu_ZapReshen[3].userClick();
-    QVERIFY(bench.List_Un[1].Enabled());
+    QVERIFY(!bench.List_Un[Lesko_n::TaskList].Enabled());
+    bench.mnu_ZapReshen[Lesko_n::SaveAuthorSolution].userClick();
+    QVERIFY(bench.List_Un[Lesko_n::TaskList].Enabled());
 }
 
 void TestSolutionFiles::option15GovernsStatementAndAnswer_data()
@@ -168,7 +171,7 @@ void TestSolutionFiles::option15GovernsStatementAndAnswer()
     TestLesson t;
     startWorkbenchLesson(t, [&](content::ConfigRecords& r) { setFlag(r, 15, flag15); });
     Lesko_n& bench = openOnTask(t, 1);
-    forms::MenuItem& item = bench.mnu_ZapReshen[1];
+    forms::MenuItem& item = bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer];
     QCOMPARE(item.Visible(), flag15 == 1);
     QCOMPARE(item.Enabled(), flag15 == 1);
     item.userClick();
@@ -181,14 +184,14 @@ void TestSolutionFiles::aCharacterOutsideTheCodePageIsSavedAsQuestionMark()
     startWorkbenchLesson(t);
     Lesko_n& bench = openOnTask(t, 7);
     const QString answer = u"x中y😀z Ж"_s;
-    bench.Text_Un[0].userEdited(answer);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(answer);
 
-    bench.mnu_ZapReshen[2].userClick();
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
     bench.mnu_IzhodN.userClick();
 
     QCOMPARE(fileBytes(t.path(u"FUNKR_07.TXT"_s)), QByteArray("x?y?z \xC6"));
-    QCOMPARE(bench.Text_Un[0].Text(), answer);
-    QCOMPARE(bench.List_Un[3].List(7), answer);
+    QCOMPARE(bench.Text_Un[Lesko_n::AnswerBox].Text(), answer);
+    QCOMPARE(bench.List_Un[Lesko_n::AnswerStoreList].List(7), answer);
 }
 
 void TestSolutionFiles::aFileThatCannotBeWrittenIsReported_data()
@@ -206,7 +209,7 @@ void TestSolutionFiles::aFileThatCannotBeWrittenIsReported()
     TestLesson t;
     startWorkbenchLesson(t);
     Lesko_n& bench = openOnTask(t, 7);
-    bench.Text_Un[0].userEdited(u"отговор"_s);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"отговор"_s);
     QDir folder(t.folder());
     const QString name = u"FUNKR_07.TXT"_s;
     if (obstacle == u"folder") {
@@ -220,11 +223,11 @@ void TestSolutionFiles::aFileThatCannotBeWrittenIsReported()
     }
     t.services.shown.clear();
 
-    bench.mnu_ZapReshen[2].userClick();
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
 
     QCOMPARE(t.services.shown.size(), 1);
     const ShownMessage& box = t.services.shown[0];
-    QVERIFY2(box.text.startsWith(u"Работата Ви не е записана.\r\n"), qPrintable(box.text));
+    QVERIFY2(box.text.startsWith(u"40\r\nРаботата Ви не е записана.\r\n"), qPrintable(box.text));
     QVERIFY(box.text.contains(name));
     QCOMPARE(box.flags, 272);
     QCOMPARE(box.title, u"Електронен урок"_s);
@@ -235,7 +238,7 @@ void TestSolutionFiles::aFileThatCannotBeWrittenIsReported()
     // The lesson goes on: the clock ticks and the answer is still there.
     QCOMPARE(t.services.ends, 0);
     bench.Timer_n_Timer();
-    QCOMPARE(bench.Text_Un[0].Text(), u"отговор"_s);
+    QCOMPARE(bench.Text_Un[Lesko_n::AnswerBox].Text(), u"отговор"_s);
 }
 
 QTEST_GUILESS_MAIN(TestSolutionFiles)

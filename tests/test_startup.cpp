@@ -57,11 +57,11 @@ void TestStartup::withoutConfigurationTheDesignLessonStartsAfterMessage1()
     QCOMPARE(t.services.shown[0].flags, 272);
     QCOMPARE(lesko.Caption(), DesignCaption);
     QVERIFY(lesko.Visible());
-    QCOMPARE(lesko.Text_U[0].Text(), u"Функционална релация"_s);
+    QCOMPARE(lesko.Text_U[Lesko::TopicBox].Text(), u"Функционална релация"_s);
     QCOMPARE(lesko.Plan_Count, qint16(5));
-    QCOMPARE(lesko.List_Ur[0].ListCount(), 5);
-    QCOMPARE(lesko.List_Ur[0].List(0), u"1. Определение за функция"_s);
-    QCOMPARE(lesko.List_Ur[1].List(2), u"0"_s);
+    QCOMPARE(lesko.List_Ur[Lesko::PlanList].ListCount(), 5);
+    QCOMPARE(lesko.List_Ur[Lesko::PlanList].List(0), u"1. Определение за функция"_s);
+    QCOMPARE(lesko.List_Ur[Lesko::ChoiceList].List(Lesko::RecordedTaskItem), u"0"_s);
     QCOMPARE(int(lesko.Item_Done[0]), 5);
     QCOMPARE(lesko.Item_Time[0], qint16(0));
     QVERIFY(t.program().lesko_n().mnu_All_zadachi.Enabled());
@@ -79,27 +79,27 @@ void TestStartup::everyOptionOffLocksTheLesson()
     QVERIFY(t.services.shown.isEmpty());
     Lesko& lesko = t.program().lesko();
     Lesko_n& bench = t.program().lesko_n();
-    QVERIFY(!bench.List_Un[1].Enabled());
-    QVERIFY(!bench.List_Un[0].Enabled());
-    QCOMPARE(bench.Text_Un[1].Text(), u"Достъпът до речника е забранен!"_s);
-    QVERIFY(!bench.Chasownik_Label[0].Visible());
-    QVERIFY(!lesko.Shape_Lenta[0].Visible());
-    QVERIFY(!lesko.Shape_Lenta[1].Visible());
-    QVERIFY(!lesko.List_Ur[0].Enabled());
-    QCOMPARE(lesko.Text_U[1].Text(), u"Достъпът до учебния материал е забранен!"_s);
+    QVERIFY(!bench.List_Un[Lesko_n::TaskList].Enabled());
+    QVERIFY(!bench.List_Un[Lesko_n::TermList].Enabled());
+    QCOMPARE(bench.Text_Un[Lesko_n::DefinitionBox].Text(), u"Достъпът до речника е забранен!"_s);
+    QVERIFY(!bench.Chasownik_Label[Lesko_n::ClockLabel].Visible());
+    QVERIFY(!lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Visible());
+    QVERIFY(!lesko.Shape_Lenta[Lesko::TimeUsedRibbon].Visible());
+    QVERIFY(!lesko.List_Ur[Lesko::PlanList].Enabled());
+    QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), u"Достъпът до учебния материал е забранен!"_s);
     for (forms::MenuItem* m : {&lesko.mnu_Cwqt, &lesko.mnu_Wyprosi, &lesko.mnu_Fokus, &bench.mnu_Pylen_Ekran})
         QVERIFY2(!m->Enabled(), qPrintable(m->name()));
-    QVERIFY(lesko.Sydyrv_pla[2].Enabled());
+    QVERIFY(lesko.Sydyrv_pla[Lesko::ReferencesItem].Enabled());
     for (int i : {1, 3, 4, 5, 6, 7, 8, 9})
         QVERIFY2(!lesko.Sydyrv_pla[i].Enabled(), qPrintable(QString::number(i)));
-    QVERIFY(!bench.mnu_ZapReshen[1].Visible());
-    QVERIFY(!bench.mnu_ZapReshen[2].Enabled());
-    QVERIFY(!t.program().lesko_Glos().Wremena(3).Enabled());
-    QVERIFY(!t.program().lesko_Glos().Wremena(5).Enabled());
+    QVERIFY(!bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].Visible());
+    QVERIFY(!bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].Enabled());
+    QVERIFY(!t.program().lesko_Glos().Wremena(GlossaryTables::LevelReport).Enabled());
+    QVERIFY(!t.program().lesko_Glos().Wremena(GlossaryTables::TypeReport).Enabled());
     // A plan click does nothing while the material is closed.
-    lesko.List_Ur[0].userClick(0);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
     QCOMPARE(lesko.Item_Time[0], qint16(0));
-    QCOMPARE(lesko.Text_U[1].Text(), u"Достъпът до учебния материал е забранен!"_s);
+    QCOMPARE(lesko.Text_U[Lesko::ContentBox].Text(), u"Достъпът до учебния материал е забранен!"_s);
 }
 
 void TestStartup::theOpenConfigurationOpensTheLesson()
@@ -114,19 +114,19 @@ void TestStartup::theOpenConfigurationOpensTheLesson()
     QVERIFY(t.services.shown.isEmpty());
     QCOMPARE(lesko.Caption(),
              u"Програмиран урок - урочно съдържание. Функционална релация  Версия  1.23 от  20261209"_s);
-    QVERIFY(lesko.List_Ur[0].Enabled());
-    QVERIFY(bench.List_Un[1].Enabled());
-    QVERIFY(bench.List_Un[0].Enabled());
-    QCOMPARE(bench.List_Un[0].ListIndex(), 0);
-    QCOMPARE(bench.Text_Un[1].Text(), t.program().lesko_Glos().Glos(1).Text());
-    QVERIFY(bench.mnu_ZapReshen[1].Visible());
+    QVERIFY(lesko.List_Ur[Lesko::PlanList].Enabled());
+    QVERIFY(bench.List_Un[Lesko_n::TaskList].Enabled());
+    QVERIFY(bench.List_Un[Lesko_n::TermList].Enabled());
+    QCOMPARE(bench.List_Un[Lesko_n::TermList].ListIndex(), 0);
+    QCOMPARE(bench.Text_Un[Lesko_n::DefinitionBox].Text(), t.program().lesko_Glos().Glos(1).Text());
+    QVERIFY(bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].Visible());
     QVERIFY(bench.zap_resheshenie.Enabled());
     QVERIFY(lesko.mnu_Wyprosi.Enabled());
-    QVERIFY(lesko.Shape_Lenta[0].Visible());
+    QVERIFY(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Visible());
     QCOMPARE(lesko.Lenta_Div, qint16(10));
     for (int i = 1; i <= 9; ++i)
         QVERIFY(lesko.Sydyrv_pla[i].Enabled());
-    QCOMPARE(bench.List_Un[1].ListCount(), 20);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListCount(), 20);
 }
 
 void TestStartup::drivesThatCannotBeWrittenDisableSaving_data()
@@ -158,8 +158,8 @@ void TestStartup::informationWithoutTextIsDisabled()
     TestLesson t(variant.lesson());
     startWith(t, app::openLessonConfig(t.program()));
     Lesko& lesko = t.program().lesko();
-    QVERIFY(!lesko.Sydyrv_pla[4].Enabled());
-    QVERIFY(lesko.Sydyrv_pla[3].Enabled());
+    QVERIFY(!lesko.Sydyrv_pla[Lesko::DurationItem].Enabled());
+    QVERIFY(lesko.Sydyrv_pla[Lesko::StandardsItem].Enabled());
 }
 
 void TestStartup::informationItemsFollowFlags19To23_data()
@@ -195,7 +195,7 @@ void TestStartup::aPlanOfOnlyTheTitleStartsCleanly()
     Lesko& lesko = t.program().lesko();
     QCOMPARE(lesko.Plan_Count, qint16(0));
     QCOMPARE(int(lesko.Item_Done[0]), 0);
-    QCOMPARE(lesko.List_Ur[0].ListCount(), 0);
+    QCOMPARE(lesko.List_Ur[Lesko::PlanList].ListCount(), 0);
     for (int tick = 0; tick < 30; ++tick)
         lesko.Timer1_Timer();
     lesko.setSize(lesko.Width() / 3, lesko.Height() / 3);
@@ -219,7 +219,7 @@ void TestStartup::readingTimesAreLoadedAndKeptInRange()
     QFETCH(QString, stored);
     QFETCH(int, seconds);
     TestLesson t;
-    t.program().lesko_Glos().Wremena(2).setList(2, stored);
+    t.program().lesko_Glos().Wremena(GlossaryTables::ReadingTimes).setList(2, stored);
     t.program().start();
     QCOMPARE(int(t.program().lesko().Item_Time[2]), seconds);
 }

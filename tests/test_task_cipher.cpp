@@ -121,7 +121,7 @@ void TestTaskCipher::fnDecryptFollowsOption31()
     QFETCH(QString, expected);
     TestLesson t;
     Lesko_n& bench = t.program().lesko_n();
-    bench.List_Un[4].setList(31, QString::number(flag31));
+    bench.List_Un[Lesko_n::OptionCopyList].setList(31, QString::number(flag31));
     QCOMPARE(bench.Fn_Decrypt(line), expected);
 }
 

@@ -69,9 +69,9 @@ void TestWorkbenchPictures::theFullViewOpensOnlyForPicturesTheBoxCuts()
     setPictureNumber(t, 1, 1, u"5"_s);
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
-    QVERIFY(bench.Picture_Un[0].Picture().sameAs(picture));
+    QVERIFY(bench.Picture_Un[Lesko_n::ItemPicture].Picture().sameAs(picture));
 
-    bench.Picture_Un[0].userClick();
+    bench.Picture_Un[Lesko_n::ItemPicture].userClick();
 
     Lesko_Gra& store = t.program().lesko_Gra();
     QCOMPARE(store.Visible(), opens);
@@ -107,10 +107,10 @@ void TestWorkbenchPictures::termPictures()
     startWorkbenchLesson(t);
     Lesko_n& bench = t.program().lesko_n();
 
-    bench.List_Un[0].userClick(term - 1);
+    bench.List_Un[Lesko_n::TermList].userClick(term - 1);
     QCOMPARE(int(bench.TermIndex), term);
-    QCOMPARE(bench.Picture_Un[0].Picture().isNull(), !opens);
-    bench.Picture_Un[0].userClick();
+    QCOMPARE(bench.Picture_Un[Lesko_n::ItemPicture].Picture().isNull(), !opens);
+    bench.Picture_Un[Lesko_n::ItemPicture].userClick();
 
     Lesko_Gra& store = t.program().lesko_Gra();
     QCOMPARE(store.Visible(), opens);
@@ -141,7 +141,7 @@ void TestWorkbenchPictures::theSolutionShowsItsOwnPicture()
     tick(bench, 201);
     QCOMPARE(int(bench.PictureContext), 2);
 
-    bench.Picture_Un[0].userClick();
+    bench.Picture_Un[Lesko_n::ItemPicture].userClick();
 
     Lesko_Gra& store = t.program().lesko_Gra();
     QCOMPARE(store.Visible(), opens);
@@ -153,7 +153,7 @@ void TestWorkbenchPictures::oddPictureNumbersShowNoPicture_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addRow("beyond the store") << u"40"_s;
-    QTest::addRow("the empty member 17") << u"17"_s;
+    QTest::addRow("just beyond the store") << u"18"_s;
     QTest::addRow("huge") << u"1e300"_s;
     QTest::addRow("negative") << u"-3"_s;
     QTest::addRow("not a number") << u"пет"_s;
@@ -166,8 +166,8 @@ void TestWorkbenchPictures::oddPictureNumbersShowNoPicture()
     setPictureNumber(t, 1, 1, number);
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
-    QVERIFY(bench.Picture_Un[0].Picture().isNull());
-    bench.Picture_Un[0].userClick();
+    QVERIFY(bench.Picture_Un[Lesko_n::ItemPicture].Picture().isNull());
+    bench.Picture_Un[Lesko_n::ItemPicture].userClick();
     QVERIFY(!t.program().lesko_Gra().Visible());
 }
 
@@ -187,11 +187,11 @@ void TestWorkbenchPictures::focusViewShowsTheFocusedBox()
     TestLesson t;
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
-    bench.Text_Un[0].userEdited(u"отговорът ми"_s);
-    bench.Text_Un[3].setText(u"решение"_s);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"отговорът ми"_s);
+    bench.Text_Un[Lesko_n::SolutionBox].setText(u"решение"_s);
     Lesko_Zad& view = t.program().lesko_Zad();
     view.List_font.setItems({u"10"_s, u"12"_s, u"14"_s, u"16"_s});
-    t.program().lesko().List_Ur[1].setList(5, u"2"_s);
+    t.program().lesko().List_Ur[Lesko::ChoiceList].setList(Lesko::FocusFontPositionItem, u"2"_s);
     bench.Text_Un[std::size_t(box)].userFocused();
 
     bench.mnu_Pylen_Ekran.userClick();
@@ -202,7 +202,7 @@ void TestWorkbenchPictures::focusViewShowsTheFocusedBox()
     QCOMPARE(view.Obsho_Pole.Locked(), readOnly);
     QCOMPARE(view.List_font.ListIndex(), 2);
     view.Obsho_Pole.userEdited(u"написано в голямото поле"_s);
-    QCOMPARE(bench.Text_Un[0].Text(), u"отговорът ми"_s);
+    QCOMPARE(bench.Text_Un[Lesko_n::AnswerBox].Text(), u"отговорът ми"_s);
 }
 
 void TestWorkbenchPictures::theAnswerViewIsEditableAfterAReadOnlyOne()
@@ -211,10 +211,10 @@ void TestWorkbenchPictures::theAnswerViewIsEditableAfterAReadOnlyOne()
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
     Lesko_Zad& view = t.program().lesko_Zad();
-    bench.Text_Un[2].userFocused();
+    bench.Text_Un[Lesko_n::StatementBox].userFocused();
     bench.mnu_Pylen_Ekran.userClick();
     QVERIFY(view.Obsho_Pole.Locked());
-    bench.Text_Un[0].userFocused();
+    bench.Text_Un[Lesko_n::AnswerBox].userFocused();
     bench.mnu_Pylen_Ekran.userClick();
     QVERIFY(!view.Obsho_Pole.Locked());
 }

@@ -30,6 +30,8 @@ private slots:
     void levelAndTypeReport_data();
     void levelAndTypeReport();
     void chooserSelectsTheTaskItsLineEndsWith_data();
+    void everyChooserWindowKeepsTheClassRestrictions_data();
+    void everyChooserWindowKeepsTheClassRestrictions();
     void chooserSelectsTheTaskItsLineEndsWith();
     void aTaskBeyondTheLessonLoadsNothingAndBreaksNothing();
     void withoutTasksOpeningSelectsNothing();
@@ -48,12 +50,13 @@ void TestWorkbenchTasks::openingHidesTheLessonAndLoadsTask1()
     QVERIFY(!lesko.Timer1.Enabled());
     QVERIFY(bench.Visible());
     QVERIFY(bench.Timer_n.Enabled());
-    QCOMPARE(bench.List_Un[1].ListIndex(), 0);
-    QCOMPARE(lesko.List_Ur[1].List(2), u"0"_s);  // the list position, not the task number
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), 0);
+    QCOMPARE(lesko.List_Ur[Lesko::ChoiceList].List(Lesko::RecordedTaskItem),
+             u"0"_s);  // the list position, not the task number
     QCOMPARE(bench.CurrentTask, qint16(1));
-    QCOMPARE(bench.Text_Un[2].Text(), statementText(1));
+    QCOMPARE(bench.Text_Un[Lesko_n::StatementBox].Text(), statementText(1));
     QCOMPARE(bench.RemainingTime, 20.0);
-    QVERIFY(!bench.Text_Un[0].Locked());
+    QVERIFY(!bench.Text_Un[Lesko_n::AnswerBox].Locked());
     QVERIFY(t.services.shown.isEmpty());
 }
 
@@ -72,7 +75,7 @@ void TestWorkbenchTasks::leavingGivesTheLessonBack()
     Lesko& lesko = t.program().lesko();
     Lesko_n& bench = openWorkbench(t);
     clickTask(t, 4, {true});
-    bench.Text_Un[0].userEdited(u"моят отговор"_s);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"моят отговор"_s);
     tick(bench, 4);
 
     if (byFrame)
@@ -85,9 +88,9 @@ void TestWorkbenchTasks::leavingGivesTheLessonBack()
     QVERIFY(!bench.Visible());
     QVERIFY(!bench.Timer_n.Enabled());
     QVERIFY(t.program().isLoaded(u"Lesko_n"_s));
-    QCOMPARE(lesko.List_Ur[1].List(2), u"3"_s);
-    QCOMPARE(lesko.List_Ur[1].List(3), u"3199.6"_s);
-    QCOMPARE(bench.List_Un[3].List(4), u"моят отговор"_s);
+    QCOMPARE(lesko.List_Ur[Lesko::ChoiceList].List(Lesko::RecordedTaskItem), u"3"_s);
+    QCOMPARE(lesko.List_Ur[Lesko::ChoiceList].List(Lesko::RemainingTaskTimeItem), u"3199.6"_s);
+    QCOMPARE(bench.List_Un[Lesko_n::AnswerStoreList].List(4), u"моят отговор"_s);
 }
 
 void TestWorkbenchTasks::reopeningGoesOnWhereTheStudentLeft()
@@ -96,16 +99,16 @@ void TestWorkbenchTasks::reopeningGoesOnWhereTheStudentLeft()
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
     clickTask(t, 4, {true});
-    bench.Text_Un[0].userEdited(u"моят отговор"_s);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"моят отговор"_s);
     tick(bench, 4);
     bench.mnu_IzhodN.userClick();
 
     openWorkbench(t);
-    QCOMPARE(bench.List_Un[1].ListIndex(), 3);
-    QCOMPARE(t.program().lesko().List_Ur[1].List(2), u"3"_s);
-    QCOMPARE(bench.Text_Un[0].Text(), u"моят отговор"_s);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), 3);
+    QCOMPARE(t.program().lesko().List_Ur[Lesko::ChoiceList].List(Lesko::RecordedTaskItem), u"3"_s);
+    QCOMPARE(bench.Text_Un[Lesko_n::AnswerBox].Text(), u"моят отговор"_s);
     tick(bench, 1);
-    QCOMPARE(bench.Chasownik_Label[0].Caption(), u"3199"_s);
+    QCOMPARE(bench.Chasownik_Label[Lesko_n::ClockLabel].Caption(), u"3199"_s);
     QVERIFY(qAbs(bench.RemainingTime - 3199.5) < 1e-6);
 }
 
@@ -131,9 +134,9 @@ void TestWorkbenchTasks::switchQuestion()
     Lesko_n& bench = openWorkbench(t);
     if (from != 1)
         clickTask(t, from, {true});
-    bench.List_Un[3].setList(to, u"отговор, въведен по-рано"_s);
+    bench.List_Un[Lesko_n::AnswerStoreList].setList(to, u"отговор, въведен по-рано"_s);
     const QString typed = u"започнат отговор"_s;
-    bench.Text_Un[0].userEdited(typed);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(typed);
     t.services.shown.clear();
 
     clickTask(t, to, {yes});
@@ -141,12 +144,12 @@ void TestWorkbenchTasks::switchQuestion()
     QCOMPARE(t.services.shown.size(), 1);
     QCOMPARE(t.services.shown[0].text, SwitchQuestion);
     QCOMPARE(t.services.shown[0].flags, QuestionFlags);
-    QCOMPARE(bench.List_Un[1].ListIndex(), loaded - 1);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), loaded - 1);
     QCOMPARE(bench.CurrentTask, qint16(loaded));
-    QCOMPARE(t.program().lesko().List_Ur[1].List(2), QString::number(loaded));
-    QCOMPARE(bench.Text_Un[2].Text(), statementText(loaded));
-    QCOMPARE(bench.Text_Un[0].Text(), loaded == from ? typed : u"отговор, въведен по-рано"_s);
-    QCOMPARE(bench.List_Un[3].List(from), typed);
+    QCOMPARE(t.program().lesko().List_Ur[Lesko::ChoiceList].List(Lesko::RecordedTaskItem), QString::number(loaded));
+    QCOMPARE(bench.Text_Un[Lesko_n::StatementBox].Text(), statementText(loaded));
+    QCOMPARE(bench.Text_Un[Lesko_n::AnswerBox].Text(), loaded == from ? typed : u"отговор, въведен по-рано"_s);
+    QCOMPARE(bench.List_Un[Lesko_n::AnswerStoreList].List(from), typed);
     QVERIFY(bench.Timer_n.Enabled());
 }
 
@@ -160,16 +163,16 @@ void TestWorkbenchTasks::choosingTheLoadedTaskReloadsItWithoutAsking()
     // for the clock: it starts again.
     clickTask(t, 1);
     QCOMPARE(bench.RemainingTime, 20.0);
-    QCOMPARE(bench.Chasownik_Label[0].Caption(), QString());
+    QCOMPARE(bench.Chasownik_Label[Lesko_n::ClockLabel].Caption(), QString());
 
     tick(bench, 10);
-    bench.Text_Un[4].setText(u"упътване"_s);
-    bench.Text_Un[2].setText(QString());
+    bench.Text_Un[Lesko_n::HintBox].setText(u"упътване"_s);
+    bench.Text_Un[Lesko_n::StatementBox].setText(QString());
     clickTask(t, 1);
     QVERIFY(t.services.shown.isEmpty());
     QVERIFY(qAbs(bench.RemainingTime - 19.0) < 1e-6);  // the clock goes on
-    QCOMPARE(bench.Text_Un[4].Text(), QString());
-    QCOMPARE(bench.Text_Un[2].Text(), statementText(1));
+    QCOMPARE(bench.Text_Un[Lesko_n::HintBox].Text(), QString());
+    QCOMPARE(bench.Text_Un[Lesko_n::StatementBox].Text(), statementText(1));
 }
 
 void TestWorkbenchTasks::hardTaskQuestion_data()
@@ -199,7 +202,7 @@ void TestWorkbenchTasks::hardTaskQuestion()
     Lesko_n& bench = openWorkbench(t);
 
     t.services.answers.assign(answers.begin(), answers.end());
-    bench.List_Un[1].userClick(task - 1);
+    bench.List_Un[Lesko_n::TaskList].userClick(task - 1);
 
     QStringList asked;
     for (const ShownMessage& m : std::as_const(t.services.shown)) {
@@ -207,9 +210,9 @@ void TestWorkbenchTasks::hardTaskQuestion()
         QCOMPARE(m.flags, QuestionFlags);
     }
     QCOMPARE(asked, questions);
-    QCOMPARE(bench.List_Un[1].ListIndex(), loaded - 1);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), loaded - 1);
     QCOMPARE(bench.CurrentTask, qint16(loaded));
-    QCOMPARE(bench.Text_Un[2].Text(), statementText(loaded));
+    QCOMPARE(bench.Text_Un[Lesko_n::StatementBox].Text(), statementText(loaded));
 }
 
 void TestWorkbenchTasks::extraTasksAreAddedOnce()
@@ -217,7 +220,7 @@ void TestWorkbenchTasks::extraTasksAreAddedOnce()
     TestLesson t;
     startWorkbenchLesson(t, [](content::ConfigRecords& r) { r[1].Count = 15; });
     Lesko_n& bench = openWorkbench(t);
-    QCOMPARE(bench.List_Un[1].ListCount(), 15);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListCount(), 15);
     QCOMPARE(bench.mnu_All_zadachi.Caption(), u"+ 5 задачи"_s);
     QVERIFY(bench.mnu_All_zadachi.Enabled());
     clickTask(t, 4, {true});
@@ -225,11 +228,11 @@ void TestWorkbenchTasks::extraTasksAreAddedOnce()
 
     bench.mnu_All_zadachi.userClick();
 
-    QCOMPARE(bench.List_Un[1].ListCount(), TaskCount);
-    QCOMPARE(bench.List_Un[1].List(15), u"16"_s);
-    QCOMPARE(bench.List_Un[1].List(TaskCount - 1), u"20"_s);
-    QCOMPARE(bench.List_Un[1].ListIndex(), 3);
-    QCOMPARE(bench.Text_Un[2].Text(), statementText(4));
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListCount(), TaskCount);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].List(15), u"16"_s);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].List(TaskCount - 1), u"20"_s);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), 3);
+    QCOMPARE(bench.Text_Un[Lesko_n::StatementBox].Text(), statementText(4));
     QCOMPARE(bench.mnu_All_zadachi.Caption(), u"+0 задачи"_s);
     QVERIFY(!bench.mnu_All_zadachi.Enabled());
     QVERIFY(t.services.shown.isEmpty());
@@ -252,8 +255,8 @@ void TestWorkbenchTasks::levelAndTypeReport()
     bench.mnu_Tip_Wid.userClick();
 
     Lesko_Glos& chooser = t.program().lesko_Glos();
-    const forms::ListBox& byLevel = chooser.Wremena(3);
-    const forms::ListBox& byType = chooser.Wremena(5);
+    const forms::ListBox& byLevel = chooser.Wremena(GlossaryTables::LevelReport);
+    const forms::ListBox& byType = chooser.Wremena(GlossaryTables::TypeReport);
     QVERIFY(chooser.Visible());
     QCOMPARE(byLevel.ListCount(), listed);
     QCOMPARE(byType.ListCount(), listed);
@@ -292,9 +295,35 @@ void TestWorkbenchTasks::chooserSelectsTheTaskItsLineEndsWith()
     chooser.Wremena(list).userClick(line);
 
     QVERIFY(!t.program().isLoaded(u"Lesko_Glos"_s));
-    QCOMPARE(bench.List_Un[1].ListIndex(), line);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), line);
     QCOMPARE(bench.CurrentTask, qint16(line + 1));
-    QCOMPARE(bench.Text_Un[2].Text(), statementText(line + 1));
+    QCOMPARE(bench.Text_Un[Lesko_n::StatementBox].Text(), statementText(line + 1));
+}
+
+void TestWorkbenchTasks::everyChooserWindowKeepsTheClassRestrictions_data()
+{
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("list");
+    QTest::addRow("option 8 off locks the level list") << 8 << 3;
+    QTest::addRow("option 26 off locks the type list") << 26 << 5;
+}
+
+void TestWorkbenchTasks::everyChooserWindowKeepsTheClassRestrictions()
+{
+    QFETCH(int, flag);
+    QFETCH(int, list);
+    TestLesson t;
+    startWorkbenchLesson(t, [&](content::ConfigRecords& r) { setFlag(r, flag, 0); });
+    Lesko_n& bench = openWorkbench(t);
+    for (int window = 0; window < 3; ++window) {
+        bench.mnu_Tip_Wid.userClick();
+        Lesko_Glos& chooser = t.program().lesko_Glos();
+        QVERIFY2(!chooser.Wremena(list).Enabled(), qPrintable(QString::number(window)));
+        QVERIFY(chooser.Wremena(list == 3 ? 5 : 3).Enabled());
+        QVERIFY(chooser.Form_QueryClose());
+        t.program().releaseUnloaded();
+        QVERIFY(!t.program().isLoaded(u"Lesko_Glos"_s));
+    }
 }
 
 void TestWorkbenchTasks::aTaskBeyondTheLessonLoadsNothingAndBreaksNothing()
@@ -302,20 +331,20 @@ void TestWorkbenchTasks::aTaskBeyondTheLessonLoadsNothingAndBreaksNothing()
     TestLesson t;
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
-    forms::ListBox& tasks = bench.List_Un[1];
+    forms::ListBox& tasks = bench.List_Un[Lesko_n::TaskList];
     while (tasks.ListCount() < 97)
         tasks.AddItem(QString());
     clickTask(t, 97, {true});
 
     QCOMPARE(bench.CurrentTask, qint16(97));
-    QCOMPARE(bench.Text_Un[2].Text(), QString());
+    QCOMPARE(bench.Text_Un[Lesko_n::StatementBox].Text(), QString());
     tick(bench, 3);
-    QVERIFY(bench.Text_Un[0].Locked());  // no time limit: the time is over at once
-    QCOMPARE(bench.Text_Un[3].Text(), QString());
+    QVERIFY(bench.Text_Un[Lesko_n::AnswerBox].Locked());  // no time limit: the time is over at once
+    QCOMPARE(bench.Text_Un[Lesko_n::SolutionBox].Text(), QString());
     bench.Picture_Un_Click(0);
     bench.mnu_Tip_Wid.userClick();
-    QCOMPARE(t.program().lesko_Glos().Wremena(3).ListCount(), 97);
-    bench.mnu_ZapReshen[2].userClick();
+    QCOMPARE(t.program().lesko_Glos().Wremena(GlossaryTables::LevelReport).ListCount(), 97);
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
     QVERIFY(QFileInfo::exists(t.path(u"FUNKR_97.TXT"_s)));
     QCOMPARE(t.services.shown.size(), 1);  // only the switch question
 }
@@ -327,10 +356,10 @@ void TestWorkbenchTasks::withoutTasksOpeningSelectsNothing()
     t.program().start();  // no configuration: the task list stays empty
     t.services.shown.clear();
     Lesko_n& bench = openWorkbench(t);
-    QCOMPARE(bench.List_Un[1].ListIndex(), -1);
-    QCOMPARE(t.program().lesko().List_Ur[1].List(2), u"-1"_s);
+    QCOMPARE(bench.List_Un[Lesko_n::TaskList].ListIndex(), -1);
+    QCOMPARE(t.program().lesko().List_Ur[Lesko::ChoiceList].List(Lesko::RecordedTaskItem), u"-1"_s);
     bench.mnu_Tip_Wid.userClick();
-    QCOMPARE(t.program().lesko_Glos().Wremena(3).ListCount(), 0);
+    QCOMPARE(t.program().lesko_Glos().Wremena(GlossaryTables::LevelReport).ListCount(), 0);
     bench.mnu_IzhodN.userClick();
     QVERIFY(t.program().lesko().Visible());
     QVERIFY(t.services.shown.isEmpty());

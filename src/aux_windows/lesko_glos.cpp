@@ -13,7 +13,7 @@ GlossaryTables::GlossaryTables()
     forms::nameMembers(Wremena, u"Wremena");
     add(glos_All);
     add(Glos);
-    for (int i : {0, 1, 2, 4, 6})
+    for (int i : {HintTimes, TimeLimits, ReadingTimes, Levels, SolutionTypes})
         add(Wremena[i]);
 }
 
@@ -23,34 +23,44 @@ Lesko_Glos::Lesko_Glos(app::Program& program)
     setCaption(QStringLiteral("Тип и сложност на задачи"));
     setSize(7395, 2040);
     forms::nameMembers(reports_, u"Wremena");
-    forms::place(reports_[3], {100, 120, 7260, 915});
-    forms::place(reports_[5], {100, 1080, 7260, 915});
-    reports_[3].setToolTipText(QStringLiteral(" Описва във възходящ ред сложността на задачите "));
-    reports_[5].setToolTipText(QStringLiteral("  Описва във във взъходящ ред типа решение  на задачите "));
-    reports_[3].onClick = [this] { Wremena_Click(3); };
-    reports_[5].onClick = [this] { Wremena_Click(5); };
-    add(reports_[3]);
-    add(reports_[5]);
+    forms::place(reports_[LevelReport], {100, 120, 7260, 915});
+    forms::place(reports_[TypeReport], {100, 1080, 7260, 915});
+    reports_[LevelReport].setToolTipText(QStringLiteral(" Описва във възходящ ред сложността на задачите "));
+    reports_[TypeReport].setToolTipText(QStringLiteral("  Описва във във взъходящ ред типа решение  на задачите "));
+    reports_[LevelReport].onClick = [this] { Wremena_Click(LevelReport); };
+    reports_[TypeReport].onClick = [this] { Wremena_Click(TypeReport); };
+    add(reports_[LevelReport]);
+    add(reports_[TypeReport]);
+}
+
+void Lesko_Glos::Form_Load() { Apply_Report_Options(); }
+
+// Both ways: a chooser created before the class's configuration was read is
+// set right again when start-up applies the options.
+void Lesko_Glos::Apply_Report_Options()
+{
+    reports_[LevelReport].setEnabled(program_.Option_Flag(8) >= 1);
+    reports_[TypeReport].setEnabled(program_.Option_Flag(26) >= 1);
 }
 
 forms::TextBox& Lesko_Glos::Glos(int i) { return forms::memberOrNone(tables_.Glos, i); }
 
 forms::ListBox& Lesko_Glos::Wremena(int i)
 {
-    return i == 3 || i == 5 ? reports_[std::size_t(i)] : forms::memberOrNone(tables_.Wremena, i);
+    return i == LevelReport || i == TypeReport ? reports_[std::size_t(i)] : forms::memberOrNone(tables_.Wremena, i);
 }
 
 void Lesko_Glos::Wremena_Click(int index)
 {
-    if (index != 3 && index != 5)
+    if (index != LevelReport && index != TypeReport)
         return;
     forms::ListBox& list = Wremena(index);
     const int p = list.ListIndex();
     const QString s = list.List(p);
-    Wremena(index == 3 ? 5 : 3).setListIndex(-1);
+    Wremena(index == LevelReport ? TypeReport : LevelReport).setListIndex(-1);
     list.setListIndex(p);
     const qint16 n = qint16(content::roundToInt16(content::leadingNumber(s.right(2))) - 1);
-    program_.lesko().List_Ur[1].setList(2, content::numberText(n));
+    program_.lesko().List_Ur[Lesko::ChoiceList].setList(Lesko::RecordedTaskItem, content::numberText(n));
     program_.unload(*this);
-    program_.lesko_n().List_Un[1].setListIndex(n);
+    program_.lesko_n().List_Un[Lesko_n::TaskList].setListIndex(n);
 }

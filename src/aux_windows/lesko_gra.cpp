@@ -15,8 +15,8 @@ Lesko_Gra::Lesko_Gra(app::Program&) : Form(QStringLiteral("Lesko_Gra"))
         Grafika_G[i].setVisible(false);
     for (auto& w : Grafika_W)
         w.setVisible(false);
-    Grafika_W[1].setBackColor(32768);
-    Grafika_W[3].setBackColor(32768);
+    Grafika_W[BlankPicture].setBackColor(32768);
+    Grafika_W[InformationPicture].setBackColor(32768);
     for (auto& list : Spi_GR)
         list.setVisible(false);
     add(Grafika_G);

@@ -4,7 +4,7 @@
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
-#include "workbench/lesko_n.h"
+#include "settings/appearance_record.h"
 
 #include <cmath>
 
@@ -21,6 +21,7 @@ Lesko_Zad::Lesko_Zad(app::Program& program)
 {
     setCaption(QStringLiteral("Изберете желана стойност за размер на шрифта"));
     setSize(11715, 6915);
+    followsWindowSize = true;  // the text field fills the window
     forms::place(List_font, {120, 120, 1815, 330});
     forms::place(Obsho_Pole, {120, 600, 11500, 6315});
     List_font.setToolTipText(QStringLiteral(" Изберете желан размер на шрифта"));
@@ -35,10 +36,10 @@ forms::ListBox& Lesko_Zad::Uslowie_L(int k) { return forms::memberOrNone(texts_.
 void Lesko_Zad::Form_Load()
 {
     Obsho_Pole.setFontSize(content::leadingNumber(List_font.List(List_font.ListIndex() + 1)));
-    const forms::ListBox& look = program_.lesko_n().List_Un[2];
-    Obsho_Pole.setBackColor(content::roundToInt32(content::leadingNumber(look.List(7))));
-    Obsho_Pole.setForeColor(content::roundToInt32(content::leadingNumber(look.List(11))));
-    setBackColor(content::roundToInt32(content::leadingNumber(look.List(3))));
+    const forms::ListBox& look = appearance::record(program_);
+    Obsho_Pole.setBackColor(appearance::colourAt(look, appearance::TextBack));
+    Obsho_Pole.setForeColor(appearance::colourAt(look, appearance::TextColour));
+    setBackColor(appearance::colourAt(look, appearance::FormBack));
     Fit_Text_Field();
 }
 
@@ -58,7 +59,7 @@ void Lesko_Zad::List_font_Click()
     const int p = List_font.ListIndex();
     const QString t = List_font.List(p);
     Obsho_Pole.setFontSize(content::leadingNumber(t));
-    forms::ListBox& choices = program_.lesko().List_Ur[1];
-    choices.setList(4, t);
-    choices.setList(5, QString::number(p));
+    forms::ListBox& choices = program_.lesko().List_Ur[Lesko::ChoiceList];
+    choices.setList(Lesko::FocusFontSizeItem, t);
+    choices.setList(Lesko::FocusFontPositionItem, QString::number(p));
 }

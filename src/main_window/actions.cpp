@@ -38,23 +38,23 @@ void Lesko::Form_MouseDown(forms::MouseButton button, double, double)
 
 void Lesko::awtori_Click(int index)
 {
-    Text_U[1].setText(program_.authorsText(index));
-    if (index == 1) {
-        Pic_Index = 2;
+    Text_U[ContentBox].setText(program_.authorsText(index));
+    if (index == SponsorItem) {
+        Pic_Index = Lesko_Gra::AuthorsPicture;
         Pic_Shown = 2;
-        Picture_Ur[0].setPicture(program_.lesko_Gra().Grafika_W[2].Picture());
+        Picture_Ur[0].setPicture(program_.lesko_Gra().Grafika_W[Lesko_Gra::AuthorsPicture].Picture());
     }
 }
 
 void Lesko::mnu_Fokus_Click()
 {
-    forms::ListBox& choices = List_Ur[1];
-    Text_U[2].setText(Text_U[1].Text());
-    Text_U[2].setFontSize(content::leadingNumber(choices.List(4)));
+    forms::ListBox& choices = List_Ur[ChoiceList];
+    Text_U[FocusBuffer].setText(Text_U[ContentBox].Text());
+    Text_U[FocusBuffer].setFontSize(content::leadingNumber(choices.List(FocusFontSizeItem)));
     Lesko_Zad& view = program_.lesko_Zad();
     view.Obsho_Pole.setLocked(true);
-    view.Obsho_Pole.setText(Text_U[2].Text());
-    view.List_font.setListIndex(content::roundToInt16(content::leadingNumber(choices.List(5))));
+    view.Obsho_Pole.setText(Text_U[FocusBuffer].Text());
+    view.List_font.setListIndex(content::roundToInt16(content::leadingNumber(choices.List(FocusFontPositionItem))));
     view.Show();
 }
 

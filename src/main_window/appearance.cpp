@@ -16,11 +16,12 @@ void Lesko::mnu_Cwqt_Click()
 void Lesko::Open_Settings()
 {
     forms::ListBox& look = appearance::record(program_);
-    look.setList(appearance::FontNameItem, Text_U[0].FontName());
-    look.setList(appearance::FontSizeItem, appearance::fontSizeText(Text_U[0].FontSize()));
+    look.setList(appearance::FontNameItem, Text_U[TopicBox].FontName());
+    look.setList(appearance::FontSizeItem, appearance::fontSizeText(Text_U[TopicBox].FontSize()));
     look.setList(appearance::colourItem(appearance::FormBack), appearance::colourText(BackColor()));
-    look.setList(appearance::colourItem(appearance::TextColour), appearance::colourText(Text_U[0].ForeColor()));
-    look.setList(appearance::colourItem(appearance::TextBack), appearance::colourText(Text_U[0].BackColor()));
-    look.setList(appearance::colourItem(appearance::ButtonBack), appearance::colourText(Label_U[3].BackColor()));
+    look.setList(appearance::colourItem(appearance::TextColour), appearance::colourText(Text_U[TopicBox].ForeColor()));
+    look.setList(appearance::colourItem(appearance::TextBack), appearance::colourText(Text_U[TopicBox].BackColor()));
+    look.setList(appearance::colourItem(appearance::ButtonBack),
+                 appearance::colourText(Label_U[TopicCaption].BackColor()));
     program_.cwiat().Show();
 }

@@ -18,6 +18,7 @@ Lesko::Lesko(app::Program& program) : Form(QStringLiteral("Lesko")), program_(pr
 {
     setCaption(DesignCaption);
     setSize(11880, 8190);
+    followsWindowSize = true;  // the proportional layout
     setBackColor(128);
     buildControls();
     buildMenus();
@@ -31,58 +32,62 @@ void Lesko::buildControls()
     forms::nameMembers(Picture_Ur, u"Picture_Ur");
     forms::nameMembers(Shape_Lenta, u"Shape_Lenta");
 
-    forms::place(Text_U[0], {1150, 160, 10000, 900});
-    forms::place(Text_U[1], {1845, 2505, 9360, 4305});
-    forms::place(Text_U[2], {1845, 2505, 2000, 500});
-    forms::place(Label_U[0], {100, 1200, 735, 420});
-    forms::place(Label_U[1], {360, 7200, 11000, 355});
-    forms::place(Label_U[2], {11400, 495, 1195, 5000});
-    forms::place(Label_U[3], {100, 165, 735, 420});
+    forms::place(Text_U[TopicBox], {1150, 160, 10000, 900});
+    forms::place(Text_U[ContentBox], {1845, 2505, 9360, 4305});
+    forms::place(Text_U[FocusBuffer], {1845, 2505, 2000, 500});
+    forms::place(Label_U[PlanCaption], {100, 1200, 735, 420});
+    forms::place(Label_U[PlanRibbonFrame], {360, 7200, 11000, 355});
+    forms::place(Label_U[TimeRibbonFrame], {11400, 495, 1195, 5000});
+    forms::place(Label_U[TopicCaption], {100, 165, 735, 420});
     forms::place(Picture_Ur[0], {150, 2520, 1545, 2160});
-    forms::place(List_Ur[0], {1150, 1200, 10000, 1200});
-    forms::place(Shape_Lenta[0], {11500, 495, 195, 5000});
-    forms::place(Shape_Lenta[1], {11500, 5500, 195, 15});
-    forms::place(Shape_Lenta[2], {360, 7200, 11000, 195});
-    forms::place(Shape_Lenta[3], {360, 7200, 15, 195});
+    forms::place(List_Ur[PlanList], {1150, 1200, 10000, 1200});
+    forms::place(Shape_Lenta[TimeLeftRibbon], {11500, 495, 195, 5000});
+    forms::place(Shape_Lenta[TimeUsedRibbon], {11500, 5500, 195, 15});
+    forms::place(Shape_Lenta[PlanLeftRibbon], {360, 7200, 11000, 195});
+    forms::place(Shape_Lenta[PlanDoneRibbon], {360, 7200, 15, 195});
 
-    Text_U[0].setToolTipText(QStringLiteral(" Тема на урока"));
-    Text_U[1].setToolTipText(
+    Text_U[TopicBox].setToolTipText(QStringLiteral(" Тема на урока"));
+    Text_U[ContentBox].setToolTipText(
         QStringLiteral(" Имате ограничено време да запишете темата и плана на урока! Използвайте бутон \"Фокус\""));
-    List_Ur[0].setToolTipText(QStringLiteral("План на урока - точка/подточка "));
-    Label_U[0].setCaption(QStringLiteral("План"));
-    Label_U[0].setToolTipText(QStringLiteral(" Планът на урока, трябва да бъде записан. "));
-    Label_U[2].setToolTipText(
+    List_Ur[PlanList].setToolTipText(QStringLiteral("План на урока - точка/подточка "));
+    Label_U[PlanCaption].setCaption(QStringLiteral("План"));
+    Label_U[PlanCaption].setToolTipText(QStringLiteral(" Планът на урока, трябва да бъде записан. "));
+    Label_U[TimeRibbonFrame].setToolTipText(
         QStringLiteral("Показва оставащащото време, за което трябва да се напише заглавието и плана на урока"));
-    Label_U[3].setCaption(QStringLiteral("Тема"));
-    Label_U[3].setToolTipText(QStringLiteral(
+    Label_U[TopicCaption].setCaption(QStringLiteral("Тема"));
+    Label_U[TopicCaption].setToolTipText(QStringLiteral(
         " Ако нямате къде или с какво да пишете, моля заповядайте на дъската. Там има и място, и тебешир."));
     Picture_Ur[0].setToolTipText(QStringLiteral(" Щракнете с десен бутон, за да видите изображението в пълен размер "));
     Picture_Ur[0].stretch = true;
 
-    for (int i : {0, 1})
+    for (int i : {TopicBox, ContentBox})
         Text_U[i].setBackColor(32768);
-    List_Ur[0].setBackColor(32768);
-    for (int i : {0, 3}) {
+    List_Ur[PlanList].setBackColor(32768);
+    for (int i : {PlanCaption, TopicCaption}) {
         Label_U[i].setBackColor(192);
         Label_U[i].centred = true;
     }
-    for (int i : {1, 2})
+    for (int i : {PlanRibbonFrame, TimeRibbonFrame})
         Label_U[i].setBackColor(128);
     Picture_Ur[0].setBackColor(128);
-    Text_U[0].setLocked(true);
-    Text_U[1].setLocked(true);
-    Text_U[2].setVisible(false);
-    for (int i : {1, 2, 3})
+    Text_U[TopicBox].setLocked(true);
+    Text_U[ContentBox].setLocked(true);
+    Text_U[FocusBuffer].setVisible(false);
+    for (int i : {ChoiceList, PlanOrderList, ServiceList})
         List_Ur[i].setVisible(false);
 
-    Shape_Lenta[0].setBackColor(forms::rgb(192, 192, 0));
-    Shape_Lenta[1].setBackColor(forms::rgb(224, 224, 224));
-    Shape_Lenta[2].setBackColor(forms::rgb(192, 0, 0));
-    Shape_Lenta[3].setBackColor(forms::rgb(0, 192, 0));
+    Shape_Lenta[TimeLeftRibbon].setBackColor(forms::rgb(192, 192, 0));
+    Shape_Lenta[TimeUsedRibbon].setBackColor(forms::rgb(224, 224, 224));
+    Shape_Lenta[PlanLeftRibbon].setBackColor(forms::rgb(192, 0, 0));
+    Shape_Lenta[PlanDoneRibbon].setBackColor(forms::rgb(0, 192, 0));
+    Shape_Lenta[TimeLeftRibbon].setAccessibleName(QStringLiteral("Оставащо време за четене"));
+    Shape_Lenta[TimeUsedRibbon].setAccessibleName(QStringLiteral("Изминало време за четене"));
+    Shape_Lenta[PlanLeftRibbon].setAccessibleName(QStringLiteral("Оставаща част от плана"));
+    Shape_Lenta[PlanDoneRibbon].setAccessibleName(QStringLiteral("Премината част от плана"));
 
     Timer1.setInterval(100);
     Timer1.onTimer = [this] { Timer1_Timer(); };
-    List_Ur[0].onClick = [this] { List_Ur_Click(0); };
+    List_Ur[PlanList].onClick = [this] { List_Ur_Click(PlanList); };
     Picture_Ur[0].onClick = [this] { Picture_Ur_Click(0); };
 
     add(Text_U);
@@ -112,14 +117,14 @@ void Lesko::buildMenus()
                                   QStringLiteral("Вътрешно предметни връзки"),
                                   QStringLiteral("Необходими пособия"),
                                   QStringLiteral("Ход на урока")};
-    for (int i = 1; i <= 9; ++i) {
+    for (int i = ExtraMaterialItem; i <= LessonCourseItem; ++i) {
         Sydyrv_pla[i].setCaption(information.at(i - 1));
         Sydyrv_pla[i].onClick = [this, i] { Sydyrv_pla_Click(i); };
         mnu_Sydyrv_plan.add(Sydyrv_pla[i]);
     }
     const QStringList authors{QStringLiteral("Спонсор"), QStringLiteral("Автор на урока"),
                               QStringLiteral("За програмата")};
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = SponsorItem; i <= AboutProgramItem; ++i) {
         awtori[i].setCaption(authors.at(i - 1));
         awtori[i].onClick = [this, i] { awtori_Click(i); };
         awtor0.add(awtori[i]);
@@ -167,15 +172,16 @@ void Lesko::Form_Load()
     if (Option_Flag(16) == 0)
         mnu_Wyprosi.setEnabled(false);
 
-    const forms::ListBox& service = List_Ur[3];
+    const forms::ListBox& service = List_Ur[ServiceList];
     setCaption(DesignCaption + u' ' + program_.lesko_Dis().Plan_Lesko[0].List(0) + u"  Версия " +
-               content::basicStr(content::leadingNumber(service.List(3)) / 100) + u" от " + service.List(10));
+               content::basicStr(content::leadingNumber(service.List(VersionItem)) / 100) + u" от " +
+               service.List(DateItem));
 
     Setup_Ribbons();
     Pic_Shown = 0;
     Fill_Plan();
     program_.lesko_n().mnu_All_zadachi.setEnabled(true);
-    List_Ur[1].setList(2, QStringLiteral("0"));
+    List_Ur[ChoiceList].setList(RecordedTaskItem, QStringLiteral("0"));
 }
 
 void Lesko::Apply_Options()
@@ -184,45 +190,43 @@ void Lesko::Apply_Options()
     const auto off = [this](int n) { return Option_Flag(n) < 1; };
 
     if (off(1))
-        bench.List_Un[1].setEnabled(false);
+        bench.List_Un[Lesko_n::TaskList].setEnabled(false);
     if (off(3))
-        bench.Chasownik_Label[0].setVisible(false);
+        bench.Chasownik_Label[Lesko_n::ClockLabel].setVisible(false);
     Fill_Term_List();
     if (!off(4)) {
-        bench.List_Un[0].setListIndex(int(content::leadingNumber(List_Ur[1].List(1))));
+        bench.List_Un[Lesko_n::TermList].setListIndex(
+            int(content::leadingNumber(List_Ur[ChoiceList].List(ChosenTermItem))));
     } else {
-        bench.List_Un[0].setEnabled(false);
-        bench.Text_Un[1].setText(QStringLiteral("Достъпът до речника е забранен!"));
+        bench.List_Un[Lesko_n::TermList].setEnabled(false);
+        bench.Text_Un[Lesko_n::DefinitionBox].setText(QStringLiteral("Достъпът до речника е забранен!"));
     }
     Lesko_Glos& chooser = program_.lesko_Glos();
     if (off(5)) {
-        forms::ListBox& hints = chooser.Wremena(0);
-        const int at = int(hints.items().indexOf(chooser.Wremena(1).Text()));
+        forms::ListBox& hints = chooser.Wremena(GlossaryTables::HintTimes);
+        const int at = int(hints.items().indexOf(chooser.Wremena(GlossaryTables::TimeLimits).Text()));
         hints.setListIndex(at);
     }
     if (off(7))
         mnu_Cwqt.setEnabled(false);
-    if (off(8))
-        chooser.Wremena(3).setEnabled(false);
-    if (off(26))
-        chooser.Wremena(5).setEnabled(false);
+    chooser.Apply_Report_Options();
     if (off(9))
-        Sydyrv_pla[1].setEnabled(false);
+        Sydyrv_pla[ExtraMaterialItem].setEnabled(false);
     if (off(10)) {
-        List_Ur[0].setEnabled(false);
-        Text_U[1].setText(QStringLiteral("Достъпът до учебния материал е забранен!"));
+        List_Ur[PlanList].setEnabled(false);
+        Text_U[ContentBox].setText(QStringLiteral("Достъпът до учебния материал е забранен!"));
     }
     if (off(11))
-        bench.mnu_ZapReshen[2].setEnabled(false);
+        bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].setEnabled(false);
     if (off(13)) {
-        Shape_Lenta[0].setVisible(false);
-        Shape_Lenta[1].setVisible(false);
+        Shape_Lenta[TimeLeftRibbon].setVisible(false);
+        Shape_Lenta[TimeUsedRibbon].setVisible(false);
     }
     // The workbench's load, which runs before the configuration is read, has
     // disabled this item; the option shows it and frees it again.
-    bench.mnu_ZapReshen[1].setVisible(!off(15));
+    bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].setVisible(!off(15));
     if (!off(15))
-        bench.mnu_ZapReshen[1].setEnabled(true);
+        bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].setEnabled(true);
     for (int i = 3; i <= 7; ++i) {
         if (off(16 + i)) {
             Sydyrv_pla[i].setEnabled(false);
@@ -230,7 +234,7 @@ void Lesko::Apply_Options()
         }
     }
     const Lesko_Dis& description = program_.lesko_Dis();
-    for (int i = 1; i <= 9; ++i)
+    for (int i = ExtraMaterialItem; i <= LessonCourseItem; ++i)
         if (description.Dopyln_M[i].Text().isEmpty())
             Sydyrv_pla[i].setEnabled(false);
     if (off(24)) {

@@ -54,8 +54,52 @@ public:
     bool Form_QueryClose() override;
 
     // Controls.
-    std::array<forms::TextBox, 3> Text_U;   // topic, content, hidden buffer of the focus view
-    std::array<forms::ListBox, 4> List_Ur;  // plan; hidden: choices, plan order, service list
+    enum TextURole { TopicBox = 0, ContentBox = 1, FocusBuffer = 2 };  // 2 hidden: the text of the focus view
+    enum ListUrRole {
+        PlanList = 0,       // the plan points the student chooses from
+        ChoiceList = 1,     // hidden: what the windows hand over, see ChoiceListItem
+        PlanOrderList = 2,  // hidden: the plan's points with their numbers, in order
+        ServiceList = 3     // hidden: the configuration's service record, see ServiceListItem
+    };
+    // The items of the choice list with a fixed meaning.
+    enum ChoiceListItem {
+        ChosenTermItem = 1,         // the term list's position
+        RecordedTaskItem = 2,       // the task last recorded: by the task choice, the chooser, the return
+        RemainingTaskTimeItem = 3,  // the task time left then
+        FocusFontSizeItem = 4,      // the enlarged text window's font size
+        FocusFontPositionItem = 5   // that size's position in its list
+    };
+    enum ServiceListItem { VersionItem = 3, DateItem = 10 };
+    enum LabelURole {
+        PlanCaption = 0,      // "План"
+        PlanRibbonFrame = 1,  // under the plan ribbon
+        TimeRibbonFrame = 2,  // behind the time ribbon, beside the content
+        TopicCaption = 3      // "Тема"
+    };
+    // The two ribbons, each of a part that shrinks and a part that grows.
+    enum ShapeLentaRole {
+        TimeLeftRibbon = 0,  // the point's reading time left, shrinking downwards
+        TimeUsedRibbon = 1,  // the reading time used, growing below it
+        PlanLeftRibbon = 2,  // the plan still to read, shrinking to the right
+        PlanDoneRibbon = 3   // the plan read, growing from the left
+    };
+    // The items of the information menu, each showing one text of the lesson
+    // description.
+    enum SydyrvPlaItem {
+        ExtraMaterialItem = 1,
+        ReferencesItem = 2,
+        StandardsItem = 3,
+        DurationItem = 4,
+        GoalItem = 5,
+        CrossSubjectItem = 6,
+        WithinSubjectItem = 7,
+        TeachingAidsItem = 8,
+        LessonCourseItem = 9
+    };
+    enum AwtoriItem { SponsorItem = 1, LessonAuthorItem = 2, AboutProgramItem = 3 };
+
+    std::array<forms::TextBox, 3> Text_U;
+    std::array<forms::ListBox, 4> List_Ur;
     std::array<forms::Label, 4> Label_U;
     std::array<forms::PictureBox, 1> Picture_Ur;
     std::array<forms::Shape, 4> Shape_Lenta;
@@ -76,8 +120,8 @@ public:
     std::array<quint8, 51> Item_Done{};
     qint32 Tick_Count = 0;
     qint16 Lenta_Div = 1;
-    double Pic_Index = 0;
-    quint8 Pic_Shown = 0;
+    double Pic_Index = 0;  // the shown picture's number in the store
+    quint8 Pic_Shown = 0;  // 1 a picture of Grafika_G, 2 one of Grafika_W, 0 the blank one
 
     // Layout ratios of the 21 controls that follow the window's size.
     std::array<quint8, 15> Group_Last{};
@@ -93,6 +137,7 @@ private:
     qint16 readingTime(int point);
     float scaledAt(int slot, int column) const;
     void computePlanRibbon(int firstSlot);
+    void showRibbonValues();
     template <typename Visit>
     int walkLayout(Visit&& visit);
 

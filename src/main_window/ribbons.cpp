@@ -28,6 +28,21 @@ void Lesko::computePlanRibbon(int m)
     Lenta_Geom[29] = 0;
     // Without plan points the plan ribbon has no step to take.
     Lenta_Geom[30] = Plan_Count > 0 ? float(content::roundToInt32(scaledAt(m, 2)) / Plan_Count) : 0.0f;
+    showRibbonValues();
+}
+
+// The ribbons' shares as values a screen reader reads: the reading time left
+// of the chosen point and the part of the plan already read.
+void Lesko::showRibbonValues()
+{
+    const int j = List_Ur[PlanList].ListIndex() + 1;
+    const bool counting = j >= 1 && j < int(Item_Time.size()) && Lenta_Div > 0;
+    const int timeLeft = counting ? forms::percentOf(Item_Time[std::size_t(j)], Lenta_Div) : 100;
+    Shape_Lenta[TimeLeftRibbon].setProgressValue(timeLeft);
+    Shape_Lenta[TimeUsedRibbon].setProgressValue(100 - timeLeft);
+    const int planRead = forms::percentOf(Lenta_Geom[29], Plan_Count);
+    Shape_Lenta[PlanLeftRibbon].setProgressValue(100 - planRead);
+    Shape_Lenta[PlanDoneRibbon].setProgressValue(planRead);
 }
 
 void Lesko::Setup_Ribbons()
@@ -46,13 +61,14 @@ void Lesko::Set_Time_Ribbon(int k)
     Lenta_Geom[16] = scaledAt(k + 1, 3);
     // A reading time of 0 leaves the time ribbon standing still.
     Lenta_Geom[20] = Lenta_Div != 0 ? float(content::roundToInt32(Lenta_Geom[15]) / Lenta_Div) : 0.0f;
+    showRibbonValues();
 }
 
 void Lesko::Second_Step()
 {
     if (Item_Time[0] == 0)
         return;
-    const int j = List_Ur[0].ListIndex() + 1;
+    const int j = List_Ur[PlanList].ListIndex() + 1;
     if (j < 1 || j >= int(Item_Time.size()))
         return;
     qint16& left = Item_Time[std::size_t(j)];
@@ -61,8 +77,8 @@ void Lesko::Second_Step()
         return;
     }
     if (Option_Flag(13) > 0 && left > 0) {
-        Shape_Lenta[0].setVisible(true);
-        Shape_Lenta[1].setVisible(true);
+        Shape_Lenta[TimeLeftRibbon].setVisible(true);
+        Shape_Lenta[TimeUsedRibbon].setVisible(true);
         mnu_Wyprosi.setEnabled(false);
     }
     --left;
@@ -72,10 +88,14 @@ void Lesko::Second_Step()
     if (g[15] < 1.0f)
         g[15] = 0;
     g[16] += g[20];
-    Shape_Lenta[0].setHeight(g[15]);
-    Shape_Lenta[1].Move(Shape_Lenta[1].Left(), g[12], Shape_Lenta[1].Width(), g[16]);
+    Shape_Lenta[TimeLeftRibbon].setHeight(g[15]);
+    Shape_Lenta[TimeUsedRibbon].Move(Shape_Lenta[TimeUsedRibbon].Left(), g[12], Shape_Lenta[TimeUsedRibbon].Width(),
+                                     g[16]);
+    showRibbonValues();
     if (left != 0)
         return;
+
+    announce(QStringLiteral("Времето за четене на тази точка изтече."));
 
     Item_Done[std::size_t(j)] = 1;
     if (Item_Done[0] > 0)
@@ -90,13 +110,13 @@ void Lesko::Second_Step()
 void Lesko::Plan_Ribbon_Step()
 {
     if (Option_Flag(19) < 1) {
-        Shape_Lenta[2].setVisible(false);
-        Shape_Lenta[3].setVisible(false);
+        Shape_Lenta[PlanLeftRibbon].setVisible(false);
+        Shape_Lenta[PlanDoneRibbon].setVisible(false);
         return;
     }
-    Shape_Lenta[2].setVisible(true);
-    Shape_Lenta[3].setVisible(true);
-    Label_U[1].setToolTipText(QStringLiteral(
+    Shape_Lenta[PlanLeftRibbon].setVisible(true);
+    Shape_Lenta[PlanDoneRibbon].setVisible(true);
+    Label_U[PlanRibbonFrame].setToolTipText(QStringLiteral(
         " Лявата (зелената) част представя какъв материал от плана е преминат, а дясната (червената) оставащият "));
     auto& g = Lenta_Geom;
     if (g[29] > float(Plan_Count - 1))
@@ -106,16 +126,18 @@ void Lesko::Plan_Ribbon_Step()
     g[25] -= g[30];
     if (g[25] < 10.0f) {
         g[25] = 0;
-        Shape_Lenta[2].setVisible(false);
+        Shape_Lenta[PlanLeftRibbon].setVisible(false);
     }
     g[26] += g[30];
-    Shape_Lenta[2].Move(g[21], Shape_Lenta[2].Top(), g[25], Shape_Lenta[2].Height());
-    Shape_Lenta[3].setWidth(g[26]);
+    Shape_Lenta[PlanLeftRibbon].Move(g[21], Shape_Lenta[PlanLeftRibbon].Top(), g[25],
+                                     Shape_Lenta[PlanLeftRibbon].Height());
+    Shape_Lenta[PlanDoneRibbon].setWidth(g[26]);
+    showRibbonValues();
 }
 
 void Lesko::Hide_Time_Ribbon()
 {
-    Shape_Lenta[0].setVisible(false);
-    Shape_Lenta[1].setVisible(false);
-    List_Ur[0].setEnabled(true);
+    Shape_Lenta[TimeLeftRibbon].setVisible(false);
+    Shape_Lenta[TimeUsedRibbon].setVisible(false);
+    List_Ur[PlanList].setEnabled(true);
 }

@@ -6,7 +6,7 @@
 
 namespace appearance {
 
-forms::ListBox& record(app::Program& program) { return program.lesko_n().List_Un[2]; }
+forms::ListBox& record(app::Program& program) { return program.lesko_n().List_Un[Lesko_n::AppearanceRecordList]; }
 
 qint32 wholeNumber(const forms::ListBox& record, int item)
 {

@@ -5,6 +5,7 @@
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "settings/appearance_record.h"
+#include "settings/font_names.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ void Cwiat::buildSwatchAndSliders()
     picColor.setBackColor(forms::rgb(192, 192, 192));
     picColor.setToolTipText(QStringLiteral("Получен изходен цвят"));
 
-    forms::place(Label_Cv[3], {795, 1150, 4020, 255});
-    styleLabel(Label_Cv[3], QStringLiteral("Цвят"),
+    forms::place(Label_Cv[ColourLineLabel], {795, 1150, 4020, 255});
+    styleLabel(Label_Cv[ColourLineLabel], QStringLiteral("Цвят"),
                QStringLiteral("Показва цифровата стойност на формирания цвят в 16-ична бройна система "));
 
     const QString letters[] = {QStringLiteral("Ч"), QStringLiteral("З"), QStringLiteral("С")};
@@ -96,7 +97,7 @@ void Cwiat::buildColourChoice()
                                    QStringLiteral("За настройване цвета на фона в текстовите полета "),
                                    QStringLiteral(" За настройване цвета на текста в текстовите полета "),
                                    QStringLiteral(" За настройване цвета на фона на бутоните ")};
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < appearance::ColourCount; ++k) {
         forms::OptionButton& option = Option1[k];
         forms::place(option, {3860, RowTop[k], 345, 285});
         option.setToolTipText(optionTips[k]);
@@ -104,29 +105,29 @@ void Cwiat::buildColourChoice()
         option.onClick = [this, k] { Option1_Click(k); };
         optionGroup_.push_back(&option);
 
-        forms::place(Label_Cv[5 + k], {4200, RowTop[k], 1155, 285});
-        styleLabel(Label_Cv[5 + k], captions[k], captionTips[k]);
+        forms::place(Label_Cv[FirstChoiceCaption + k], {4200, RowTop[k], 1155, 285});
+        styleLabel(Label_Cv[FirstChoiceCaption + k], captions[k], captionTips[k]);
     }
-    Option1[0].setValue(true);
+    Option1[appearance::FormBack].setValue(true);
 }
 
 void Cwiat::buildFontChoice()
 {
-    forms::place(List_font[0], {600, 2900, 2655, 1200});
-    List_font[0].setSorted(true);
-    List_font[0].setToolTipText(QStringLiteral(" Определя избрания шрифт "));
+    forms::place(List_font[FontNameList], {600, 2900, 2655, 1200});
+    List_font[FontNameList].setSorted(true);
+    List_font[FontNameList].setToolTipText(QStringLiteral(" Определя избрания шрифт "));
 
-    forms::place(Label_Cv[4], {3860, 3450, 1490, 285});
-    styleLabel(Label_Cv[4], QStringLiteral("Размер  шрифт"),
+    forms::place(Label_Cv[SizeCaption], {3860, 3450, 1490, 285});
+    styleLabel(Label_Cv[SizeCaption], QStringLiteral("Размер  шрифт"),
                QStringLiteral("Показва размера на буквите във формирания текст "));
 
-    forms::place(List_font[1], {3840, 3840, 855, 735});
-    List_font[1].setToolTipText(QStringLiteral(" Определя размера на буквите "));
+    forms::place(List_font[FontSizeList], {3840, 3840, 855, 735});
+    List_font[FontSizeList].setToolTipText(QStringLiteral(" Определя размера на буквите "));
 
     forms::place(Text_Cv[0], {600, 4200, 2655, 405});
     Text_Cv[0].setToolTipText(QStringLiteral("Полето илюстрира шрифт, размер на букви, цвят и фон на букви "));
 
-    for (int i = 0; i < 2; ++i)
+    for (int i : {FontNameList, FontSizeList})
         List_font[i].onClick = [this, i] { List_font_Click(i); };
 }
 
@@ -148,45 +149,49 @@ void Cwiat::Form_Load()
 {
     const forms::ListBox& look = record();
     setFontName(look.List(appearance::FontNameItem));
-    List_font[0].Clear();
+    List_font[FontNameList].Clear();
     Fill_Font_List();
-    for (int i = 0; i < List_font[0].ListCount(); ++i)
-        if (List_font[0].List(i) == look.List(appearance::FontNameItem))
-            List_font[0].setListIndex(i);
+    for (int i = 0; i < List_font[FontNameList].ListCount(); ++i)
+        if (List_font[FontNameList].List(i) == look.List(appearance::FontNameItem))
+            List_font[FontNameList].setListIndex(i);
 
     Text_Cv[0].setFontSize(float(appearance::fontSize(look)));
-    for (int i = 0; i < List_font[1].ListCount(); ++i)
-        if (List_font[1].List(i) == look.List(appearance::FontSizeItem))
-            List_font[1].setListIndex(i);
+    for (int i = 0; i < List_font[FontSizeList].ListCount(); ++i)
+        if (List_font[FontSizeList].List(i) == look.List(appearance::FontSizeItem))
+            List_font[FontSizeList].setListIndex(i);
 
     Opredeli_cwqt();
     for (int i = 0; i < 3; ++i)
         Slider1[i].setValue(appearance::wholeNumber(look, appearance::componentItem(appearance::FormBack, i)));
 }
 
-// Lists the installed screen fonts and selects the window's own font.
+// Lists the installed screen fonts that show Bulgarian text and selects the
+// window's own font.
 void Cwiat::Fill_Font_List()
 {
-    forms::ListBox& names = List_font[0];
+    forms::ListBox& names = List_font[FontNameList];
     names.Clear();
-    for (const QString& font : program_.services().fonts.screenFonts())
+    app::FontService& fonts = program_.services().fonts;
+    const auto showsCyrillic = [&fonts](const QString& family) { return fonts.showsCyrillic(family); };
+    for (const QString& font : appearance::bulgarianFontNames(fonts.screenFonts(), showsCyrillic))
         names.AddItem(font);
     for (int i = 0; i < names.ListCount(); ++i)
         if (names.List(i) == FontName())
             names.setListIndex(i);
 }
 
-// A font name goes to the preview and item 1; a size goes to the preview, and
-// the whole number nearest to the size the preview took goes to item 2.
+// A font name goes to the preview and the record's font name; a size goes to
+// the preview, and the whole number nearest to the size the preview took goes
+// to the record's font size.
 void Cwiat::List_font_Click(int index)
 {
     forms::TextBox& preview = Text_Cv[0];
-    if (index == 0) {
-        const QString name = List_font[0].Text();
+    if (index == FontNameList) {
+        const QString name = List_font[FontNameList].Text();
         preview.setFontName(name);
         record().setList(appearance::FontNameItem, name);
-    } else if (index == 1) {
-        preview.setFontSize(float(content::leadingNumber(List_font[1].Text())));
+    } else if (index == FontSizeList) {
+        preview.setFontSize(float(content::leadingNumber(List_font[FontSizeList].Text())));
         record().setList(appearance::FontSizeItem, QString::number(content::roundToInt32(preview.FontSize())));
     }
 }

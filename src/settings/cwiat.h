@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/form.h"
+#include "settings/appearance_record.h"
 
 #include <array>
 #include <vector>
@@ -31,12 +32,25 @@ public:
     void mnu_zapis_Click();
     void mnu_Otkaz_Click();
 
+    enum LabelCvRole {
+        RedLetter = 0,  // the letters beside the sliders
+        GreenLetter = 1,
+        BlueLetter = 2,
+        ColourLineLabel = 3,    // the chosen colour's number and parts
+        SizeCaption = 4,        // above the font sizes
+        FirstChoiceCaption = 5  // 5 + k: the caption of colour choice k
+    };
+    // Slider k and value label k show colour component k (0 red, 1 green, 2 blue).
+    enum SliderRole { RedSlider = 0, GreenSlider = 1, BlueSlider = 2 };
+    enum LabelSTRole { RedValue = 0, GreenValue = 1, BlueValue = 2 };
+    enum ListFontRole { FontNameList = 0, FontSizeList = 1 };
+
     forms::PictureBox picColor{QStringLiteral("picColor")};
-    std::array<forms::Label, 9> Label_Cv;  // 0-2 slider letters, 3 colour line, 4 size caption, 5-8 option captions
-    std::array<forms::Slider, 3> Slider1;  // red, green, blue
-    std::array<forms::Label, 3> Label_ST;  // component values
-    std::array<forms::OptionButton, 4> Option1;
-    std::array<forms::ListBox, 2> List_font;  // font names, font sizes
+    std::array<forms::Label, 9> Label_Cv;
+    std::array<forms::Slider, 3> Slider1;
+    std::array<forms::Label, 3> Label_ST;
+    std::array<forms::OptionButton, 4> Option1;  // indexed by appearance::ColourChoice
+    std::array<forms::ListBox, 2> List_font;
     std::array<forms::TextBox, 1> Text_Cv;    // preview
     forms::MenuItem mnu_zapis{QStringLiteral("mnu_zapis")};
     forms::MenuItem mnu_Otkaz{QStringLiteral("mnu_Otkaz")};

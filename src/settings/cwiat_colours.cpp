@@ -23,12 +23,12 @@ void Cwiat::Opredeli_cwqt()
     forms::ListBox& look = record();
     const auto colour = [&look](appearance::ColourChoice k) { return appearance::colourAt(look, k); };
     picColor.setBackColor(colour(appearance::FormBack));
-    Option1[0].setBackColor(colour(appearance::FormBack));
+    Option1[appearance::FormBack].setBackColor(colour(appearance::FormBack));
     Text_Cv[0].setBackColor(colour(appearance::TextBack));
-    Option1[1].setBackColor(colour(appearance::TextBack));
+    Option1[appearance::TextBack].setBackColor(colour(appearance::TextBack));
     Text_Cv[0].setForeColor(colour(appearance::TextColour));
-    Option1[2].setBackColor(colour(appearance::TextColour));
-    Option1[3].setBackColor(colour(appearance::ButtonBack));
+    Option1[appearance::TextColour].setBackColor(colour(appearance::TextColour));
+    Option1[appearance::ButtonBack].setBackColor(colour(appearance::ButtonBack));
 
     for (int k = 0; k < appearance::ColourCount; ++k) {
         cwetowe_RGB(appearance::wholeNumber(look, colourItem(k)));
@@ -64,12 +64,12 @@ void Cwiat::Otdelni_Update()
         Label_ST[i].setCaption(QString::number(Slider1[i].Value()));
     previewCurrentColour();
     picColor.setBackColor(Current_Colour);
-    Label_Cv[3].setCaption(colourLine());
+    Label_Cv[ColourLineLabel].setCaption(colourLine());
 }
 
 forms::Colour Cwiat::sliderColour() const
 {
-    return forms::rgb(Slider1[0].Value(), Slider1[1].Value(), Slider1[2].Value());
+    return forms::rgb(Slider1[RedSlider].Value(), Slider1[GreenSlider].Value(), Slider1[BlueSlider].Value());
 }
 
 // Shows the colour being composed where it will be used; the window has no

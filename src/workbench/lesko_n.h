@@ -3,16 +3,22 @@
 #include "forms/form.h"
 
 #include <array>
+#include <memory>
 
 namespace app {
 class Program;
 }
+namespace checker {
+class CheckJob;
+struct CheckResult;
+}  // namespace checker
 
 // The task workbench: the student picks a task, reads its statement, types the
 // answer against the task's clock, looks up glossary terms and saves work.
 class Lesko_n : public forms::Form {
 public:
     explicit Lesko_n(app::Program& program);
+    ~Lesko_n() override;
 
     void Form_Load();
     QString Greska_Otgowor2(quint8 code, const QString& detail = {});
@@ -34,6 +40,8 @@ public:
     // Answer box, clock, hint and the author's solution (task_clock.cpp).
     void Text_Un_GotFocus(int index);
     void Timer_n_Timer();
+    // What SetTaskTimes sets from the task's tables and difficulty factor.
+    enum TaskTimesMode { StartTaskClock = 1, SetHintThreshold = 2 };
     void SetTaskTimes(int mode);
     void ShowExtraHint();
     void ShowAuthorSolution();
@@ -52,6 +60,34 @@ public:
     void Picture_Un_Click(int index);
     void mnu_Pylen_Ekran_Click();
 
+    // Checking the answer on the task's samples (checking.cpp).
+    void mnu_Prowerka_Click();
+    void CancelCheck();
+    bool CheckRunning() const { return bool(check_); }
+
+    // The text boxes: the one the student types in, and the read-only ones.
+    enum TextUnRole {
+        AnswerBox = 0,
+        DefinitionBox = 1,  // the chosen glossary term's definition
+        StatementBox = 2,   // the chosen task's statement
+        SolutionBox = 3,    // the author's solution
+        HintBox = 4,
+        // Hidden: the task time used so far; also the buffer of the full view.
+        TimeUsedBox = 5
+    };
+    // The lists: the two the student chooses from, and three hidden stores.
+    enum ListUnRole {
+        TermList = 0,
+        TaskList = 1,
+        AppearanceRecordList = 2,  // font and colours, see appearance_record.h
+        AnswerStoreList = 3,       // item k: the typed answer of task k
+        OptionCopyList = 4         // item n: the workbench's copy of option n
+    };
+    enum PictureUnRole { ItemPicture = 0 };      // the picture of the term, statement or solution
+    enum ChasownikLabelRole { ClockLabel = 0 };  // the task time left
+    // The items of the "save solution" menu.
+    enum ZapReshenItem { SaveStatementAndAnswer = 1, SaveAnswerOnly = 2, SaveAuthorSolution = 3 };
+
     std::array<forms::PictureBox, 1> Picture_Un;
     std::array<forms::ListBox, 5> List_Un;
     std::array<forms::TextBox, 6> Text_Un;
@@ -64,19 +100,25 @@ public:
     forms::MenuItem mnu_All_zadachi{QStringLiteral("mnu_All_zadachi")};
     forms::MenuItem zap_resheshenie{QStringLiteral("zap_resheshenie")};
     std::array<forms::MenuItem, 4> mnu_ZapReshen;  // items 1 to 3
+    forms::MenuItem mnu_Prowerka{QStringLiteral("mnu_Prowerka")};
 
     // Form variables.
     qint16 CurrentTask = 0;
     double RemainingTime = 0;
     double HintThreshold = 0;
-    quint8 PictureContext = 0;  // 0 glossary term, 1 task statement, 2 author's solution
+    quint8 PictureContext = 0;  // the store's list of the shown picture: Lesko_Gra::TermPictures,
+                                // StatementPictures or SolutionPictures
     quint8 TermIndex = 0;
-    quint8 FocusedBox = 0;
+    quint8 FocusedBox = 0;  // the Text_Un member that has the focus
     QString SolutionFileName;
 
 private:
     void buildControls();
     void buildMenus();
+    void buildCheckMenu();
+    bool canCheck() const;
+    void updateCheckMenu();
+    void checkFinished(const checker::CheckResult& result, const QString& answer);
 
     void showChosenTerm();
     void loadChosenTask();
@@ -89,13 +131,15 @@ private:
     // The task texts and per-task tables. They live in the program's stores,
     // which outlive the windows that show them.
     forms::ListBox& Uslowie_L(int k) const;
-    int firstStatementLine(int task) const;  // Redowe_L(1) item task
-    int firstSolutionLine(int task) const;   // Redowe_L(2) item task
-    forms::ListBox& Wremena(int i) const;    // the hidden tables 0, 1, 4 and 6
+    int firstStatementLine(int task) const;  // item task of TaskTexts::FirstStatementLines
+    int firstSolutionLine(int task) const;   // item task of TaskTexts::FirstSolutionLines
+    forms::ListBox& Wremena(int i) const;    // one of GlossaryTables::WremenaTable
     double taskLevel(int task) const;
     double baseTimeLimit(int task) const;
     // Lines first to end - 1 of a task, each after a line break and decoded.
     QString decodedLines(const forms::ListBox& lines, int first, int end) const;
 
     app::Program& program_;
+    std::unique_ptr<checker::CheckJob> check_;
+    int checkedTask_ = 0;
 };

@@ -12,10 +12,10 @@ void Lesko::mnu_Wyprosi_Click()
     Hide();
     Lesko_n& bench = program_.lesko_n();
     bench.Timer_n.setEnabled(true);
-    forms::ListBox& tasks = bench.List_Un[1];
+    forms::ListBox& tasks = bench.List_Un[Lesko_n::TaskList];
     if (tasks.ListIndex() < 0) {
         tasks.setListIndex(0);
-        List_Ur[1].setList(2, QString::number(tasks.ListIndex()));
+        List_Ur[ChoiceList].setList(RecordedTaskItem, QString::number(tasks.ListIndex()));
     }
     bench.Show();
 }
@@ -24,15 +24,16 @@ void Lesko::mnu_Wyprosi_Click()
 // the main window.
 void Lesko_n::mnu_IzhodN_Click()
 {
-    const int position = List_Un[1].ListIndex();
-    List_Un[3].setList(position + 1, Text_Un[0].Text());
+    CancelCheck();
+    const int position = List_Un[TaskList].ListIndex();
+    List_Un[AnswerStoreList].setList(position + 1, Text_Un[AnswerBox].Text());
     Lesko& lesko = program_.lesko();
-    forms::ListBox& choices = lesko.List_Ur[1];
-    choices.setList(2, QString::number(position));
+    forms::ListBox& choices = lesko.List_Ur[Lesko::ChoiceList];
+    choices.setList(Lesko::RecordedTaskItem, QString::number(position));
     Timer_n.setEnabled(false);
     lesko.Timer1.setEnabled(true);
     lesko.Show();
-    choices.setList(3, content::numberText(RemainingTime));
+    choices.setList(Lesko::RemainingTaskTimeItem, content::numberText(RemainingTime));
     Hide();
 }
 

@@ -28,22 +28,23 @@ void Lesko_n::ShowItemPicture(int n)
 {
     Lesko_Gra& store = program_.lesko_Gra();
     const int v = pictureNumber(store, forms::memberOrNone(store.Spi_GR, PictureContext), n);
-    Picture_Un[0].setPicture(v < 1 ? store.Grafika_W[1].Picture() : store.Grafika_G[std::size_t(v)].Picture());
+    Picture_Un[ItemPicture].setPicture(v < 1 ? store.Grafika_W[Lesko_Gra::BlankPicture].Picture()
+                                             : store.Grafika_G[std::size_t(v)].Picture());
 }
 
 // Opens the picture at full size unless it already fits in the workbench.
 void Lesko_n::Picture_Un_Click(int)
 {
     Lesko_Gra& store = program_.lesko_Gra();
-    const forms::Picture& shown = Picture_Un[0].Picture();
-    if (shown.isNull() || shown.sameAs(store.Grafika_W[1].Picture()))
+    const forms::Picture& shown = Picture_Un[ItemPicture].Picture();
+    if (shown.isNull() || shown.sameAs(store.Grafika_W[Lesko_Gra::BlankPicture].Picture()))
         return;
-    const int item = PictureContext == 0 ? TermIndex : selectedTask();
+    const int item = PictureContext == Lesko_Gra::TermPictures ? TermIndex : selectedTask();
     const int n = pictureNumber(store, forms::memberOrNone(store.Spi_GR, PictureContext), item);
     if (n < 1)
         return;
     const forms::Picture& picture = store.Grafika_G[std::size_t(n)].Picture();
-    const forms::PictureBox& box = Picture_Un[0];
+    const forms::PictureBox& box = Picture_Un[ItemPicture];
     if (pictureWidth(picture) < box.Width() && pictureHeight(picture) < box.Height())
         return;
     store.showFullSize(picture, 100, 150);
@@ -54,10 +55,11 @@ void Lesko_n::Picture_Un_Click(int)
 void Lesko_n::mnu_Pylen_Ekran_Click()
 {
     Lesko_Zad& view = program_.lesko_Zad();
-    view.Obsho_Pole.setLocked(FocusedBox != 0);
-    Text_Un[5].setText(forms::memberOrNone(Text_Un, FocusedBox).Text());
-    view.Obsho_Pole.setText(Text_Un[5].Text());
-    const double fontChoice = content::leadingNumber(program_.lesko().List_Ur[1].List(5));
+    view.Obsho_Pole.setLocked(FocusedBox != AnswerBox);
+    Text_Un[TimeUsedBox].setText(forms::memberOrNone(Text_Un, FocusedBox).Text());
+    view.Obsho_Pole.setText(Text_Un[TimeUsedBox].Text());
+    const double fontChoice =
+        content::leadingNumber(program_.lesko().List_Ur[Lesko::ChoiceList].List(Lesko::FocusFontPositionItem));
     view.List_font.setListIndex(content::roundToInt16(fontChoice));
     view.Show();
 }

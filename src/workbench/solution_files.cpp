@@ -4,29 +4,26 @@
 #include "app/configuration.h"
 #include "app/messages.h"
 #include "app/text_file.h"
+#include "results/recording.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>
 
 namespace {
 
-constexpr int StatementAndAnswer = 1;
-constexpr int AnswerOnly = 2;
-constexpr int AuthorsSolution = 3;
-
 QString solutionFileText(const Lesko_n& bench, int mode)
 {
-    const QString& answer = bench.Text_Un[0].Text();
+    const QString& answer = bench.Text_Un[Lesko_n::AnswerBox].Text();
     switch (mode) {
-        case StatementAndAnswer: {
-            const QString& statement = bench.Text_Un[2].Text();
+        case Lesko_n::SaveStatementAndAnswer: {
+            const QString& statement = bench.Text_Un[Lesko_n::StatementBox].Text();
             const QStringView lineEnd = statement.endsWith(u"\r\n") ? QStringView() : QStringView(u"\r\n");
             return u"Условие на задачата:\r\n" + statement + lineEnd + u"Представено решение:\r\n" + answer;
         }
-        case AnswerOnly:
+        case Lesko_n::SaveAnswerOnly:
             return answer;
-        case AuthorsSolution:
-            return bench.Text_Un[3].Text();
+        case Lesko_n::SaveAuthorSolution:
+            return bench.Text_Un[Lesko_n::SolutionBox].Text();
         default:
             return {};
     }
@@ -37,9 +34,9 @@ QString solutionFileText(const Lesko_n& bench, int mode)
 void Lesko_n::mnu_ZapReshen_Click(int index)
 {
     MakeSolutionFileName();
-    if (!List_Un[1].Enabled())
-        List_Un[1].setEnabled(true);  // saving a task's work frees the task list
-    if (index >= StatementAndAnswer && index <= AuthorsSolution)
+    if (!List_Un[TaskList].Enabled())
+        List_Un[TaskList].setEnabled(true);  // saving a task's work frees the task list
+    if (index >= SaveStatementAndAnswer && index <= SaveAuthorSolution)
         WriteSolutionFile(index);
 }
 
@@ -54,9 +51,12 @@ void Lesko_n::MakeSolutionFileName()
 }
 
 // The file is replaced whole. When it cannot be written the student is told
-// and the previous file, if any, stays as it was.
+// and the previous file, if any, stays as it was; a saved file goes into the
+// attempt log.
 void Lesko_n::WriteSolutionFile(int mode)
 {
     if (!app::writeTextFile(SolutionFileName, solutionFileText(*this, mode)))
         Greska_Otgowor2(app::message_code::SaveFailed, QDir::current().absoluteFilePath(SolutionFileName));
+    else
+        results::solutionFileSaved(program_, selectedTask(), SolutionFileName);
 }

@@ -2,7 +2,12 @@
 // task's time limit and hint time, the extra hint, the end of the time and the
 // author's solution.
 #include "app/program.h"
+#include "aux_windows/lesko_glos.h"
+#include "aux_windows/lesko_gra.h"
 #include "content/numbers.h"
+#include "results/attempt_log.h"
+#include "results/recording.h"
+#include "settings/appearance_record.h"
 #include "workbench/lesko_n.h"
 
 #include <cmath>
@@ -18,8 +23,8 @@ QString wholeSeconds(double remaining) { return QString::number(remaining > 0 ? 
 
 void Lesko_n::Text_Un_GotFocus(int index)
 {
-    const forms::Colour others = content::roundToInt32(content::leadingNumber(List_Un[2].List(7)));
-    for (int i = 0; i <= 4; ++i)
+    const forms::Colour others = appearance::colourAt(List_Un[AppearanceRecordList], appearance::TextBack);
+    for (int i = AnswerBox; i <= HintBox; ++i)
         Text_Un[i].setBackColor(i == index ? FocusedBoxColour : others);
     program_.services().clipboard.clear();
     FocusedBox = quint8(index);
@@ -28,21 +33,22 @@ void Lesko_n::Text_Un_GotFocus(int index)
 void Lesko_n::SetTaskTimes(int mode)
 {
     const int k = selectedTask();
-    if (mode == 1)
+    if (mode == StartTaskClock)
         RemainingTime = DifficultyFactor(k) * baseTimeLimit(k);
-    else if (mode == 2)
-        HintThreshold = DifficultyFactor(k) * content::leadingNumber(Wremena(0).List(k));
+    else if (mode == SetHintThreshold)
+        HintThreshold = DifficultyFactor(k) * content::leadingNumber(Wremena(GlossaryTables::HintTimes).List(k));
 }
 
 void Lesko_n::Timer_n_Timer()
 {
     program_.services().clipboard.clear();  // nothing may be pasted into the answer
+    results::attemptLogTicked(program_);
     const int k = selectedTask();
-    if (!Text_Un[3].Text().isEmpty() || k < 1)
+    if (!Text_Un[SolutionBox].Text().isEmpty() || k < 1)
         return;  // the task is finished or there is none
-    if (Text_Un[0].Locked()) {
+    if (Text_Un[AnswerBox].Locked()) {
         RemainingTime = 0;
-        Chasownik_Label[0].setCaption(QString());
+        Chasownik_Label[ClockLabel].setCaption(QString());
         ShowExtraHint();
         applySolutionAccessRule(k);
         return;
@@ -59,22 +65,24 @@ void Lesko_n::Timer_n_Timer()
 void Lesko_n::countDown(int task)
 {
     RemainingTime -= 0.1;
-    Chasownik_Label[0].setCaption(wholeSeconds(RemainingTime));
-    SetTaskTimes(2);
+    program_.attemptLog().clockTicked(task);
+    Chasownik_Label[ClockLabel].setCaption(wholeSeconds(RemainingTime));
+    SetTaskTimes(SetHintThreshold);
     const double used = baseTimeLimit(task) - RemainingTime;
-    Text_Un[5].setText(content::numberText(used));
+    Text_Un[TimeUsedBox].setText(content::numberText(used));
     if (program_.Option_Flag(5) >= 1 && used - HintThreshold > -1) {
         ShowExtraHint();
-        Wremena(0).setList(task, QStringLiteral("0"));
+        Wremena(GlossaryTables::HintTimes).setList(task, QStringLiteral("0"));
     }
 }
 
 void Lesko_n::TaskTimeUp()
 {
     const int k = selectedTask();
-    Text_Un[0].setLocked(true);
-    Wremena(1).setList(k, QStringLiteral("0"));
-    Wremena(0).setList(k, QStringLiteral("0"));
+    Text_Un[AnswerBox].setLocked(true);
+    Wremena(GlossaryTables::TimeLimits).setList(k, QStringLiteral("0"));
+    Wremena(GlossaryTables::HintTimes).setList(k, QStringLiteral("0"));
+    announce(QStringLiteral("Времето за задачата изтече."));
     applySolutionAccessRule(k);
 }
 
@@ -82,27 +90,31 @@ void Lesko_n::TaskTimeUp()
 void Lesko_n::applySolutionAccessRule(int task)
 {
     if (task > 1 && workbenchFlag(6) < 1)
-        Text_Un[3].setText(QStringLiteral("Нямате достъп за раглеждане на решението!"));
+        Text_Un[SolutionBox].setText(QStringLiteral("Нямате достъп за раглеждане на решението!"));
     else
         ShowAuthorSolution();
 }
 
 void Lesko_n::ShowExtraHint()
 {
-    if (!Text_Un[4].Text().isEmpty())
+    if (!Text_Un[HintBox].Text().isEmpty())
         return;
     const int hintLine = workbenchFlag(31) > 0 ? 1 : 0;
-    Text_Un[4].setText(u"Имате достъп до допълнително упътване за въпроса\r\n\r\n" +
-                       Fn_Decrypt(Uslowie_L(selectedTask()).List(hintLine)));
+    Text_Un[HintBox].setText(u"Имате достъп до допълнително упътване за въпроса\r\n\r\n" +
+                             Fn_Decrypt(Uslowie_L(selectedTask()).List(hintLine)));
+    program_.attemptLog().hintShown(selectedTask());
+    announce(QStringLiteral("Имате достъп до допълнително упътване."));
 }
 
 void Lesko_n::ShowAuthorSolution()
 {
-    if (!Text_Un[0].Locked())
+    if (!Text_Un[AnswerBox].Locked())
         return;
     const int k = selectedTask();
     const forms::ListBox& lines = Uslowie_L(k);
-    Text_Un[3].setText(decodedLines(lines, firstSolutionLine(k), lines.ListCount()));
-    PictureContext = 2;
+    Text_Un[SolutionBox].setText(decodedLines(lines, firstSolutionLine(k), lines.ListCount()));
+    PictureContext = Lesko_Gra::SolutionPictures;
     ShowItemPicture(k);
+    program_.attemptLog().solutionShown(k);
+    announce(QStringLiteral("Показано е решението на автора."));
 }

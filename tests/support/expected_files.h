@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QSysInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +60,18 @@ inline QString answerRecordText(const QMap<int, QString>& answers)
             text += u"Задача  "_s + QString::number(answer.key()) + u"\r\n"_s + answer.value() + u"\r\n"_s;
     }
     return text;
+}
+
+// The attempt log's name for a run started at the scripted clock's first
+// time on this computer: the host name with every character but ASCII
+// letters, digits and "-" turned into "-".
+inline QString attemptLogName()
+{
+    QString host = QSysInfo::machineHostName().left(40);
+    for (QChar& c : host)
+        if (!(c.unicode() < 128 && c.isLetterOrNumber()))
+            c = u'-';
+    return u"FUNKR_opiti_"_s + (host.isEmpty() ? u"pc"_s : host) + u"_20250310-090000.csv"_s;
 }
 
 // Every entry of a folder, hidden ones too, sorted by name.

@@ -20,18 +20,23 @@ struct ShownMessage {
 
 // Scripted platform services: queued answers for message boxes (No when the
 // queue is empty), a record of every box shown, a fixed drive type and font
-// list, and counters for clipboard clears and program ends.
+// list (with the families that show no Cyrillic), counters for clipboard clears
+// and program ends, and a clock set by the test.
 struct ScriptedServices : app::MessageService,
                           app::ClipboardService,
                           app::DriveService,
                           app::FontService,
-                          app::EndService {
+                          app::EndService,
+                          app::ClockService {
     std::deque<bool> answers;
     QList<ShownMessage> shown;
     quint8 drive = app::DriveFixed;
     QStringList fonts{QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")};
+    QStringList latinOnlyFonts;  // families in fonts that show no Cyrillic
     int clipboardClears = 0;
     int ends = 0;
+    // The clock stands still unless a test moves it.
+    QDateTime clock{QDate(2025, 3, 10), QTime(9, 0)};
 
     bool show(const QString& text, int flags, const QString& title) override
     {
@@ -45,9 +50,11 @@ struct ScriptedServices : app::MessageService,
     void clear() override { ++clipboardClears; }
     quint8 driveType() override { return drive; }
     QStringList screenFonts() override { return fonts; }
+    bool showsCyrillic(const QString& family) override { return !latinOnlyFonts.contains(family); }
     void endProgram() override { ++ends; }
+    QDateTime now() override { return clock; }
 
-    app::Services services() { return {*this, *this, *this, *this, *this}; }
+    app::Services services() { return {*this, *this, *this, *this, *this, *this}; }
 };
 
 // A program in a fresh temporary working folder, with scripted services.

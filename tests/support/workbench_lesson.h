@@ -85,19 +85,20 @@ inline QStringList table(const QString& heading, const std::function<QString(int
 inline void install(app::Program& program)
 {
     TaskTexts& texts = program.taskTexts();
-    texts.Uslowie_L[0].setItems(
+    texts.Uslowie_L[TaskTexts::TaskLabels].setItems(
         table(u"15"_s, [](int k) { return k < 10 ? u'0' + QString::number(k) + u' ' : QString::number(k); }));
     for (int k = 1; k <= TaskCount; ++k)
         texts.Uslowie_L[std::size_t(k)].setItems(taskLines(k));
-    texts.Redowe_L[1].setItems(table(u"В "_s, [](int) { return u"2"_s; }));
-    texts.Redowe_L[2].setItems(table(u"В "_s, [](int) { return u"11"_s; }));
+    texts.Redowe_L[TaskTexts::FirstStatementLines].setItems(table(u"В "_s, [](int) { return u"2"_s; }));
+    texts.Redowe_L[TaskTexts::FirstSolutionLines].setItems(table(u"В "_s, [](int) { return u"11"_s; }));
 
     GlossaryTables& tables = program.glossaryTables();
-    tables.Wremena[0].setItems(table(u" В"_s, hintTime));
-    tables.Wremena[1].setItems(table(u" В"_s, timeLimit));
-    tables.Wremena[4].setItems(table(u"0 564"_s, [](int k) { return isHard(k) ? u"2"_s : u"1"_s; }));
-    tables.Wremena[6].setItems(table(u"0-р"_s, solutionType));
-    program.lesko_Gra().Spi_GR[2].setList(0, LessonCode);
+    tables.Wremena[GlossaryTables::HintTimes].setItems(table(u" В"_s, hintTime));
+    tables.Wremena[GlossaryTables::TimeLimits].setItems(table(u" В"_s, timeLimit));
+    tables.Wremena[GlossaryTables::Levels].setItems(
+        table(u"0 564"_s, [](int k) { return isHard(k) ? u"2"_s : u"1"_s; }));
+    tables.Wremena[GlossaryTables::SolutionTypes].setItems(table(u"0-р"_s, solutionType));
+    program.lesko_Gra().Spi_GR[Lesko_Gra::SolutionPictures].setList(Lesko_Gra::LessonCodeItem, LessonCode);
 }
 
 }  // namespace workbench_lesson
@@ -122,7 +123,7 @@ inline Lesko_n& openWorkbench(TestLesson& t)
 inline void clickTask(TestLesson& t, int k, std::initializer_list<bool> answers = {})
 {
     t.services.answers.assign(answers.begin(), answers.end());
-    t.program().lesko_n().List_Un[1].userClick(k - 1);
+    t.program().lesko_n().List_Un[Lesko_n::TaskList].userClick(k - 1);
 }
 
 inline void tick(Lesko_n& bench, int times)
