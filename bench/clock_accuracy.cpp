@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     }
     lesson.start();
     Lesko& lesko = lesson.program().lesko();
-    lesko.List_Ur[0].userClick(0);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
     lesko.Item_Time[1] = 32767;  // a point long enough for the whole measurement
 
     std::atomic<bool> running{true};

@@ -50,5 +50,8 @@ echo "== cost of repeated work (ns) =="
 awk '$1 == "EmptyCall" { floor = $2 } $1 ~ /Tick|Resize|Save/ { rows[$1] = $2 }
      END { for (r in rows) printf "%s: %.0f x the empty call\n", r, rows[r] / floor }' "$work/ticks"
 
+echo "== check of task 1's solution against a plain compile =="
+"$bin/check_bench"
+
 echo "== clock accuracy over ${clock_seconds} s with the other core busy =="
 QT_QPA_PLATFORM=offscreen "$bin/clock_accuracy" "$clock_seconds"

@@ -4,7 +4,7 @@
 #include "app/configuration.h"
 #include "app/program.h"
 #include "main_window/lesko.h"
-#include "quiet_services.h"
+#include "app/quiet_services.h"
 #include "settings/cwiat.h"
 #include "workbench/lesko_n.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 struct Lesson {
     QTemporaryDir folder;
-    QuietServices quiet;
+    app::QuietServices quiet;
     std::unique_ptr<app::Program> program;
     Lesson()
     {
@@ -43,7 +43,7 @@ void LessonTick(benchmark::State& state)
 {
     Lesson lesson;
     Lesko& lesko = lesson.program->lesko();
-    lesko.List_Ur[0].userClick(0);
+    lesko.List_Ur[Lesko::PlanList].userClick(0);
     lesko.Item_Time[1] = 32767;
     for (auto _ : state) {
         lesko.Timer1_Timer();

@@ -5,10 +5,13 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
+    bubblewrap
     qt6-base-dev qt6-translations-l10n
     fonts-liberation2
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool python3-xlib xclip
     clang libclang-rt-14-dev
+    dpkg-dev lintian desktop-file-utils appstream
+    at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()

@@ -1,5 +1,7 @@
 // The lesson program: the Qt application and the event loop.
+#include "app/working_folder.h"
 #include "ui/lesson_application.h"
+#include "ui/setup/setup_window.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -22,6 +24,7 @@ bool hasDisplay()
 
 int main(int argc, char* argv[])
 {
+    const bool fromMenu = app::takeOption(argc, argv, app::FromMenuOption);
     if (!hasDisplay()) {
         std::fputs(
             "Няма графичен дисплей. Стартирайте урока с: xvfb-run -a lesko\n"
@@ -30,7 +33,14 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication application(argc, argv);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--setup")))
+        return ui::runSetup(application);
     ui::LessonApplication lesson(application);
+    ui::QtMessages messages;
+    const QStringList folders =
+        app::workingFolderCandidates(app::systemStartFolders(), fromMenu, app::lessonTitle(lesson.program().lesson()));
+    if (!app::enterWorkingFolder(folders, messages))
+        return 1;
     lesson.start();
     if (lesson.program().ended())
         return 0;

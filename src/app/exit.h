@@ -6,8 +6,12 @@ namespace app {
 
 class Program;
 
-// Writes the record of the tasks the student typed an answer for, when the
-// options and the drive allow it.
+// Whether the records of a run may be written: option 12 on and the working
+// folder on a removable or fixed drive.
+bool recordsMayBeWritten(Program& program);
+
+// Writes the attempt log and the record of the tasks the student typed an
+// answer for, when the options and the drive allow it.
 void Write_Answer_Record(Program& program);
 // Ends the program at once.
 void End_Lesson(Program& program);

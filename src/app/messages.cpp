@@ -16,9 +16,9 @@ Message lines(std::initializer_list<QString> parts, int flags)
 constexpr int StopOk = box::Stop | box::SecondButtonDefault;     // 272
 constexpr int Question = box::YesNo | box::SecondButtonDefault;  // 260
 
-Message notSaved(const QString& what, const QString& file)
+Message notSaved(quint8 code, const QString& what, const QString& file)
 {
-    return lines({what, QStringLiteral("Файлът трябваше да бъде:"), file,
+    return lines({QString::number(code), what, QStringLiteral("Файлът трябваше да бъде:"), file,
                   QStringLiteral("Проверете дали папката на урока позволява запис и дали на диска има място.")},
                  StopOk);
 }
@@ -53,7 +53,9 @@ Message mainWindowMessage(quint8 code, const QString& detail)
                           QStringLiteral("Липсата на доводи ще намали оценката Ви!")},
                          box::SecondButtonDefault);
         case message_code::RecordFailed:
-            return notSaved(QStringLiteral("Записът с отговорите не можа да бъде запазен."), detail);
+            return notSaved(code, QStringLiteral("Записът с отговорите не можа да бъде запазен."), detail);
+        case message_code::AttemptLogFailed:
+            return notSaved(code, QStringLiteral("Дневникът на опитите по задачите не можа да бъде запазен."), detail);
         default:
             return {};
     }
@@ -69,7 +71,7 @@ Message workbenchMessage(quint8 code, const QString& detail)
                 {QStringLiteral("Задачата е с повишена трудност! "), QStringLiteral("Смятате ли, че ще се справите?")},
                 Question);
         case message_code::SaveFailed:
-            return notSaved(QStringLiteral("Работата Ви не е записана."), detail);
+            return notSaved(code, QStringLiteral("Работата Ви не е записана."), detail);
         default:
             return {};
     }

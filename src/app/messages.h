@@ -15,7 +15,7 @@ struct Message {
 
 extern const QString MessageTitle;  // "Електронен урок"
 
-// Codes of the main window. Codes 40 and 41 report work that could not be
+// Codes of the main window. Codes 40, 41 and 42 report work that could not be
 // saved; detail names the file.
 Message mainWindowMessage(quint8 code, const QString& detail = {});
 // Codes of the task workbench.
@@ -29,6 +29,7 @@ constexpr quint8 SwitchTask = 2;
 constexpr quint8 HardTask = 3;
 constexpr quint8 SaveFailed = 40;
 constexpr quint8 RecordFailed = 41;
+constexpr quint8 AttemptLogFailed = 42;
 }  // namespace message_code
 
 // Shows the box and returns "Yes" exactly when the user answered Yes, else "No".

@@ -4,11 +4,16 @@
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
+#include "checker/check_store.h"
+#include "checker/lesko_prow.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "results/attempt_log.h"
 #include "settings/cwiat.h"
 #include "workbench/lesko_n.h"
+
+#include <QSysInfo>
 
 namespace app {
 
@@ -16,7 +21,9 @@ Program::Program(Services services, const content::Lesson& lesson)
     : services_(services),
       lesson_(lesson),
       taskTexts_(std::make_unique<TaskTexts>()),
-      glossaryTables_(std::make_unique<GlossaryTables>())
+      glossaryTables_(std::make_unique<GlossaryTables>()),
+      attemptLog_(std::make_unique<results::AttemptLog>(services.clock, QSysInfo::machineHostName())),
+      checks_(std::make_unique<checker::CheckStore>())
 {
     forms::nameMembers(awtori_, u"Awtori");
     unattached_.add(optionFlags_);
@@ -49,11 +56,12 @@ Lesko_Zad& Program::lesko_Zad() { return touch(lesko_Zad_); }
 Lesko_Dis& Program::lesko_Dis() { return touch(lesko_Dis_); }
 Lesko_Gra& Program::lesko_Gra() { return touch(lesko_Gra_); }
 Cwiat& Program::cwiat() { return touch(cwiat_); }
+Lesko_Prow& Program::lesko_Prow() { return touch(lesko_Prow_); }
 
 bool Program::isLoaded(const QString& windowName) const
 {
     const forms::Form* forms[] = {lesko_.get(),     lesko_n_.get(),   lesko_Glos_.get(), lesko_Zad_.get(),
-                                  lesko_Dis_.get(), lesko_Gra_.get(), cwiat_.get()};
+                                  lesko_Dis_.get(), lesko_Gra_.get(), cwiat_.get(),      lesko_Prow_.get()};
     for (const forms::Form* f : forms)
         if (f && f->name() == windowName)
             return true;
@@ -72,7 +80,7 @@ void Program::unload(forms::Form& form)
         return true;
     };
     take(lesko_n_) || take(lesko_Glos_) || take(lesko_Zad_) || take(lesko_Dis_) || take(lesko_Gra_) || take(cwiat_) ||
-        take(lesko_);
+        take(lesko_Prow_) || take(lesko_);
 }
 
 void Program::releaseUnloaded() { unloaded_.clear(); }

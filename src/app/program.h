@@ -14,8 +14,16 @@ class Lesko_Zad;
 class Lesko_Dis;
 class Lesko_Gra;
 class Cwiat;
+class Lesko_Prow;
 class GlossaryTables;
 class TaskTexts;
+namespace checker {
+class CheckStore;
+}
+
+namespace results {
+class AttemptLog;
+}
 
 namespace app {
 
@@ -28,7 +36,7 @@ public:
     virtual void formUnloaded(forms::Form& form) = 0;
 };
 
-// Owns the seven windows. A window is created, hidden and with its design
+// Owns the windows. A window is created, hidden and with its design
 // content, the first time anything touches it, and runs its Form_Load then.
 // An unloaded window is discarded; the next touch creates it afresh.
 class Program {
@@ -45,6 +53,7 @@ public:
     Lesko_Dis& lesko_Dis();
     Lesko_Gra& lesko_Gra();
     Cwiat& cwiat();
+    Lesko_Prow& lesko_Prow();
 
     bool isLoaded(const QString& windowName) const;
     void unload(forms::Form& form);
@@ -64,12 +73,17 @@ public:
     void setObserver(ProgramObserver* observer) { observer_ = observer; }
 
     // Data that belongs to no window and lives for the whole run: the option
-    // flag list, the authors' texts, the hidden task and glossary tables.
+    // flag list, the authors' texts, the hidden task and glossary tables, the
+    // attempt log.
     forms::ListBox& optionFlagList() { return optionFlags_; }
     int Option_Flag(int n) const;
     const QString& authorsText(int i) const;
     TaskTexts& taskTexts() { return *taskTexts_; }
     GlossaryTables& glossaryTables() { return *glossaryTables_; }
+    // What the student did with each task of this run (src/results/).
+    results::AttemptLog& attemptLog() { return *attemptLog_; }
+    // The answer checker's settings and per-task counts.
+    checker::CheckStore& checks() { return *checks_; }
 
 private:
     template <typename W>
@@ -85,6 +99,8 @@ private:
     forms::ControlSet unattached_;
     std::unique_ptr<TaskTexts> taskTexts_;
     std::unique_ptr<GlossaryTables> glossaryTables_;
+    std::unique_ptr<results::AttemptLog> attemptLog_;
+    std::unique_ptr<checker::CheckStore> checks_;
 
     std::unique_ptr<Lesko> lesko_;
     std::unique_ptr<Lesko_n> lesko_n_;
@@ -93,6 +109,7 @@ private:
     std::unique_ptr<Lesko_Dis> lesko_Dis_;
     std::unique_ptr<Lesko_Gra> lesko_Gra_;
     std::unique_ptr<Cwiat> cwiat_;
+    std::unique_ptr<Lesko_Prow> lesko_Prow_;
     std::vector<std::unique_ptr<forms::Form>> unloaded_;
 };
 

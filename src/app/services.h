@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -47,7 +48,11 @@ public:
 class FontService {
 public:
     virtual ~FontService() = default;
+    // Every family the system offers, as it names them.
     virtual QStringList screenFonts() = 0;
+    // Whether the family can show Cyrillic letters. A service that cannot tell
+    // takes every family as able.
+    virtual bool showsCyrillic(const QString& /*family*/) { return true; }
 };
 
 class EndService {
@@ -57,12 +62,20 @@ public:
     virtual void endProgram() = 0;
 };
 
+class ClockService {
+public:
+    virtual ~ClockService() = default;
+    // The local date and time now.
+    virtual QDateTime now() = 0;
+};
+
 struct Services {
     MessageService& messages;
     ClipboardService& clipboard;
     DriveService& drive;
     FontService& fonts;
     EndService& end;
+    ClockService& clock;
 };
 
 }  // namespace app

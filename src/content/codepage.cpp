@@ -1,5 +1,6 @@
 #include "content/codepage.h"
 
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -41,5 +42,7 @@ bool fitsWindows1251(const QString& text)
     (void)QByteArray(encoder.encode(text));
     return !encoder.hasError();
 }
+
+qsizetype characterCount(const QString& text) { return QStringView(text).toUcs4().size(); }
 
 }  // namespace content

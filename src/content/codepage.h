@@ -11,4 +11,8 @@ QByteArray toWindows1251(const QString& text);
 QString fromWindows1251(const QByteArray& bytes);
 bool fitsWindows1251(const QString& text);
 
+// Characters as the student typed them: one outside the Basic Multilingual
+// Plane counts once, not as its two UTF-16 halves.
+qsizetype characterCount(const QString& text);
+
 }  // namespace content

@@ -1,6 +1,7 @@
 #include "content/config_file.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace content {
 
@@ -15,6 +16,7 @@ std::optional<ConfigRecords> parseConfig(const QByteArray& bytes)
         for (int i = 0; i < 40; ++i)
             records[r].Values[i] = qFromLittleEndian<qint16>(rec + 2 * i);
         records[r].Count = qFromLittleEndian<qint32>(rec + 80);
+        std::copy_n(rec + ConfigReservedOffset, records[r].Reserved.size(), records[r].Reserved.begin());
     }
     return records;
 }
@@ -28,6 +30,7 @@ QByteArray serialiseConfig(const ConfigRecords& records)
         for (int i = 0; i < 40; ++i)
             qToLittleEndian<qint16>(records[r].Values[i], rec + 2 * i);
         qToLittleEndian<qint32>(records[r].Count, rec + 80);
+        std::copy(records[r].Reserved.begin(), records[r].Reserved.end(), rec + ConfigReservedOffset);
     }
     return bytes;
 }

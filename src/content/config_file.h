@@ -12,16 +12,24 @@ namespace content {
 struct ConfigRecord {
     std::array<qint16, 40> Values{};
     qint32 Count = 0;
+    // Not read by the lesson; kept so that a file read and written back is
+    // unchanged.
+    std::array<quint8, 16> Reserved{};
 };
 
 using ConfigRecords = std::array<ConfigRecord, 6>;
 
 constexpr int ConfigRecordSize = 100;
 constexpr int ConfigFileSize = 6 * ConfigRecordSize;
+constexpr int ConfigReservedOffset = 84;
 
 // Null unless bytes is exactly one whole file.
 std::optional<ConfigRecords> parseConfig(const QByteArray& bytes);
 QByteArray serialiseConfig(const ConfigRecords& records);
+
+// The reading time of a plan point in seconds from its text's length and the
+// factor of record 5 (hundredths of a second per character).
+constexpr double readingSeconds(qint64 length, int factor) { return double(length * factor) / 100 + 2; }
 
 // Remainder with the sign of the dividend, as the lesson's configuration tool
 // computes it (-3 mod 2 = -1).

@@ -43,8 +43,26 @@ const Lesson& Lesson::embedded()
 
 Lesson::Lesson(const QString& folder)
 {
+    loadCaptions(folder);
     for (const QString& window : windowNames())
         loadWindow(folder, window);
+}
+
+// pictures/captions.json, written by pictures/generate.py: what each picture
+// shows. A lesson without it has pictures without captions.
+void Lesson::loadCaptions(const QString& folder)
+{
+    QFile file(folder + u"/pictures/captions.json");
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QJsonParseError error{};
+    const QJsonObject captions = QJsonDocument::fromJson(file.readAll(), &error).object();
+    if (error.error) {
+        problems_ << file.fileName() + u": " + error.errorString();
+        return;
+    }
+    for (auto c = captions.begin(); c != captions.end(); ++c)
+        captions_.insert(c.key(), c.value().toString());
 }
 
 void Lesson::loadWindow(const QString& folder, const QString& window)
@@ -74,7 +92,8 @@ void Lesson::loadWindow(const QString& folder, const QString& window)
                 else if (type == Type::Text)
                     e.text = textOf(m.value());
                 else
-                    e.picture = forms::Picture::fromFile(folder + u"/pictures/" + m.value().toString());
+                    e.picture = forms::Picture::fromFile(folder + u"/pictures/" + m.value().toString(),
+                                                         captions_.value(m.value().toString()));
                 const int member = m.key().toInt();
                 entries_.insert(entryKey(window, c.key(), member), e);
                 containers_[window] << c.key() + u'#' + QString::number(member);

@@ -43,12 +43,14 @@ public:
 
 private:
     void loadWindow(const QString& folder, const QString& window);
+    void loadCaptions(const QString& folder);
 
     QHash<QString, Entry> entries_;  // "Window/Name#member"
     QHash<QString, QStringList> containers_;
     QStringList answerFiles_;
     QHash<int, QList<Sample>> samples_;
     QStringList problems_;
+    QHash<QString, QString> captions_;  // picture file name -> what it shows
 };
 
 // Gives every control of the set that the lesson has design content for that

@@ -5,8 +5,6 @@
 
 namespace ui {
 
-namespace {
-
 void installBulgarian(QApplication& application, QTranslator& translator)
 {
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
@@ -15,10 +13,8 @@ void installBulgarian(QApplication& application, QTranslator& translator)
         application.installTranslator(&translator);
 }
 
-}  // namespace
-
 LessonApplication::LessonApplication(QApplication& application)
-    : program_({messages_, clipboard_, drive_, fonts_, end_}), view_(program_)
+    : program_({messages_, clipboard_, drive_, fonts_, end_, clock_}), view_(program_)
 {
     QApplication::setQuitOnLastWindowClosed(false);
     installBulgarian(application, translator_);

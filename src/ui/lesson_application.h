@@ -10,6 +10,9 @@ class QApplication;
 
 namespace ui {
 
+// Bulgarian number formats and the toolkit's own texts in Bulgarian.
+void installBulgarian(QApplication& application, QTranslator& translator);
+
 // The lesson as the executable runs it: Bulgarian standard texts, the Qt
 // services, the program and its view.
 class LessonApplication {
@@ -29,6 +32,7 @@ private:
     WorkingFolderDrive drive_;
     QtFonts fonts_;
     QtEnd end_;
+    SystemClock clock_;
     app::Program program_;
     ProgramView view_;
 };

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QMimeData>
@@ -41,7 +40,7 @@ void QtClipboard::clear()
     clipboard->clear();
 }
 
-quint8 WorkingFolderDrive::driveType() { return app::driveTypeOf(QDir::currentPath()); }
+quint8 WorkingFolderDrive::driveType() { return app::driveTypeOfWorkingFolder(); }
 
 QStringList QtFonts::screenFonts()
 {
@@ -52,11 +51,18 @@ QStringList QtFonts::screenFonts()
     return fonts;
 }
 
+bool QtFonts::showsCyrillic(const QString& family)
+{
+    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic);
+}
+
 void QtEnd::endProgram()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         w->hide();
     QCoreApplication::exit(0);
 }
+
+QDateTime SystemClock::now() { return QDateTime::currentDateTime(); }
 
 }  // namespace ui

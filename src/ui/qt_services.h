@@ -22,11 +22,17 @@ public:
 class QtFonts : public app::FontService {
 public:
     QStringList screenFonts() override;
+    bool showsCyrillic(const QString& family) override;
 };
 
 class QtEnd : public app::EndService {
 public:
     void endProgram() override;
+};
+
+class SystemClock : public app::ClockService {
+public:
+    QDateTime now() override;
 };
 
 }  // namespace ui

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End to end: the real lesko executable under Xvfb, driven by real key and
 # mouse events. Opens the workbench, types an answer, saves it, returns to the
-# lesson, leaves it with Yes, and checks the files on disk.
-# Usage: lesson_e2e.sh LESKO LESKO_CONFIG WORK_FOLDER
+# lesson, leaves it with Yes, and checks the files on disk: the solution file,
+# the answer record and the attempt log, which the class summary then reads.
+# Usage: lesson_e2e.sh LESKO LESKO_CONFIG WORK_FOLDER LESKO_REPORT
 set -euo pipefail
-lesko=$1 config=$2 work=$3
+lesko=$1 config=$2 work=$3 report=$4
 
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 "$config" >/dev/null
@@ -64,4 +65,20 @@ record=$(ls ./*@* 2>/dev/null | head -n 1)
 [[ -n $record ]] || fail "no answer record"
 expected=$(printf 'Има въведен текст по следните задачи:\r\nЗадача  1\r\nabcdefg\r\n' | iconv -f UTF-8 -t WINDOWS-1251)
 [[ $(cat "$record") == "$expected" ]] || fail "answer record holds: $(od -c "$record")"
-echo "PASS: solution file and answer record written by the real program"
+
+# The attempt log: the column titles and one row, task 1 with its 7 characters.
+logs=(FUNKR_opiti_*.csv)
+[[ ${#logs[@]} == 1 && -f ${logs[0]} ]] || fail "attempt logs: ${logs[*]}"
+[[ $(head -c 3 "${logs[0]}" | od -An -tx1 | tr -d ' ') == efbbbf ]] || fail "the attempt log has no byte-order mark"
+[[ $(wc -l <"${logs[0]}") == 2 ]] || fail "attempt log holds: $(cat "${logs[0]}")"
+row=$(sed -n 2p "${logs[0]}" | tr -d '\r')
+IFS=';' read -r -a fields <<<"$row"
+[[ ${fields[0]} == FUNKR && ${fields[3]} == 1 && ${fields[17]} == 7 && ${fields[16]} == FUNKR_01.TXT ]] ||
+    fail "attempt log row: $row"
+
+# The class summary of this folder: one run, task 1 opened and not checked.
+"$report" . -o summary.csv 2>report.txt || fail "lesko_report: $(cat report.txt)"
+grep -q 'Прочетени дневници: 1, пропуснати: 0' report.txt || fail "lesko_report said: $(cat report.txt)"
+summary=$(sed -n 2p summary.csv | tr -d '\r')
+[[ $summary == "${fields[1]};${fields[2]};"*";1;0;"*";—"* ]] || fail "summary row: $summary"
+echo "PASS: solution file, answer record and attempt log written by the real program; class summary made"
