@@ -40,12 +40,13 @@ step_name = "start"
 def fail(message):
     print(f"FAIL at step '{step_name}': {message}")
     if "DISPLAY" in os.environ:
-        subprocess.run(["import", "-window", "root", "failure.png"], capture_output=True)
+        if shutil.which("import"):
+            subprocess.run(["import", "-window", "root", "failure.png"], capture_output=True)
+            print(f"screen at the failure: {os.path.abspath('failure.png')}")
         shown = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."], capture_output=True, text=True)
         for window in shown.stdout.split():
             name = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True).stdout.strip()
             print(f"shown: {window} {name}")
-        print(f"screen at the failure: {os.path.abspath('failure.png')}")
     print(open("lesko.log", encoding="utf-8", errors="replace").read()[-6000:])
     sys.exit(1)
 
@@ -153,25 +154,25 @@ def send_delete(window):
     event = protocol.event.ClientMessage(window=target, client_type=protocols,
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     target.send_event(event, event_mask=X.NoEventMask)
-    d.flush()
+    # A round trip, so the server has acted on the request before the
+    # connection closes; a flush alone can lose it.
+    d.sync()
     d.close()
 
 
 def close_by_frame(title):
-    """Sends WM_DELETE_WINDOW, as a window manager's close button does. On a
-    loaded machine the first message can be lost before the window is ready for
-    it; a user would click again, and so does this."""
+    """Sends WM_DELETE_WINDOW, as a window manager's close button does; the
+    window must be gone within the wait."""
     window = wait_window(title)
-    for attempt in range(3):
-        send_delete(window)
-        deadline = time.time() + 4
-        while time.time() < deadline:
-            alive()
-            if window not in windows(title):
-                time.sleep(0.3)
-                return
-            time.sleep(0.1)
-        print(f"note: step '{step_name}': the window took another close message")
+    send_delete(window)
+    deadline = time.time() + 10
+    while time.time() < deadline:
+        alive()
+        if window not in windows(title):
+            time.sleep(0.3)
+            return
+        time.sleep(0.1)
+    fail(f'window "{title}" took the close message and stayed')
 
 
 def answer_box(yes):
