@@ -11,25 +11,11 @@ rm -rf "$work" && mkdir -p "$work" && cd "$work"
 "$config" >/dev/null
 export XDG_CACHE_HOME=$work/cache
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>display.txt >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb ${app:-} 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [[ -s display.txt ]] && break; sleep 0.1; done
-[[ -s display.txt ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n 1 display.txt) QT_QPA_PLATFORM=xcb
+source "$here/xvfb_session.sh"
 
 "$lesko" >lesko.log 2>&1 &
 app=$!
 
-fail() { echo "FAIL: $*"; cat lesko.log; exit 1; }
-wait_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
-menu() { xdotool key alt; sleep 0.3; for k in "$@"; do xdotool key "$k"; sleep 0.3; done; sleep 0.5; }
 # Clicks at x, y pixels of the client area of the window titled $1.
 click_in() {
     local window

@@ -7,30 +7,15 @@
 set -euo pipefail
 lesko=$1 config=$2 work=$3 report=$4
 
+here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 "$config" >/dev/null
 
-# Xvfb picks a free display itself and tells its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>display.txt >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb ${app:-} 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [[ -s display.txt ]] && break; sleep 0.1; done
-[[ -s display.txt ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n 1 display.txt) QT_QPA_PLATFORM=xcb
+source "$here/xvfb_session.sh"
 
 "$lesko" >lesko.log 2>&1 &
 app=$!
 
-fail() { echo "FAIL: $*"; cat lesko.log; exit 1; }
-# Waits until a window whose title contains $1 is shown.
-wait_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
-menu() { xdotool key alt; sleep 0.3; for k in "$@"; do xdotool key "$k"; sleep 0.3; done; sleep 0.5; }
 # Waits until a file exists.
 wait_file() {
     for _ in $(seq 100); do [[ -f $1 ]] && return 0; sleep 0.1; done

@@ -6,30 +6,19 @@
 set -euo pipefail
 lesko=$1 config=$2 work=$3
 
+here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 "$config" >/dev/null
 cp FUNKR.UFG before.UFG
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>display.txt >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb ${app:-} 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [[ -s display.txt ]] && break; sleep 0.1; done
-[[ -s display.txt ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n 1 display.txt) QT_QPA_PLATFORM=xcb
+source "$here/xvfb_session.sh"
 
-fail() { echo "FAIL: $*"; cat ./*.log 2>/dev/null; exit 1; }
-wait_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
 wait_end() {
     for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
     fail "$2"
 }
 
+app_log=setup.log
 "$lesko" --setup >setup.log 2>&1 &
 app=$!
 wait_window "Настройка на урока"
@@ -52,6 +41,7 @@ grep -q "^Задачи в урока: 7 от 20" <<<"$shown" || fail "the file h
 xdotool mousemove $((X + WIDTH - 52)) $((Y + HEIGHT - 23)) click 1    # "Отказ": nothing left to ask
 wait_end "$app" "the setup window did not close"
 
+app_log=lesko.log
 "$lesko" >lesko.log 2>&1 &
 app=$!
 wait_window "Програмиран урок"
