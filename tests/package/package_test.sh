@@ -8,6 +8,7 @@
 # is none: cmake --build --preset release --target package makes it.
 set -euo pipefail
 package=$1 work=$2
+here=$(cd "$(dirname "$0")" && pwd)
 
 if [[ -d $package ]]; then
     found=$(ls -t "$package"/lesko_*.deb 2>/dev/null | head -n 1 || true)
@@ -56,12 +57,7 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/ho
 mkdir -p "$HOME"
 unset XDG_DOCUMENTS_DIR
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>display.txt >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb ${app:-} 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [[ -s display.txt ]] && break; sleep 0.1; done
-[[ -s display.txt ]] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 display.txt) QT_QPA_PLATFORM=xcb
+source "$here/../e2e/xvfb_session.sh"
 
 (cd "$HOME" && exec "$root/usr/bin/lesko" --from-menu) >lesko.log 2>&1 &
 app=$!
