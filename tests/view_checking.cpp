@@ -1,6 +1,7 @@
 // "Проверка" through the Qt view: F5 in the workbench starts the check, the
 // result window shows its verdict, and choosing a compile error puts the real
-// answer box's caret on the error's line.
+// answer box's caret on the error's line; the result window opens beside the
+// workbench, not over it.
 #include "checker/check_store.h"
 #include "checker/lesko_prow.h"
 #include "support/workbench_lesson.h"
@@ -19,6 +20,8 @@ class ViewChecking : public QObject {
     Q_OBJECT
 private slots:
     void f5ChecksAndAnErrorLeadsToItsLine();
+    void aNewWindowGoesBesideItsOpener_data();
+    void aNewWindowGoesBesideItsOpener();
 };
 
 void ViewChecking::f5ChecksAndAnErrorLeadsToItsLine()
@@ -54,6 +57,10 @@ void ViewChecking::f5ChecksAndAnErrorLeadsToItsLine()
     QVERIFY(resultView && resultView->window());
     QVERIFY(QTest::qWaitForWindowExposed(resultView->window()));
     QCOMPARE(resultView->window()->windowTitle(), u"Резултат от проверката"_s);
+    // The workbench took the hidden main window's place; the result keeps its left part free.
+    ui::FormView* mainView = view.viewOf(t.program().lesko());
+    QCOMPARE(benchView->window()->pos(), mainView->window()->pos());
+    QVERIFY(resultView->window()->x() > benchView->window()->x() + benchView->window()->width() / 4);
     auto* verdict = qobject_cast<QLabel*>(resultView->widgetFor(result.Prisyda));
     auto* lines = qobject_cast<QListWidget*>(resultView->widgetFor(result.List_Prow));
     QVERIFY(verdict && lines);
@@ -66,6 +73,31 @@ void ViewChecking::f5ChecksAndAnErrorLeadsToItsLine()
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, entry.center());
     QCOMPARE(answer->textCursor().blockNumber(), 3);  // line 4
     QTRY_VERIFY(answer->hasFocus());
+}
+
+void ViewChecking::aNewWindowGoesBesideItsOpener_data()
+{
+    QTest::addColumn<QRect>("opener");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("at");
+    const QRect screen(0, 0, 1280, 1024);
+    QTest::addRow("right") << QRect(0, 0, 600, 500) << QSize(600, 480) << screen << QPoint(608, 0);
+    QTest::addRow("below") << QRect(0, 0, 794, 500) << QSize(600, 480) << screen << QPoint(0, 508);
+    QTest::addRow("over the right part") << QRect(0, 0, 794, 567) << QSize(600, 480) << screen << QPoint(680, 0);
+    QTest::addRow("wider than the screen") << QRect(0, 0, 794, 567) << QSize(1400, 480) << screen << QPoint(0, 0);
+    QTest::addRow("second screen") << QRect(1300, 40, 794, 567) << QSize(600, 480) << QRect(1280, 0, 1920, 1080)
+                                   << QPoint(2102, 40);
+    QTest::addRow("no screen known") << QRect(10, 20, 794, 567) << QSize(600, 480) << QRect() << QPoint(812, 20);
+}
+
+void ViewChecking::aNewWindowGoesBesideItsOpener()
+{
+    QFETCH(QRect, opener);
+    QFETCH(QSize, size);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, at);
+    QCOMPARE(ui::besideWindow(opener, size, screen), at);
 }
 
 QTEST_MAIN(ViewChecking)

@@ -85,6 +85,10 @@ public:
     // The window lays itself out anew in Form_Resize, so it fits a window of
     // any size; any other window scrolls in a window smaller than itself.
     bool followsWindowSize = false;
+    // The window replaces the main window while it is open (the main window is
+    // hidden): it opens in the main window's place, and the windows opened
+    // from it open beside it.
+    bool standsInForMainWindow = false;
 
 private:
     QString caption_;

@@ -28,7 +28,7 @@ void ProgramView::formLoaded(forms::Form& form)
         return;  // data only, never shown
     auto* view = new FormView(form, dispatcher_);
     if (form.name() != u"Lesko")
-        view->onFirstShow = [this](QMainWindow& w) { placeBesideMain(w); };
+        view->onFirstShow = [this, &form](QMainWindow& w) { placeNewWindow(form, w); };
     views_.insert(&form, view);
 }
 
@@ -44,28 +44,42 @@ void ProgramView::formUnloaded(forms::Form& form)
     }
 }
 
-// A window the lesson opens appears beside the main window where the screen
-// has room, otherwise over its right part; in place of the main window when
-// that is hidden.
-void ProgramView::placeBesideMain(QMainWindow& window)
+QPoint besideWindow(const QRect& opener, const QSize& size, const QRect& screen)
 {
-    FormView* main = nullptr;
-    for (FormView* v : std::as_const(views_))
-        if (v->form().name() == u"Lesko")
-            main = v;
-    if (!main || !main->window())
+    const QPoint right(opener.x() + opener.width() + 8, opener.y());
+    const QPoint below(opener.x(), opener.y() + opener.height() + 8);
+    if (screen.isNull() || screen.contains(QRect(right, size)))
+        return right;
+    if (screen.contains(QRect(below, size)))
+        return below;
+    return {std::max(screen.left(), screen.right() + 1 - size.width()), opener.top()};
+}
+
+// A window the lesson opens appears beside the window it is opened from: the
+// main window, or while that is hidden the window standing in for it (the
+// workbench). A window that stands in for the main window, or one opened when
+// neither is on show, takes the main window's place.
+void ProgramView::placeNewWindow(const forms::Form& form, QMainWindow& window)
+{
+    const QWidget* main = windowOfForm([](const forms::Form& f) { return f.name() == u"Lesko"; });
+    if (!main)
         return;
-    const QRect lesson = main->window()->frameGeometry();
-    if (!main->window()->isVisible()) {
-        window.move(lesson.topLeft());
+    const QWidget* opener =
+        main->isVisible() ? main : windowOfForm([](const forms::Form& f) { return f.standsInForMainWindow; });
+    if (form.standsInForMainWindow || !opener || !opener->isVisible()) {
+        window.move(main->frameGeometry().topLeft());
         return;
     }
-    const QRect screen = main->window()->screen() ? main->window()->screen()->availableGeometry() : QRect();
-    const QSize size = window.size();
-    QPoint at(lesson.right() + 8, lesson.top());
-    if (!screen.isNull() && at.x() + size.width() > screen.right())
-        at.setX(std::max(screen.left(), screen.right() - size.width()));
-    window.move(at);
+    window.move(besideWindow(opener->frameGeometry(), window.size(),
+                             opener->screen() ? opener->screen()->availableGeometry() : QRect()));
+}
+
+const QWidget* ProgramView::windowOfForm(const std::function<bool(const forms::Form&)>& which) const
+{
+    for (FormView* v : std::as_const(views_))
+        if (which(v->form()) && v->window())
+            return v->window();
+    return nullptr;
 }
 
 }  // namespace ui

@@ -13,6 +13,7 @@ Lesko_n::Lesko_n(app::Program& program) : Form(QStringLiteral("Lesko_n")), progr
     setCaption(QStringLiteral("Комбиниран урок - задачи + речник"));
     setSize(11910, 8220);
     setBackColor(128);
+    standsInForMainWindow = true;
     buildControls();
     buildMenus();
 }
