@@ -2,6 +2,7 @@
 // and what it leaves alone (clock, answer, lesson files).
 #include "checker/check_store.h"
 #include "checker/lesko_prow.h"
+#include "results/attempt_log.h"
 #include "support/workbench_lesson.h"
 
 #include <QDirIterator>
@@ -38,6 +39,15 @@ bool answerProcessRunning()
         if (fileBytes(u"/proc/"_s + entry + u"/comm"_s).trimmed() == "otgowor")
             return true;
     return false;
+}
+
+// The attempt log's row of the task; an empty row when it has none.
+results::TaskAttempt taskAttempt(TestLesson& t, int task)
+{
+    for (const results::TaskAttempt& a : t.program().attemptLog().tasks())
+        if (a.task == task)
+            return a;
+    return {};
 }
 
 }  // namespace
@@ -130,10 +140,12 @@ void TestWorkbenchChecking::rightAnswerIsCountedAndTouchesNothing()
     QCOMPARE(bench.mnu_Prowerka.Caption(), u"Проверка"_s);
     QVERIFY(bench.mnu_Prowerka.Enabled());
 
-    const checker::TaskCounts counts = t.program().checks().counts(1);
-    QCOMPARE(counts.checks, 1);
-    QCOMPARE(counts.bestPassed, samples);
-    QCOMPARE(counts.lastVerdict, checker::Verdict::Accepted);
+    const results::TaskAttempt attempt = taskAttempt(t, 1);
+    QCOMPARE(attempt.checks, 1);
+    QCOMPARE(attempt.bestPassed, samples);
+    QCOMPARE(attempt.samplesTotal, samples);
+    QCOMPARE(attempt.lastVerdict, u"Верен"_s);
+    QVERIFY(attempt.solved());
     QCOMPARE(bench.RemainingTime, remaining);
     QVERIFY(bench.Timer_n.Enabled());
     QCOMPARE(bench.Text_Un[Lesko_n::AnswerBox].Text(), RightAnswer);
@@ -161,10 +173,11 @@ void TestWorkbenchChecking::wrongAnswerShowsTheFirstDifference()
     result.List_Prow.userClick(0);
     QVERIFY(result.Podrobno.Text().startsWith(u"Тест 1: Верен"_s));
 
-    const checker::TaskCounts counts = t.program().checks().counts(1);
-    QCOMPARE(counts.checks, 2);
-    QCOMPARE(counts.bestPassed, samples);
-    QCOMPARE(counts.lastVerdict, checker::Verdict::WrongAnswer);
+    const results::TaskAttempt attempt = taskAttempt(t, 1);
+    QCOMPARE(attempt.checks, 2);
+    QCOMPARE(attempt.bestPassed, samples);
+    QCOMPARE(attempt.lastVerdict, u"Грешен отговор"_s);
+    QVERIFY(attempt.solved());  // the first check passed every test
 }
 
 void TestWorkbenchChecking::choosingAnErrorPutsTheCaretOnItsLine()
@@ -198,7 +211,7 @@ void TestWorkbenchChecking::leavingTheWorkbenchCancelsTheCheck()
     QCOMPARE(bench.mnu_Prowerka.Caption(), u"Проверка"_s);
     QTest::qWait(100);
     QVERIFY(!t.program().isLoaded(u"Lesko_Prow"_s));
-    QCOMPARE(t.program().checks().counts(1).checks, 0);
+    QCOMPARE(taskAttempt(t, 1).checks, 0);
 }
 
 void TestWorkbenchChecking::closingTheLessonCancelsTheCheck()

@@ -1,5 +1,6 @@
 #include "app/configuration.h"
 
+#include "app/messages.h"
 #include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
@@ -102,6 +103,27 @@ void applyReadingTimes(Program& program, const content::ConfigRecord& rec)
 
 }  // namespace
 
+void Load_Class_Settings(Program& program)
+{
+    program.classSettings() = {};
+    QFile file(content::classSettingsFileName(lessonCode(program)));
+    if (!QFileInfo(file).exists())
+        return;
+    const QString path = QFileInfo(file).absoluteFilePath();
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+        program.lesko().Greska_Otgowor1(message_code::ClassSettingsUnusable,
+                                        path + QStringLiteral(": файлът не може да бъде отворен."));
+        return;
+    }
+    const content::Result<content::ClassSettings> settings =
+        content::parseClassSettings(file.read(content::MaxClassSettingsBytes + 1));
+    if (!settings) {
+        program.lesko().Greska_Otgowor1(message_code::ClassSettingsUnusable, path + u": " + settings.reason());
+        return;
+    }
+    program.classSettings() = *settings;
+}
+
 void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r)
 {
     const int tasks = program.lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount() - 1;
@@ -123,6 +145,7 @@ void Apply_Config_Record(Program& program, const content::ConfigRecord& record, 
 
 void Load_Config(Program& program)
 {
+    Load_Class_Settings(program);
     Lesko& lesko = program.lesko();
     const QString name = lessonCode(program) + u".UFG";
     if (ReportFileStatus(name) < 1) {

@@ -22,6 +22,9 @@ qint16 ReportFileStatus(const QString& filespec);
 // directory and writes what it sets into the lesson's lists. A missing or
 // unusable file is reported and the lesson keeps its design content.
 void Load_Config(Program& program);
+// Reads the class settings beside the configuration file; a damaged file is
+// reported and the defaults hold.
+void Load_Class_Settings(Program& program);
 void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r);
 
 // The most tasks the workbench lists: one answer item each in its store.

@@ -56,6 +56,10 @@ Message mainWindowMessage(quint8 code, const QString& detail)
             return notSaved(code, QStringLiteral("Записът с отговорите не можа да бъде запазен."), detail);
         case message_code::AttemptLogFailed:
             return notSaved(code, QStringLiteral("Дневникът на опитите по задачите не можа да бъде запазен."), detail);
+        case message_code::ClassSettingsUnusable:
+            return lines({QString::number(code), QStringLiteral("Настройките на класа не могат да бъдат прочетени:"),
+                          detail, QStringLiteral("Урокът продължава без тях.")},
+                         StopOk);
         default:
             return {};
     }

@@ -16,7 +16,8 @@ struct Message {
 extern const QString MessageTitle;  // "Електронен урок"
 
 // Codes of the main window. Codes 40, 41 and 42 report work that could not be
-// saved; detail names the file.
+// saved; detail names the file. Code 43: the class settings file could not be
+// read; detail names the file and the reason.
 Message mainWindowMessage(quint8 code, const QString& detail = {});
 // Codes of the task workbench.
 Message workbenchMessage(quint8 code, const QString& detail = {});
@@ -30,6 +31,7 @@ constexpr quint8 HardTask = 3;
 constexpr quint8 SaveFailed = 40;
 constexpr quint8 RecordFailed = 41;
 constexpr quint8 AttemptLogFailed = 42;
+constexpr quint8 ClassSettingsUnusable = 43;
 }  // namespace message_code
 
 // Shows the box and returns "Yes" exactly when the user answered Yes, else "No".

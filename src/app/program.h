@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/services.h"
+#include "content/class_settings.h"
 #include "content/lesson.h"
 #include "forms/form.h"
 
@@ -82,8 +83,10 @@ public:
     GlossaryTables& glossaryTables() { return *glossaryTables_; }
     // What the student did with each task of this run (src/results/).
     results::AttemptLog& attemptLog() { return *attemptLog_; }
-    // The answer checker's settings and per-task counts.
+    // The answer checker's settings.
     checker::CheckStore& checks() { return *checks_; }
+    // The class settings read at start-up beside the configuration file.
+    content::ClassSettings& classSettings() { return classSettings_; }
 
 private:
     template <typename W>
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<GlossaryTables> glossaryTables_;
     std::unique_ptr<results::AttemptLog> attemptLog_;
     std::unique_ptr<checker::CheckStore> checks_;
+    content::ClassSettings classSettings_;
 
     std::unique_ptr<Lesko> lesko_;
     std::unique_ptr<Lesko_n> lesko_n_;

@@ -62,6 +62,8 @@ struct CheckResult {
     bool sandboxed = false;
 
     int passed() const;
+    // The tests run: every sample now.
+    int total() const { return int(samples.size()); }
     // The overall verdict with its detail, as one line.
     QString summary() const;
 };

@@ -6,6 +6,7 @@
 #include "checker/check_job.h"
 #include "checker/check_store.h"
 #include "checker/lesko_prow.h"
+#include "results/attempt_log.h"
 #include "workbench/lesko_n.h"
 
 namespace {
@@ -60,7 +61,8 @@ void Lesko_n::checkFinished(const checker::CheckResult& result, const QString& a
     check_.release()->deleteLater();
     mnu_Prowerka.setCaption(CheckCaption);
     updateCheckMenu();
-    program_.checks().record(checkedTask_, result);
+    program_.attemptLog().recordCheck(checkedTask_, result.passed(), result.total(),
+                                      checker::verdictText(result.verdict));
     Lesko_Prow& window = program_.lesko_Prow();
     window.showResult(result, answer);
     window.Show();
