@@ -1,9 +1,11 @@
 // Checks of real answers with the real g++ and bwrap: every author's solution
-// is right, and each kind of wrong answer gets its own verdict, with no
-// process left behind.
+// is right, each kind of wrong answer gets its own verdict, and hostile
+// answers stay contained: nothing of the host is read or written, nothing is
+// left running or on disk, and what an answer prints decides nothing.
 #include "aux_windows/lesko_zad.h"
 #include "checker/check_job.h"
 #include "content/lesson.h"
+#include "support/checker_settings.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -11,8 +13,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QDir>
+#include <QDirIterator>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -42,7 +47,25 @@ bool noAnswerProcessLeft()
     return answerProcesses().isEmpty();
 }
 
-QList<content::Lesson::Sample> doubling() { return {{u"21\n"_s, u"42\n"_s}, {u"5\n"_s, u"10\n"_s}}; }
+QList<checker::TestCase> doubling() { return {{u"21\n"_s, u"42\n"_s, {}, true}, {u"5\n"_s, u"10\n"_s, {}, true}}; }
+
+QList<checker::TestCase> testsOf(const QList<content::Lesson::Sample>& samples)
+{
+    QList<checker::TestCase> tests;
+    for (const content::Lesson::Sample& s : samples)
+        tests.append({s.input, s.output, {}, true});
+    return tests;
+}
+
+// Every file under a folder, with subfolders.
+QStringList filesUnder(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
 
 const QString RightAnswer =
     u"#include <iostream>\nint main() {\n    int a;\n    std::cin >> a;\n    std::cout << 2 * a << '\\n';\n}\n"_s;
@@ -61,32 +84,34 @@ private slots:
     void theNetworkIsClosed();
     void nothingOutsideItsFolderIsWritten();
     void missingCompilerMakesTheCheckUnavailable();
-    void missingSandboxStillChecksWithLimits();
-    void resultsKeepTheSamplesOrder();
+    void withoutASandboxNothingRuns_data();
+    void withoutASandboxNothingRuns();
+    void hostileAnswersAreContained_data();
+    void hostileAnswersAreContained();
+    void resultsKeepTheTestsOrder();
     void cancellingLeavesNoProcess();
     void headerIsBuiltOnceAndUsed();
 
 private:
-    checker::CheckResult check(const QString& answer, const QList<content::Lesson::Sample>& samples = doubling());
+    checker::CheckResult check(const QString& answer, const QList<checker::TestCase>& tests = doubling());
 
     QTemporaryDir cache_;
+    QTemporaryFile secret_;  // a host file no answer may read
     checker::CheckSettings settings_;
 };
 
 void TestCheckJob::initTestCase()
 {
-    settings_.toolchain = checker::Toolchain::fromSystem();
+    settings_ = testing_support::testCheckSettings(cache_.path());
+    QVERIFY(secret_.open() && secret_.write("lesko-secret\n") > 0 && secret_.flush());
+    QVERIFY(secret_.setPermissions(QFileDevice::Permissions(0x6444)));
     QVERIFY2(!settings_.toolchain.compiler.isEmpty(), "g++ is needed");
     QVERIFY2(!settings_.toolchain.sandbox.isEmpty(), "bwrap is needed");
-    settings_.cacheFolder = cache_.path();
-    settings_.limits.cpuSeconds = 1;
-    settings_.limits.wallMs = 2000;
-    settings_.limits.processes = 16;
 }
 
-checker::CheckResult TestCheckJob::check(const QString& answer, const QList<content::Lesson::Sample>& samples)
+checker::CheckResult TestCheckJob::check(const QString& answer, const QList<checker::TestCase>& tests)
 {
-    checker::CheckJob job(settings_, answer, samples);
+    checker::CheckJob job(settings_, answer, tests);
     QSignalSpy done(&job, &checker::CheckJob::finished);
     job.start();
     [&] { QVERIFY(done.wait(60000)); }();
@@ -108,9 +133,9 @@ void TestCheckJob::everySolutionIsRight()
     const content::Lesson::Entry* first = lesson.find(u"Lesko_Zad"_s, u"Redowe_L"_s, TaskTexts::FirstSolutionLines);
     QVERIFY(lines && first);
     const QString solution = lines->items.mid(first->items.value(task).toInt()).join(u'\n');
-    const checker::CheckResult result = check(solution, lesson.samples(task));
-    QCOMPARE(result.samples.size(), lesson.samples(task).size());
-    QCOMPARE(result.summary(), QStringLiteral("Верен (%1 от %1 теста)").arg(result.samples.size()));
+    const checker::CheckResult result = check(solution, testsOf(lesson.samples(task)));
+    QCOMPARE(result.tests.size(), lesson.samples(task).size());
+    QCOMPARE(result.summary(), QStringLiteral("Верен (%1 от %1 теста)").arg(result.tests.size()));
     QVERIFY(result.sandboxed);
 }
 
@@ -159,15 +184,16 @@ void TestCheckJob::wrongAnswers()
     const checker::CheckResult result = check(answer);
     QCOMPARE(checker::verdictText(result.verdict), checker::verdictText(verdict));
     if (!firstLine.isEmpty())
-        QCOMPARE(checker::sampleLine(1, result.samples.value(0)), firstLine);
+        QCOMPARE(checker::testLine(1, result.tests.value(0)), firstLine);
     QVERIFY(noAnswerProcessLeft());
+    QCOMPARE(filesUnder(cache_.path() + u"/jobs"_s), QStringList());
 }
 
 void TestCheckJob::compileErrorsNameTheirLines()
 {
     const checker::CheckResult result = check(u"#include <iostream>\nint main() {\n    int a = 1\n    cout << a;\n"_s);
     QCOMPARE(result.verdict, Verdict::CompileError);
-    QVERIFY(result.samples.isEmpty());
+    QVERIFY(result.tests.isEmpty());
     QVERIFY(result.diagnostics.size() >= 2);
     QCOMPARE(result.diagnostics[0].line, 4);
     QCOMPARE(result.diagnostics[0].explanation, u"Липсва „;“ в края на оператора (често на предишния ред)."_s);
@@ -242,37 +268,144 @@ void TestCheckJob::missingCompilerMakesTheCheckUnavailable()
     QCOMPARE(result.summary(), u"Проверката не е налична: няма компилатор g++"_s);
 }
 
-void TestCheckJob::missingSandboxStillChecksWithLimits()
+void TestCheckJob::withoutASandboxNothingRuns_data()
 {
-    const checker::CheckSettings saved = settings_;
-    settings_.toolchain.sandbox = u"/nonexistent/bwrap"_s;
-    const checker::CheckResult right = check(RightAnswer);
-    const checker::CheckResult endless = check(u"int main() { for (;;) {} }"_s);
-    const checker::CheckResult crash = check(u"int main() { volatile int* p = nullptr; return *p; }"_s);
-    const checker::CheckResult sleeping = check(u"#include <unistd.h>\nint main() { if (fork() == 0) sleep(30); }"_s);
-    settings_ = saved;
-    QCOMPARE(right.verdict, Verdict::Accepted);
-    QVERIFY(!right.sandboxed);
-    QCOMPARE(endless.verdict, Verdict::TimeLimit);
-    QCOMPARE(checker::sampleLine(1, crash.samples.value(0)),
-             u"Тест 1: Грешка при изпълнение (недопустим достъп до паметта)"_s);
-    // The child that sleeps on after its parent ended goes with the group.
-    QVERIFY(noAnswerProcessLeft());
+    QTest::addColumn<QString>("sandbox");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("bwrap missing") << u"/nonexistent/bwrap"_s
+                                   << u"няма пясъчник bwrap. Инсталирайте пакета bubblewrap (sudo apt install "
+                                      u"bubblewrap)."_s;
+    // A sandbox that cannot start, as where user namespaces are off.
+    QTest::addRow("bwrap fails") << u"/bin/false"_s << u"пясъчникът bwrap не може да стартира"_s;
 }
 
-void TestCheckJob::resultsKeepTheSamplesOrder()
+void TestCheckJob::withoutASandboxNothingRuns()
 {
-    // The first sample's run ends last.
+    QFETCH(QString, sandbox);
+    QFETCH(QString, reason);
+    const checker::CheckSettings saved = settings_;
+    settings_.toolchain.sandbox = sandbox;
+    QTemporaryDir outside;
+    QVERIFY(QFile::setPermissions(outside.path(), QFileDevice::Permissions(0x7777)));
+    const QString marker = outside.filePath(u"ran"_s);
+    const checker::CheckResult ran =
+        check(u"#include <cstdio>\nint main() { std::fopen(\"%1\", \"w\"); }"_s.arg(marker));
+    const checker::CheckResult broken = check(u"int main() { return x; }"_s);
+    settings_ = saved;
+    QCOMPARE(ran.verdict, Verdict::Unavailable);
+    QVERIFY2(ran.reason.startsWith(u"програмата е компилирана, но не е изпълнена: "_s + reason),
+             qPrintable(ran.reason));
+    QVERIFY(!ran.sandboxed);
+    QVERIFY(ran.tests.isEmpty());
+    QVERIFY(!QFile::exists(marker));
+    // Compile errors are still found.
+    QCOMPARE(broken.verdict, Verdict::CompileError);
+    QCOMPARE(broken.diagnostics.value(0).line, 1);
+}
+
+void TestCheckJob::hostileAnswersAreContained_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<QString>("detail");  // the first test's line, or the first error's explanation
+    const QString readsNumber = u"int n; std::cin >> n; std::cout << 2 * n << '\\n';"_s;
+    QTest::addRow("host file put into the program")
+        << uR"(asm(".section .rodata\n.incbin \"%1\"\n.text"); int main() {})"_s.arg(secret_.fileName())
+        << Verdict::CompileError << QString();
+    QTest::addRow("6 GB object file") << uR"(asm(".data\n.fill 6000000000, 1, 0x41\n.text"); int main() {})"_s
+                                      << Verdict::CompileError
+                                      << u"Компилацията е спряна: програмата стана по-голяма от разрешеното."_s;
+    QTest::addRow("includes an endless device")
+        << u"#include \"/dev/zero\"\nint main() {}"_s << Verdict::CompileError
+        << u"Компилацията е спряна: компилаторът надхвърли паметта, която му е разрешена."_s;
+    QTest::addRow("an endless device as a library header")
+        << u"#include </dev/zero>\nint main() {}"_s << Verdict::CompileError
+        << u"Компилацията е спряна: компилаторът надхвърли паметта, която му е разрешена."_s;
+    QTest::addRow("kills every process it may")
+        << u"#include <csignal>\n#include <iostream>\nint main() { kill(-1, SIGKILL); "_s + readsNumber + u" }"_s
+        << Verdict::Accepted << QString();
+    QTest::addRow("daemon of its own session")
+        << u"#include <iostream>\n#include <unistd.h>\nint main() { if (fork() == 0) { setsid(); for (;;) pause(); } "_s +
+               readsNumber + u" }"_s
+        << Verdict::Accepted << u"Тест 1: Верен"_s;
+    QTest::addRow("fills the shared memory folder") << uR"(#include <cstdio>
+#include <iostream>
+#include <string>
+int main() {
+    int files = 0;
+    for (int i = 0; i < 64; ++i) {
+        std::FILE* f = std::fopen(("/dev/shm/f" + std::to_string(i)).c_str(), "w");
+        std::string mb(1 << 20, 'x');
+        if (!f || std::fwrite(mb.data(), 1, mb.size(), f) != mb.size() || std::fclose(f) != 0) break;
+        ++files;
+    }
+    int n; std::cin >> n; std::cout << (files <= 8 ? 2 * n : -files) << '\n';
+})"_s << Verdict::Accepted << u"Тест 1: Верен"_s;
+    QTest::addRow("writes the root and makes a user namespace") << uR"(#include <cstdio>
+#include <iostream>
+#include <sched.h>
+int main() {
+    bool root = std::fopen("/evil", "w") != nullptr;
+    bool userns = unshare(CLONE_NEWUSER) == 0;
+    int n; std::cin >> n; std::cout << (root || userns ? 0 : 2 * n) << '\n';
+})"_s << Verdict::Accepted << u"Тест 1: Верен"_s;
+    QTest::addRow("exit status of the time limit")
+        << u"#include <iostream>\nint main() { "_s + readsNumber + u" return 137; }"_s << Verdict::RuntimeError
+        << u"Тест 1: Грешка при изпълнение (изходен код 137)"_s;
+    QTest::addRow("exit status of the output limit")
+        << u"#include <iostream>\nint main() { "_s + readsNumber + u" return 153; }"_s << Verdict::RuntimeError
+        << u"Тест 1: Грешка при изпълнение (изходен код 153)"_s;
+    QTest::addRow("speaks as the sandbox")
+        << u"#include <iostream>\nint main() { std::cerr << \"bwrap: Can't mount\\n\"; return 1; }"_s
+        << Verdict::RuntimeError << u"Тест 1: Грешка при изпълнение (изходен код 1)"_s;
+    QTest::addRow("writes bad_alloc beside a right output")
+        << u"#include <iostream>\nint main() { std::cerr << \"std::bad_alloc\\n\"; "_s + readsNumber + u" }"_s
+        << Verdict::Accepted << u"Тест 1: Верен"_s;
+    QTest::addRow("threads, but no child process")
+        << u"#include <iostream>\n#include <thread>\n#include <unistd.h>\nint main() { int n = 0; std::thread t([&] "
+           u"{ std::cin >> n; }); t.join(); std::cout << (fork() < 0 ? 2 * n : 0) << '\\n'; }"_s
+        << Verdict::Accepted << u"Тест 1: Верен"_s;
+}
+
+void TestCheckJob::hostileAnswersAreContained()
+{
+    QFETCH(QString, answer);
+    QFETCH(Verdict, verdict);
+    QFETCH(QString, detail);
+    QProcess bystander;  // a process of the same user outside the sandbox
+    bystander.start(u"sleep"_s, {u"60"_s});
+    QVERIFY(bystander.waitForStarted());
+    const checker::CheckResult result = check(answer);
+    QCOMPARE(checker::verdictText(result.verdict), checker::verdictText(verdict));
+    if (verdict == Verdict::CompileError && !detail.isEmpty())
+        QCOMPARE(result.diagnostics.value(0).explanation, detail);
+    else if (!detail.isEmpty())
+        QCOMPARE(checker::testLine(1, result.tests.value(0)), detail);
+    QVERIFY(!result.compilerText.contains(u"lesko-secret"_s));
+    QCOMPARE(bystander.state(), QProcess::Running);
+    bystander.kill();
+    bystander.waitForFinished();
+    QVERIFY(noAnswerProcessLeft());
+    QCOMPARE(filesUnder(cache_.path() + u"/jobs"_s), QStringList());
+    QVERIFY(!QFile::exists(u"/evil"_s));
+}
+
+void TestCheckJob::resultsKeepTheTestsOrder()
+{
+    // The first test's run ends last.
     const checker::CheckResult result = check(
         u"#include <iostream>\n#include <unistd.h>\nint main() { int n; std::cin >> n; if (n == 1) usleep(300000); "
         u"std::cout << 2 * n << '\\n'; }"_s,
-        {{u"1\n"_s, u"2\n"_s}, {u"2\n"_s, u"4\n"_s}, {u"3\n"_s, u"7\n"_s}, {u"4\n"_s, u"8\n"_s}});
+        {{u"1\n"_s, u"2\n"_s, {}, true},
+         {u"2\n"_s, u"4\n"_s, {}, true},
+         {u"3\n"_s, u"7\n"_s, u"Помислете за нечетните."_s, false},
+         {u"4\n"_s, u"8\n"_s, {}, false}});
     QStringList lines;
-    for (int i = 0; i < result.samples.size(); ++i)
-        lines << checker::sampleLine(i + 1, result.samples[i]);
-    QCOMPARE(lines, (QStringList{u"Тест 1: Верен"_s, u"Тест 2: Верен"_s, u"Тест 3: Грешен отговор"_s,
-                                 u"Тест 4: Верен"_s}));
-    QCOMPARE(result.samples[2].input, u"3\n"_s);
+    for (int i = 0; i < result.tests.size(); ++i)
+        lines << checker::testLine(i + 1, result.tests[i]);
+    QCOMPARE(lines, (QStringList{u"Тест 1: Верен"_s, u"Тест 2: Верен"_s, u"Тест 3 (скрит): Грешен отговор"_s,
+                                 u"Тест 4 (скрит): Верен"_s}));
+    QCOMPARE(result.tests[2].hint, u"Помислете за нечетните."_s);
     QCOMPARE(result.summary(), u"Грешен отговор (3 от 4 теста)"_s);
 }
 

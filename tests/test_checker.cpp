@@ -14,6 +14,8 @@ using checker::Verdict;
 Q_DECLARE_METATYPE(checker::Verdict)
 Q_DECLARE_METATYPE(checker::RunOutcome)
 
+#include <functional>
+
 class TestChecker : public QObject {
     Q_OBJECT
 private slots:
@@ -24,12 +26,15 @@ private slots:
     void diagnostics_data();
     void diagnostics();
     void linkerAndBrokenOutputBecomeLineLessErrors();
+    void errorInAHeaderIsPlacedOnTheAnswersLine();
+    void limitsThatStopTheCompilerAreNamed_data();
+    void limitsThatStopTheCompilerAreNamed();
     void fatalErrorKeepsItsLine();
     void compilerTextKeepsLinesAndNotes();
     void leadingIncludes_data();
     void leadingIncludes();
     void headerFolderChangesWithCompilerAndIncludes();
-    void sandboxRunsTheProgramUnderTheProcessLimit();
+    void sandboxesHoldWhatTheyMust();
 };
 
 void TestChecker::comparison_data()
@@ -69,58 +74,82 @@ void TestChecker::comparison()
 void TestChecker::classification_data()
 {
     QTest::addColumn<checker::RunOutcome>("run");
+    QTest::addColumn<bool>("shown");
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<QString>("line");
-    const auto run = [](QByteArray out, int code = 0, bool sandboxed = true) {
+    using Ending = checker::RunOutcome::Ending;
+    const auto run = [](QByteArray out, Ending ending = Ending::Exited, int code = 0) {
         checker::RunOutcome r;
         r.output = out;
-        r.exitCode = code;
-        r.sandboxed = sandboxed;
+        r.ending = ending;
+        r.code = code;
         return r;
     };
-    checker::RunOutcome r = run("42\n");
-    QTest::addRow("right") << r << Verdict::Accepted << u"Тест 1: Верен"_s;
-    QTest::addRow("wrong") << run("41\n") << Verdict::WrongAnswer << u"Тест 1: Грешен отговор"_s;
-    QTest::addRow("spacing only") << run("4 2\n") << Verdict::WrongAnswer
+    const auto with = [](checker::RunOutcome r, const std::function<void(checker::RunOutcome&)>& change) {
+        change(r);
+        return r;
+    };
+    const checker::RunOutcome right = run("42\n");
+    QTest::addRow("right") << right << true << Verdict::Accepted << u"Тест 1: Верен"_s;
+    QTest::addRow("right, hidden") << right << false << Verdict::Accepted << u"Тест 1 (скрит): Верен"_s;
+    QTest::addRow("wrong") << run("41\n") << true << Verdict::WrongAnswer << u"Тест 1: Грешен отговор"_s;
+    QTest::addRow("spacing only") << run("4 2\n") << true << Verdict::WrongAnswer
                                   << u"Тест 1: Грешен отговор (разликата е само в интервалите)"_s;
-    r = run("42\n");
-    r.wallTimeout = true;
-    QTest::addRow("wall timer") << r << Verdict::TimeLimit << u"Тест 1: Превишено време"_s;
-    QTest::addRow("CPU limit in the sandbox")
-        << run("", 128 + SIGXCPU) << Verdict::TimeLimit << u"Тест 1: Превишено време"_s;
-    r = run("", SIGKILL, false);
-    r.crashed = true;
-    QTest::addRow("CPU hard limit outside") << r << Verdict::TimeLimit << u"Тест 1: Превишено време"_s;
-    r = run(QByteArray(100, 'x'));
-    r.outputCapped = true;
-    r.wallTimeout = true;
-    QTest::addRow("output cap before the timer") << r << Verdict::OutputLimit << u"Тест 1: Твърде много изход"_s;
-    QTest::addRow("file size limit") << run("", 128 + SIGXFSZ) << Verdict::OutputLimit
+    QTest::addRow("wall clock") << with(right, [](auto& r) { r.wallTimeout = true; }) << true << Verdict::TimeLimit
+                                << u"Тест 1: Превишено време"_s;
+    QTest::addRow("CPU time used up") << with(run("", Ending::Signalled, SIGKILL), [](auto& r) { r.cpuTimeout = true; })
+                                      << true << Verdict::TimeLimit << u"Тест 1: Превишено време"_s;
+    QTest::addRow("CPU limit of the kernel")
+        << run("", Ending::Signalled, SIGXCPU) << true << Verdict::TimeLimit << u"Тест 1: Превишено време"_s;
+    QTest::addRow("output cap before the timer")
+        << with(run(QByteArray(100, 'x')), [](auto& r) { r.outputCapped = r.wallTimeout = true; }) << true
+        << Verdict::OutputLimit << u"Тест 1: Твърде много изход"_s;
+    QTest::addRow("file size limit") << run("", Ending::Signalled, SIGXFSZ) << true << Verdict::OutputLimit
                                      << u"Тест 1: Твърде много изход"_s;
-    r = run("", 128 + SIGABRT);
-    r.errors = "terminate called after throwing an instance of 'std::bad_alloc'\n";
-    QTest::addRow("allocation refused") << r << Verdict::MemoryLimit << u"Тест 1: Недостиг на памет"_s;
-    QTest::addRow("segfault in the sandbox") << run("42\n", 128 + SIGSEGV) << Verdict::RuntimeError
-                                             << u"Тест 1: Грешка при изпълнение (недопустим достъп до паметта)"_s;
-    r = run("42\n", SIGFPE, false);
-    r.crashed = true;
-    QTest::addRow("division by zero outside") << r << Verdict::RuntimeError
-                                              << u"Тест 1: Грешка при изпълнение (аритметична грешка, например "
-                                                 u"деление на нула)"_s;
-    QTest::addRow("exit code") << run("42\n", 3) << Verdict::RuntimeError
-                               << u"Тест 1: Грешка при изпълнение (изходен код 3)"_s;
-    QTest::addRow("exit code 139 is a code outside the sandbox")
-        << run("42\n", 139, false) << Verdict::RuntimeError << u"Тест 1: Грешка при изпълнение (изходен код 139)"_s;
+    QTest::addRow("one mapping past the memory limit")
+        << run("", Ending::Signalled, SIGSYS) << true << Verdict::MemoryLimit << u"Тест 1: Недостиг на памет"_s;
+    QTest::addRow("resident memory past the limit, right output")
+        << with(right, [](auto& r) { r.maxRssKb = (256 << 10) + 1; }) << true << Verdict::MemoryLimit
+        << u"Тест 1: Недостиг на памет"_s;
+    QTest::addRow("resident memory at the limit")
+        << with(right, [](auto& r) { r.maxRssKb = 256 << 10; }) << true << Verdict::Accepted << u"Тест 1: Верен"_s;
+    // What the answer writes decides nothing.
+    QTest::addRow("bad_alloc written, right output")
+        << with(right, [](auto& r) { r.errors = "terminate called after throwing 'std::bad_alloc'\n"; }) << true
+        << Verdict::Accepted << u"Тест 1: Верен"_s;
+    QTest::addRow("aborted after writing bad_alloc")
+        << with(run("", Ending::Signalled, SIGABRT), [](auto& r) { r.errors = "std::bad_alloc\n"; }) << true
+        << Verdict::RuntimeError << u"Тест 1: Грешка при изпълнение (програмата е прекратена аварийно)"_s;
+    QTest::addRow("own exit status 137") << run("42\n", Ending::Exited, 137) << true << Verdict::RuntimeError
+                                         << u"Тест 1: Грешка при изпълнение (изходен код 137)"_s;
+    QTest::addRow("own exit status 153") << run("42\n", Ending::Exited, 153) << true << Verdict::RuntimeError
+                                         << u"Тест 1: Грешка при изпълнение (изходен код 153)"_s;
+    QTest::addRow("bwrap's words on its error output")
+        << with(run("", Ending::Exited, 1), [](auto& r) { r.errors = "bwrap: Can't mount proc\n"; }) << true
+        << Verdict::RuntimeError << u"Тест 1: Грешка при изпълнение (изходен код 1)"_s;
+    QTest::addRow("segmentation fault") << run("42\n", Ending::Signalled, SIGSEGV) << true << Verdict::RuntimeError
+                                        << u"Тест 1: Грешка при изпълнение (недопустим достъп до паметта)"_s;
+    QTest::addRow("division by zero") << run("", Ending::Signalled, SIGFPE) << false << Verdict::RuntimeError
+                                      << u"Тест 1 (скрит): Грешка при изпълнение (аритметична грешка, например "
+                                         u"деление на нула)"_s;
+    QTest::addRow("killed by another, no limit reached")
+        << run("", Ending::Signalled, SIGKILL) << true << Verdict::RuntimeError
+        << u"Тест 1: Грешка при изпълнение (програмата е спряна принудително)"_s;
+    QTest::addRow("did not start") << run("", Ending::Unstarted, ENOENT) << true << Verdict::Unavailable
+                                   << u"Тест 1: Проверката не е налична (програмата не можа да бъде стартирана)"_s;
 }
 
 void TestChecker::classification()
 {
     QFETCH(checker::RunOutcome, run);
-    const checker::SampleResult s = checker::classifyRun(run, u"21\n"_s, u"42\n"_s);
-    QTEST(s.verdict, "verdict");
-    QTEST(checker::sampleLine(1, s), "line");
-    QCOMPARE(s.input, u"21\n"_s);
-    QCOMPARE(s.got, QString::fromUtf8(run.output));
+    QFETCH(bool, shown);
+    const checker::TestCase test{u"21\n"_s, u"42\n"_s, u"Помислете."_s, shown};
+    const checker::TestResult t = checker::classifyRun(run, test, checker::Limits{});
+    QTEST(t.verdict, "verdict");
+    QTEST(checker::testLine(1, t), "line");
+    QCOMPARE(t.input, u"21\n"_s);
+    QCOMPARE(t.hint, u"Помислете."_s);
+    QCOMPARE(t.got, QString::fromUtf8(run.output));
 }
 
 // What g++ 12 writes without carets, one error and its note.
@@ -198,6 +227,55 @@ void TestChecker::linkerAndBrokenOutputBecomeLineLessErrors()
     QCOMPARE(checker::parseDiagnostics(errors, 2).size(), 2);
 }
 
+void TestChecker::errorInAHeaderIsPlacedOnTheAnswersLine()
+{
+    // g++ 12 on std::sort over a list, in a UTF-8 locale.
+    const QByteArray errors =
+        "In file included from /usr/include/c++/12/algorithm:61,\n"
+        "                 from main.cpp:1:\n"
+        "/usr/include/c++/12/bits/stl_algo.h: In instantiation of \xE2\x80\x98void std::__sort()\xE2\x80\x99:\n"
+        "/usr/include/c++/12/bits/stl_algo.h:4820:18:   required from \xE2\x80\x98void std::sort()\xE2\x80\x99\n"
+        "main.cpp:6:14:   required from here\n"
+        "/usr/include/c++/12/bits/stl_algo.h:1938:50: error: no match for \xE2\x80\x98operator-\xE2\x80\x99\n"
+        "In file included from /usr/include/c++/12/bits/stl_algobase.h:67,\n"
+        "                 from /usr/include/c++/12/algorithm:60:\n"
+        "/usr/include/c++/12/bits/stl_iterator.h:621:5: note: candidate: operator-\n";
+    const QList<checker::Diagnostic> found = checker::parseDiagnostics(errors, 10);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found[0].line, 6);
+    QCOMPARE(found[0].column, 14);
+    QCOMPARE(found[0].header, u"bits/stl_algo.h"_s);
+    QCOMPARE(found[0].message, u"no match for 'operator-'"_s);
+    QCOMPARE(found[0].notes, QStringList{u"candidate: operator-"_s});
+    QCOMPARE(checker::compilerText(found),
+             u"6:14: bits/stl_algo.h: error: no match for 'operator-'\n    note: candidate: operator-"_s);
+}
+
+void TestChecker::limitsThatStopTheCompilerAreNamed_data()
+{
+    QTest::addColumn<QByteArray>("errors");
+    QTest::addColumn<bool>("stopped");
+    QTest::addColumn<QString>("explanation");
+    QTest::addRow("CPU limit") << QByteArray("g++: fatal error: Killed signal terminated program cc1plus\n") << true
+                               << u"Компилацията е спряна: компилаторът надхвърли времето, което му е разрешено."_s;
+    QTest::addRow("memory") << QByteArray("virtual memory exhausted: Cannot allocate memory\n") << true
+                            << u"Компилацията е спряна: компилаторът надхвърли паметта, която му е разрешена."_s;
+    QTest::addRow("file size")
+        << QByteArray("collect2: fatal error: ld terminated with signal 25 [File size limit exceeded]\n") << true
+        << u"Компилацията е спряна: програмата стана по-голяма от разрешеното."_s;
+    QTest::addRow("the answer's own #error")
+        << QByteArray("main.cpp:1:2: error: #error virtual memory exhausted\n") << false << QString();
+}
+
+void TestChecker::limitsThatStopTheCompilerAreNamed()
+{
+    QFETCH(QByteArray, errors);
+    const QList<checker::Diagnostic> found = checker::parseDiagnostics(errors, 10);
+    QCOMPARE(found.size(), 1);
+    QTEST(found[0].stoppedByLimit, "stopped");
+    QTEST(found[0].explanation, "explanation");
+}
+
 void TestChecker::fatalErrorKeepsItsLine()
 {
     const QList<checker::Diagnostic> found = checker::parseDiagnostics(
@@ -230,6 +308,11 @@ void TestChecker::leadingIncludes_data()
         << u"#include <iostream>\nint x;\n#include <vector>\n"_s << QStringList{u"iostream"_s};
     QTest::addRow("own headers end it") << u"#include \"my.h\"\n#include <vector>\n"_s << QStringList{};
     QTest::addRow("not C++") << u"Здравейте!"_s << QStringList{};
+    QTest::addRow("all of the library") << u"#include <bits/stdc++.h>\n"_s << QStringList{u"bits/stdc++.h"_s};
+    QTest::addRow("a device is no header") << u"#include </dev/zero>\n#include <vector>\n"_s << QStringList{};
+    QTest::addRow("a path out of the library ends it")
+        << u"#include <cmath>\n#include <../../../etc/passwd>\n"_s << QStringList{u"cmath"_s};
+    QTest::addRow("a system header ends it") << u"#include <sys/types.h>\n"_s << QStringList{};
 }
 
 void TestChecker::leadingIncludes()
@@ -251,19 +334,32 @@ void TestChecker::headerFolderChangesWithCompilerAndIncludes()
     QVERIFY(checker::headerFolder(settings, {u"iostream"_s}) != first);
 }
 
-void TestChecker::sandboxRunsTheProgramUnderTheProcessLimit()
+void TestChecker::sandboxesHoldWhatTheyMust()
 {
-    checker::Toolchain tools{u"g++"_s, u"bwrap"_s, u"/usr/bin/prlimit"_s, true};
-    checker::Limits limits;
-    limits.processes = 7;
-    const QStringList args = checker::sandboxArguments(tools, u"/tmp/x/otgowor"_s, limits);
-    QCOMPARE(args.mid(args.size() - 3), (QStringList{u"/usr/bin/prlimit"_s, u"--nproc=7"_s, u"/otgowor"_s}));
-    for (const char16_t* needed : {u"--unshare-all", u"--die-with-parent", u"--new-session", u"--clearenv"})
-        QVERIFY2(args.contains(QString::fromUtf16(needed)), qPrintable(QString::fromUtf16(needed)));
-    QVERIFY(args.join(u' ').contains(u"--ro-bind /tmp/x/otgowor /otgowor"_s));
-    QVERIFY(args.join(u' ').contains(u"--tmpfs /tmp"_s));
-    tools.limiter.clear();
-    QCOMPARE(checker::sandboxArguments(tools, u"/p"_s, limits).constLast(), u"/otgowor"_s);
+    checker::CheckSettings settings;
+    settings.toolchain = {u"/usr/bin/g++"_s, u"/usr/bin/bwrap"_s, u"/opt/lesko/lesko_runner"_s, false};
+    const QString tests = checker::testSandboxArguments(settings, u"/cache/jobs/job-1-a/otgowor"_s).join(u' ');
+    const QString compile =
+        checker::compileSandboxArguments(settings, u"/cache/jobs/job-1-a"_s, u"/cache/pch/k"_s, {u"main.cpp"_s})
+            .join(u' ');
+    for (const QString& args : {tests, compile})
+        for (const char16_t* needed :
+             {u"--ro-bind /usr /usr", u"--remount-ro /", u"--size 16777216 --tmpfs /tmp", u"--unshare-all",
+              u"--unshare-user --disable-userns", u"--die-with-parent", u"--new-session", u"--clearenv",
+              u"--cap-drop ALL", u"--ro-bind /opt/lesko/lesko_runner /run/lesko/lesko_runner"})
+            QVERIFY2(args.contains(QString::fromUtf16(needed)),
+                     qPrintable(QString::fromUtf16(needed) + u" in "_s + args));
+    QVERIFY(tests.contains(u"--size 8388608 --tmpfs /dev/shm"_s));
+    QVERIFY(tests.contains(u"--remount-ro /dev"_s));
+    QVERIFY(tests.contains(u"--ro-bind /cache/jobs/job-1-a/otgowor /run/lesko/otgowor"_s));
+    QVERIFY(tests.endsWith(u"--as-pid-1 --chdir /tmp /run/lesko/lesko_runner tests"_s));
+    QVERIFY(!tests.contains(u"--bind "_s));  // nothing of the host is writable
+    QVERIFY(compile.contains(u"--bind /cache/jobs/job-1-a /job --ro-bind /cache/pch/k /pch"_s));
+    QVERIFY(compile.contains(u"--setenv TMPDIR /job/tmp"_s));
+    QVERIFY(compile.contains(u"--setenv LC_ALL C.UTF-8"_s));
+    QVERIFY(compile.endsWith(u"/run/lesko/lesko_runner exec 20 1073741824 67108864 8 256 -- /usr/bin/g++ main.cpp"_s));
+    // The lesson's programs are masked only where the sandbox shows them.
+    QCOMPARE(checker::maskedFiles(u"/tmp"_s), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestChecker)

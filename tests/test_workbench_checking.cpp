@@ -3,6 +3,7 @@
 #include "checker/check_store.h"
 #include "checker/lesko_prow.h"
 #include "results/attempt_log.h"
+#include "support/checker_settings.h"
 #include "support/workbench_lesson.h"
 
 #include <QDirIterator>
@@ -75,10 +76,7 @@ void TestWorkbenchChecking::initTestCase() { QVERIFY(cache_.isValid()); }
 
 void TestWorkbenchChecking::startLesson(TestLesson& t)
 {
-    checker::CheckSettings& settings = t.program().checks().settings;
-    settings.cacheFolder = cache_.path();
-    settings.limits.cpuSeconds = 1;
-    settings.limits.wallMs = 2000;
+    t.program().checks().settings = testCheckSettings(cache_.path());
     startWorkbenchLesson(t);
     openWorkbench(t);
 }

@@ -4,6 +4,7 @@
 // workbench, not over it.
 #include "checker/check_store.h"
 #include "checker/lesko_prow.h"
+#include "support/checker_settings.h"
 #include "support/workbench_lesson.h"
 #include "ui/form_view.h"
 #include "ui/program_view.h"
@@ -28,7 +29,7 @@ void ViewChecking::f5ChecksAndAnErrorLeadsToItsLine()
 {
     QTemporaryDir cache;
     TestLesson t;
-    t.program().checks().settings.cacheFolder = cache.path();
+    t.program().checks().settings = testCheckSettings(cache.path());
     ui::ProgramView view(t.program());
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);

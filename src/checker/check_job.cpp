@@ -1,30 +1,40 @@
 #include "checker/check_job.h"
 
-#include "checker/limited_process.h"
+#include "checker/run_report.h"
+#include "runner/protocol.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QThread>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace checker {
 
 namespace {
 
-bool writeFile(const QString& path, const QByteArray& bytes)
+const QString NotRunPrefix = u"програмата е компилирана, но не е изпълнена: "_s;
+
+QString noSandboxReason(const Toolchain& toolchain)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!QFileInfo(toolchain.sandbox).isExecutable())
+        return u"няма пясъчник bwrap. Инсталирайте пакета bubblewrap (sudo apt install bubblewrap)."_s;
+    return u"липсва програмата lesko_runner на урока. Инсталирайте урока отново."_s;
 }
 
-QString headerPath(const QString& folder) { return folder + u'/' + QString::fromUtf16(HeaderName); }
+// bwrap's own complaint, the first line it wrote.
+QString sandboxComplaint(const QByteArray& errors)
+{
+    const QString first = QString::fromUtf8(errors).section(u'\n', 0, 0).trimmed();
+    return u"пясъчникът bwrap не може да стартира"_s + (first.isEmpty() ? QString() : u" („"_s + first + u"“)"_s) +
+           u". Проверете дали системата позволява потребителски пространства от имена (user namespaces)."_s;
+}
+
+qint64 mebibytes(qint64 bytes) { return bytes >> 20; }
 
 }  // namespace
 
-CheckJob::CheckJob(CheckSettings settings, QString answer, QList<content::Lesson::Sample> samples, QObject* parent)
-    : QObject(parent), settings_(std::move(settings)), answer_(std::move(answer)), samples_(std::move(samples))
+CheckJob::CheckJob(CheckSettings settings, QString answer, QList<TestCase> tests, QObject* parent)
+    : QObject(parent), settings_(std::move(settings)), answer_(std::move(answer)), tests_(std::move(tests))
 {
 }
 
@@ -36,154 +46,211 @@ void CheckJob::start()
         return;
     running_ = true;
     result_ = {};
+    clock_.start();
     // Reported from the event loop, so the caller sees no result inside start().
     QTimer::singleShot(0, this, [this] {
-        if (!running_)
-            return;
-        if (!QFileInfo(settings_.toolchain.compiler).isExecutable())
-            return finish(Verdict::Unavailable, QStringLiteral("няма компилатор g++"));
-        if (!writeSource())
-            return finish(Verdict::Unavailable, QStringLiteral("временната папка не може да се запише"));
-        result_.sandboxed = QFileInfo(settings_.toolchain.sandbox).isExecutable();
-        buildHeader();
+        if (running_)
+            prepare();
     });
 }
 
 void CheckJob::cancel()
 {
-    for (auto& p : processes_)
-        if (p)
-            p->stop();
-    retireProcesses();
+    if (process_)
+        process_->stop();
+    // The process object may be the one whose signal is being handled.
+    if (process_)
+        process_.release()->deleteLater();
+    folder_.reset();
     running_ = false;
 }
 
-// A process object may be the one whose signal is being handled: it is
-// deleted from the event loop.
-void CheckJob::retireProcesses()
+void CheckJob::prepare()
 {
-    for (auto& p : processes_)
-        if (p)
-            p.release()->deleteLater();
-    processes_.clear();
+    if (!QFileInfo(settings_.toolchain.compiler).isExecutable())
+        return finish(Verdict::Unavailable, u"няма компилатор g++"_s);
+    const content::Result<std::shared_ptr<JobFolder>> folder = JobFolder::create(settings_.cacheFolder);
+    if (!folder)
+        return finish(Verdict::Unavailable, folder.reason());
+    folder_ = *folder;
+    if (const qint64 free = folder_->freeBytes(); free >= 0 && free < settings_.limits.freeSpaceNeeded)
+        return finish(Verdict::Unavailable,
+                      u"на диска няма място за проверката (свободни са %1 MiB, нужни са %2 MiB)"_s.arg(mebibytes(free))
+                          .arg(mebibytes(settings_.limits.freeSpaceNeeded)));
+    if (!writeJobFile(folder_->filePath(QString::fromUtf16(SourceName)), answer_.toUtf8()))
+        return finish(Verdict::Unavailable, u"програмата не може да бъде записана в папката за проверката"_s);
+    const Toolchain& t = settings_.toolchain;
+    if (!QFileInfo(t.sandbox).isExecutable() || !QFileInfo(t.runner).isExecutable())
+        noSandbox_ = noSandboxReason(t);
+    result_.sandboxed = noSandbox_.isEmpty();
+    buildHeader();
 }
 
-bool CheckJob::writeSource()
+ProcessSpec CheckJob::sandboxSpec(const QStringList& arguments) const
 {
-    if (!folder_.isValid())
-        return false;
-    // The answer runs under another user when the program has administrator rights.
-    QFile::setPermissions(folder_.path(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
-    return writeFile(folder_.filePath(QString::fromUtf16(SourceName)), answer_.toUtf8());
+    ProcessSpec spec;
+    spec.program = settings_.toolchain.sandbox;
+    spec.arguments = arguments;
+    spec.folder = folder_->path();
+    spec.environment = {u"PATH=/usr/bin:/bin"_s};
+    spec.outputCap = 1024;
+    spec.errorCap = settings_.limits.compilerErrorBytes;
+    spec.wallMs = std::min(settings_.limits.compileWallMs, remainingMs());
+    return spec;
 }
 
-LimitedProcess& CheckJob::newProcess(LimitedProcess::Role role)
+void CheckJob::startCompiler(const QStringList& arguments, const QString& headerFolder, Step then)
 {
-    processes_.push_back(std::make_unique<LimitedProcess>(role, settings_.limits));
-    return *processes_.back();
+    ProcessSpec spec;
+    const Limits& l = settings_.limits;
+    if (result_.sandboxed) {
+        spec = sandboxSpec(compileSandboxArguments(settings_, folder_->path(), headerFolder, arguments));
+    } else {
+        // No sandbox: the compiler alone, with the limits set on it directly.
+        spec.program = settings_.toolchain.compiler;
+        spec.arguments = arguments;
+        spec.folder = folder_->path();
+        spec.environment = compileEnvironment();
+        spec.environment.replaceInStrings(u"TMPDIR="_s + QString::fromUtf16(JobMount), u"TMPDIR="_s + folder_->path());
+        spec.outputCap = 1024;
+        spec.errorCap = l.compilerErrorBytes;
+        spec.wallMs = std::min(l.compileWallMs, remainingMs());
+        spec.cpuSeconds = l.compileCpuSeconds;
+        spec.addressSpace = l.compileAddressSpace;
+        spec.fileSize = l.compileFileSize;
+        spec.files = l.compileFiles;
+    }
+    LimitedProcess& p = newProcess();
+    connect(&p, &LimitedProcess::finished, this, then);
+    p.start(spec);
+}
+
+LimitedProcess& CheckJob::newProcess()
+{
+    // The previous process may be the one whose signal is being handled.
+    if (process_)
+        process_.release()->deleteLater();
+    process_ = std::make_unique<LimitedProcess>();
+    return *process_;
 }
 
 void CheckJob::buildHeader()
 {
-    const QStringList includes = leadingIncludes(answer_);
-    if (includes.isEmpty())
+    includes_ = leadingIncludes(answer_);
+    // Without a sandbox the answer is only compiled: no header is worth building.
+    if (includes_.isEmpty() || !result_.sandboxed)
         return compile();
-    headerFolder_ = headerFolder(settings_, includes);
-    if (QFileInfo::exists(headerPath(headerFolder_) + u".gch")) {
-        header_ = headerPath(headerFolder_);
+    const QString folder = headerFolder(settings_, includes_);
+    if (QFileInfo::exists(folder + u'/' + QString::fromUtf16(HeaderName) + u".gch"_s)) {
+        headerFolder_ = folder;
+        markHeaderUsed(folder);
         return compile();
     }
-    if (!QDir().mkpath(headerFolder_) || !writeFile(headerPath(headerFolder_), headerText(includes).toUtf8()))
+    if (!writeJobFile(folder_->filePath(QString::fromUtf16(HeaderName)), headerText(includes_).toUtf8()))
         return compile();
-    LimitedProcess& p = newProcess(LimitedProcess::Role::Compiler);
-    connect(&p, &LimitedProcess::finished, this, &CheckJob::headerBuilt);
-    building_ = u"building-" + QFileInfo(folder_.path()).fileName();
-    p.start(settings_.toolchain.compiler, headerBuildArguments(QString::fromUtf16(HeaderName), building_),
-            headerFolder_);
+    startCompiler(headerBuildArguments(), {}, &CheckJob::headerBuilt);
 }
 
-// The header is built under a name of this job's own and renamed into place,
-// so another lesson on the same machine never sees half of it.
-void CheckJob::headerBuilt(const RunOutcome& outcome)
+void CheckJob::headerBuilt(const ProcessOutcome& outcome)
 {
-    const QString building = headerFolder_ + u'/' + building_;
-    const QString target = headerPath(headerFolder_) + u".gch";
-    if (outcome.started && !outcome.crashed && outcome.exitCode == 0 &&
-        (QFile::exists(target) || QFile::rename(building, target)))
-        header_ = headerPath(headerFolder_);
-    QFile::remove(building);
+    if (!sandboxStarted(outcome))
+        return compile();
+    const QString folder = headerFolder(settings_, includes_);
+    const QString built = folder_->filePath(QString::fromUtf16(HeaderName) + u".gch"_s);
+    const bool ok = !outcome.crashed && !outcome.wallTimeout && outcome.exitCode == 0;
+    if (ok && installHeader(built, headerText(includes_), folder)) {
+        headerFolder_ = folder;
+        trimHeaderCache(settings_.cacheFolder, settings_.headerCacheBytes, folder);
+    }
     compile();
 }
 
 void CheckJob::compile()
 {
-    LimitedProcess& p = newProcess(LimitedProcess::Role::Compiler);
-    connect(&p, &LimitedProcess::finished, this, &CheckJob::compiled);
-    p.start(settings_.toolchain.compiler, compileArguments(header_, MaxErrors, settings_.toolchain.goldLinker),
-            folder_.path());
+    const QStringList arguments = compileArguments(!headerFolder_.isEmpty(), MaxErrors, settings_.toolchain.goldLinker);
+    startCompiler(arguments, headerFolder_, &CheckJob::compiled);
 }
 
-void CheckJob::compiled(const RunOutcome& outcome)
+bool CheckJob::sandboxStarted(const ProcessOutcome& outcome)
+{
+    if (!result_.sandboxed || outcome.output.startsWith(QByteArray(QByteArray(runner_protocol::Ready) + '\n')))
+        return true;
+    noSandbox_ = sandboxComplaint(outcome.errors);
+    result_.sandboxed = false;
+    headerFolder_.clear();
+    return false;
+}
+
+void CheckJob::compiled(const ProcessOutcome& outcome)
 {
     if (!outcome.started)
-        return finish(Verdict::Unavailable, QStringLiteral("компилаторът g++ не може да се стартира"));
+        return finish(Verdict::Unavailable, u"компилаторът g++ не може да се стартира"_s);
+    if (!sandboxStarted(outcome))
+        return compile();
+    if (outcome.exitCode == runner_protocol::SetupFailed && outcome.errors.startsWith("lesko_runner:"))
+        return finish(Verdict::Unavailable,
+                      u"пясъчникът не може да ограничи компилатора: "_s + QString::fromUtf8(outcome.errors).trimmed());
     if (outcome.crashed || outcome.exitCode != 0 || outcome.wallTimeout) {
         result_.diagnostics = parseDiagnostics(outcome.errors, MaxErrors);
+        if (outcome.wallTimeout)
+            result_.diagnostics.prepend(compileStopped(settings_.limits.compileWallMs));
         result_.compilerText = compilerText(result_.diagnostics);
         return finish(Verdict::CompileError);
     }
-    QFile::setPermissions(folder_.filePath(QString::fromUtf16(ProgramName)),
-                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    retireProcesses();
-    result_.samples.fill(SampleResult{}, samples_.size());
-    nextSample_ = 0;
-    samplesDone_ = 0;
-    if (samples_.isEmpty())
+    if (!noSandbox_.isEmpty())
+        return finish(Verdict::Unavailable, NotRunPrefix + noSandbox_);
+    runTests();
+}
+
+int CheckJob::remainingMs() const { return std::max<int>(1000, settings_.limits.checkWallMs - int(clock_.elapsed())); }
+
+void CheckJob::runTests()
+{
+    if (tests_.isEmpty())
         return finish(Verdict::Accepted);
-    // Samples run side by side, one per core; their results keep the samples' order.
-    const int side = std::clamp(QThread::idealThreadCount(), 1, int(samples_.size()));
-    for (int i = 0; i < side; ++i)
-        runSample();
+    ProcessSpec spec = sandboxSpec(testSandboxArguments(settings_, folder_->filePath(QString::fromUtf16(ProgramName))));
+    spec.input = runRequest(tests_, settings_.limits);
+    spec.outputCap = reportCap(tests_, settings_.limits);
+    spec.wallMs = remainingMs();
+    LimitedProcess& p = newProcess();
+    connect(&p, &LimitedProcess::finished, this, &CheckJob::testsRan);
+    p.start(spec);
 }
 
-void CheckJob::runSample()
+void CheckJob::testsRan(const ProcessOutcome& outcome)
 {
-    const int i = nextSample_++;
-    LimitedProcess& p = newProcess(LimitedProcess::Role::Answer);
-    connect(&p, &LimitedProcess::finished, this, [this, i](const RunOutcome& outcome) { sampleRan(i, outcome); });
-    const QString program = folder_.filePath(QString::fromUtf16(ProgramName));
-    const QByteArray input = samples_.at(i).input.toUtf8();
-    if (result_.sandboxed)
-        p.start(settings_.toolchain.sandbox, sandboxArguments(settings_.toolchain, program, settings_.limits),
-                folder_.path(), input);
-    else
-        p.start(program, {}, folder_.path(), input);
-}
-
-void CheckJob::sampleRan(int i, const RunOutcome& outcome)
-{
-    RunOutcome run = outcome;
-    run.sandboxed = result_.sandboxed;
-    if (!run.started || (run.sandboxed && run.exitCode == 1 && run.errors.startsWith("bwrap:"))) {
-        cancel();
-        result_.samples.clear();
-        return finish(Verdict::Unavailable, QStringLiteral("пясъчникът bwrap не може да стартира програмата"));
+    const RunReport report = parseRunReport(outcome.output, int(tests_.size()));
+    if (!report.ready)
+        return finish(Verdict::Unavailable, sandboxComplaint(outcome.errors));
+    if (!report.done && !outcome.wallTimeout)
+        return finish(Verdict::Unavailable,
+                      report.problem.isEmpty() ? u"пясъчникът спря преди да изпълни всички тестове"_s : report.problem);
+    for (int i = 0; i < tests_.size(); ++i) {
+        if (report.outcomes[i]) {
+            result_.tests << classifyRun(*report.outcomes[i], tests_[i], settings_.limits);
+            continue;
+        }
+        // The whole check's time ran out before this test ended.
+        RunOutcome late;
+        late.wallTimeout = true;
+        result_.tests << classifyRun(late, tests_[i], settings_.limits);
+        result_.tests.last().detail = u"времето за цялата проверка изтече"_s;
     }
-    result_.samples[i] = classifyRun(run, samples_.at(i).input, samples_.at(i).output);
-    ++samplesDone_;
-    if (nextSample_ < samples_.size())
-        return runSample();
-    if (samplesDone_ == samples_.size())
-        finish(overallVerdict(result_.samples));
+    if (std::any_of(result_.tests.begin(), result_.tests.end(),
+                    [](const TestResult& t) { return t.verdict == Verdict::Unavailable; }))
+        return finish(Verdict::Unavailable, u"пясъчникът не може да стартира програмата"_s);
+    finish(overallVerdict(result_.tests));
 }
 
 void CheckJob::finish(Verdict verdict, const QString& reason)
 {
     result_.verdict = verdict;
-    result_.reason = reason;
+    if (result_.reason.isEmpty())
+        result_.reason = reason;
+    if (process_)
+        process_.release()->deleteLater();
+    folder_.reset();
     running_ = false;
-    retireProcesses();
     // The receiver may delete the job: nothing of it is used after this.
     emit finished(result_);
 }

@@ -1,25 +1,26 @@
 #pragma once
 
 #include "checker/commands.h"
+#include "checker/job_folder.h"
 #include "checker/limited_process.h"
 #include "checker/verdict.h"
-#include "content/lesson.h"
 
+#include <QElapsedTimer>
 #include <QObject>
-#include <QTemporaryDir>
 #include <memory>
-#include <vector>
 
 namespace checker {
 
-// Checks one answer: builds the precompiled header its includes need (once,
-// into the cache folder), compiles the answer in a private temporary folder,
-// then runs it on each sample, one run per core at a time. Never blocks; cancelling or deleting
-// the job kills whatever it has running.
+// Checks one answer in a private job folder: builds the precompiled header
+// its includes need (once, into the cache), compiles it, then runs every test
+// in one sandbox, two at a time. Compiler and answer alike run in bwrap
+// (commands.h). Without a sandbox that starts, the answer is compiled but not
+// run, and the verdict says so. Never blocks; cancelling or deleting the job
+// kills whatever it has running and removes its folder.
 class CheckJob : public QObject {
     Q_OBJECT
 public:
-    CheckJob(CheckSettings settings, QString answer, QList<content::Lesson::Sample> samples, QObject* parent = nullptr);
+    CheckJob(CheckSettings settings, QString answer, QList<TestCase> tests, QObject* parent = nullptr);
     ~CheckJob() override;
 
     void start();
@@ -32,27 +33,32 @@ signals:
     void finished(const checker::CheckResult& result);
 
 private:
-    bool writeSource();
+    void prepare();
     void buildHeader();
-    void headerBuilt(const RunOutcome& outcome);
+    void headerBuilt(const ProcessOutcome& outcome);
     void compile();
-    void compiled(const RunOutcome& outcome);
-    void runSample();
-    void sampleRan(int sample, const RunOutcome& outcome);
+    void compiled(const ProcessOutcome& outcome);
+    void runTests();
+    void testsRan(const ProcessOutcome& outcome);
     void finish(Verdict verdict, const QString& reason = {});
-    LimitedProcess& newProcess(LimitedProcess::Role role);
-    void retireProcesses();
+    LimitedProcess& newProcess();
+    using Step = void (CheckJob::*)(const ProcessOutcome&);
+    // Starts the compiler (in the sandbox when there is one); then runs when it ends.
+    void startCompiler(const QStringList& arguments, const QString& headerFolder, Step then);
+    ProcessSpec sandboxSpec(const QStringList& arguments) const;
+    // True when the sandbox started; otherwise the check goes on without it.
+    bool sandboxStarted(const ProcessOutcome& outcome);
+    int remainingMs() const;
 
     CheckSettings settings_;
     QString answer_;
-    QList<content::Lesson::Sample> samples_;
-    QTemporaryDir folder_;
-    QString headerFolder_;
-    QString building_;                                        // the header's name while it is built
-    QString header_;                                          // empty: compile without a precompiled header
-    std::vector<std::unique_ptr<LimitedProcess>> processes_;  // the compiler's, or the sample runs
-    int nextSample_ = 0;
-    int samplesDone_ = 0;
+    QList<TestCase> tests_;
+    std::shared_ptr<JobFolder> folder_;
+    std::unique_ptr<LimitedProcess> process_;
+    QStringList includes_;
+    QString headerFolder_;  // empty: compile without a precompiled header
+    QString noSandbox_;     // why the answer cannot run; empty with a sandbox
+    QElapsedTimer clock_;
     CheckResult result_;
     bool running_ = false;
 };

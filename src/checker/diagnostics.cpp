@@ -17,12 +17,33 @@ bool containsAny(const QString& text, std::initializer_list<const char16_t*> par
     return false;
 }
 
-// "main.cpp:4:5: error: expected ';' before 'return'"
+// "main.cpp:4:5: error: expected ';' before 'return'", or in a header:
+// "/usr/include/c++/12/bits/stl_vector.h:408:7: error: …"
 const QRegularExpression& located()
 {
     static const QRegularExpression pattern(
-        QStringLiteral(R"(^[^:]+:(\d+):(\d+): (fatal error|error|warning|note): (.*)$)"));
+        QStringLiteral(R"(^(.+?):(\d+):(\d+): (fatal error|error|warning|note): (.*)$)"));
     return pattern;
+}
+
+// The lines that tie an error in a header to the answer's line that led to
+// it: "main.cpp:5:20:   required from here", "In file included from main.cpp:2:".
+const QRegularExpression& answerContext()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(?:In file included )?from main\.cpp:(\d+)[:,]|^main\.cpp:(\d+):(\d+):\s+required from)"));
+    return pattern;
+}
+
+// Lines that only say where the compiler was: they neither start nor end an
+// error's notes.
+bool isContext(const QString& line)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(In file included from |from |.*: In (instantiation of|function|member function|)"
+                       R"(constructor|destructor|lambda|static member function|substitution of) |.*:\s+required )"
+                       R"((from|by substitution)))"));
+    return pattern.match(line).hasMatch();
 }
 
 // A line with no place that still reports an error: the linker's.
@@ -32,37 +53,89 @@ bool isLinkerError(const QString& line)
            line.startsWith(u"collect2: error");
 }
 
+// The compiler's own words when a limit stopped it (never an answer's text:
+// those lines carry no "main.cpp:line:" place).
+bool isLimitMessage(const QString& line)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^(cc1plus: |g\+\+: |collect2: |as: |/usr/bin/ld: |virtual memory exhausted).*)"
+        R"((out of memory|memory exhausted|Cannot allocate memory|Killed|terminated with signal|File size limit|CPU time limit|No space left))"));
+    return pattern.match(line).hasMatch();
+}
+
+// The header's name as an include names it: "bits/stl_vector.h".
+QString headerName(const QString& path)
+{
+    static const QRegularExpression include(QStringLiteral(R"(/include/(?:c\+\+/\d+/)?(?:x86_64-linux-gnu/)?(.+)$)"));
+    const QRegularExpressionMatch m = include.match(path);
+    return m.hasMatch() ? m.captured(1) : path.section(u'/', -1);
+}
+
 }  // namespace
 
 QList<Diagnostic> parseDiagnostics(const QByteArray& compilerErrors, int max)
 {
     QList<Diagnostic> found;
     bool lastWasError = false;
+    int contextLine = 0, contextColumn = 0;
     for (const QString& raw : QString::fromUtf8(compilerErrors).split(u'\n')) {
         const QString line = plainQuotes(raw.trimmed());
-        const QRegularExpressionMatch m = located().match(line);
-        if (m.hasMatch() && m.captured(3) == u"note") {
-            if (lastWasError)
-                found.last().notes << m.captured(4);
+        if (const QRegularExpressionMatch c = answerContext().match(line); c.hasMatch()) {
+            contextLine = c.captured(1).isEmpty() ? c.captured(2).toInt() : c.captured(1).toInt();
+            contextColumn = c.captured(3).toInt();
             continue;
         }
-        lastWasError = m.hasMatch() ? m.captured(3).endsWith(u"error") : isLinkerError(line);
+        if (isContext(line))
+            continue;
+        const QRegularExpressionMatch m = located().match(line);
+        if (m.hasMatch() && m.captured(4) == u"note") {
+            if (lastWasError)
+                found.last().notes << m.captured(5);
+            continue;
+        }
+        const bool stopped = !m.hasMatch() && isLimitMessage(line);
+        lastWasError = m.hasMatch() ? m.captured(4).endsWith(u"error") : stopped || isLinkerError(line);
         if (!lastWasError)
             continue;
         Diagnostic d;
+        d.stoppedByLimit = stopped;
         if (m.hasMatch()) {
-            d.line = m.captured(1).toInt();
-            d.column = m.captured(2).toInt();
-            d.message = m.captured(4);
+            const bool inAnswer = m.captured(1) == u"main.cpp";
+            d.header = inAnswer ? QString() : headerName(m.captured(1));
+            d.line = inAnswer ? m.captured(2).toInt() : contextLine;
+            d.column = inAnswer ? m.captured(3).toInt() : contextColumn;
+            d.message = m.captured(5);
         } else {
             d.message = line;
         }
+        if (m.hasMatch() && m.captured(1) == u"main.cpp")
+            contextLine = contextColumn = 0;
         found << d;
     }
     found = found.mid(0, max);
     for (Diagnostic& d : found)
-        d.explanation = explainError(d.message, d.notes);
+        d.explanation = d.stoppedByLimit ? stoppedExplanation(d.message) : explainError(d.message, d.notes);
     return found;
+}
+
+Diagnostic compileStopped(int wallMs)
+{
+    Diagnostic d;
+    d.message = QStringLiteral("compilation stopped after %1 s").arg(wallMs / 1000);
+    d.explanation = QStringLiteral("Компилацията е спряна: продължи повече от %1 секунди.").arg(wallMs / 1000);
+    d.stoppedByLimit = true;
+    return d;
+}
+
+QString stoppedExplanation(const QString& message)
+{
+    if (message.contains(u"memory"))
+        return QStringLiteral("Компилацията е спряна: компилаторът надхвърли паметта, която му е разрешена.");
+    if (message.contains(u"File size") || message.contains(u"signal 25"))
+        return QStringLiteral("Компилацията е спряна: програмата стана по-голяма от разрешеното.");
+    if (message.contains(u"No space left"))
+        return QStringLiteral("Компилацията е спряна: на диска няма място.");
+    return QStringLiteral("Компилацията е спряна: компилаторът надхвърли времето, което му е разрешено.");
 }
 
 QString explainError(const QString& message, const QStringList& notes)
@@ -95,7 +168,9 @@ QString compilerText(const QList<Diagnostic>& diagnostics)
 {
     QStringList lines;
     for (const Diagnostic& d : diagnostics) {
-        lines << (d.line > 0 ? QStringLiteral("%1:%2: error: %3").arg(d.line).arg(d.column).arg(d.message) : d.message);
+        const QString place = d.header.isEmpty() ? QString() : d.header + u": ";
+        lines << (d.line > 0 ? QStringLiteral("%1:%2: %3error: %4").arg(d.line).arg(d.column).arg(place, d.message)
+                             : place + d.message);
         for (const QString& note : d.notes)
             lines << u"    note: " + note;
     }

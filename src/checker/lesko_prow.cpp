@@ -12,7 +12,9 @@ const QString LineBreak = QStringLiteral("\r\n");
 
 QString errorLine(const checker::Diagnostic& error)
 {
-    const QString what = error.explanation.isEmpty() ? error.message : error.explanation;
+    QString what = error.explanation.isEmpty() ? error.message : error.explanation;
+    if (!error.header.isEmpty())
+        what = QStringLiteral("(в заглавния файл <%1>) ").arg(error.header) + what;
     return error.line > 0 ? QStringLiteral("Ред %1, колона %2: %3").arg(error.line).arg(error.column).arg(what) : what;
 }
 
@@ -55,22 +57,19 @@ void Lesko_Prow::showResult(const checker::CheckResult& result, const QString& a
 {
     result_ = result;
     answerLines_ = QString(answer).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
-    QString verdict = result.summary();
-    if (!result.sandboxed && result.verdict != checker::Verdict::Unavailable)
-        verdict +=
-            LineBreak + QStringLiteral("Без пясъчник: bwrap липсва и програмата е изпълнена само с ограниченията.");
+    const QString verdict = result.summary();
     Prisyda.setCaption(verdict);
 
     QStringList lines;
-    for (int i = 0; i < result.samples.size(); ++i)
-        lines << checker::sampleLine(i + 1, result.samples.at(i));
+    for (int i = 0; i < result.tests.size(); ++i)
+        lines << checker::testLine(i + 1, result.tests.at(i));
     for (const checker::Diagnostic& error : result.diagnostics)
         lines << errorLine(error);
     List_Prow.setItems(lines);
     // The first line that is not right is chosen; choosing it from here
     // leaves the answer box alone.
     int first = 0;
-    while (first < result.samples.size() && result.samples.at(first).verdict == checker::Verdict::Accepted)
+    while (first < result.tests.size() && result.tests.at(first).verdict == checker::Verdict::Accepted)
         ++first;
     const QScopedValueRollback<bool> showing(showing_, true);
     List_Prow.setListIndex(-1);
@@ -84,32 +83,39 @@ void Lesko_Prow::List_Prow_Click()
     const int i = List_Prow.ListIndex();
     if (i < 0)
         return;
-    if (i < result_.samples.size()) {
-        Podrobno.setText(sampleDetails(i));
+    if (i < result_.tests.size()) {
+        Podrobno.setText(testDetails(i));
         return;
     }
-    const checker::Diagnostic error = result_.diagnostics.value(i - result_.samples.size());
+    const checker::Diagnostic error = result_.diagnostics.value(i - result_.tests.size());
     Podrobno.setText(errorDetails(error) + LineBreak + LineBreak + QStringLiteral("Текст на компилатора:") + LineBreak +
                      result_.compilerText);
     if (error.line > 0 && !showing_)
         program_.lesko_n().Text_Un[Lesko_n::AnswerBox].setCursorLine(error.line);
 }
 
-QString Lesko_Prow::sampleDetails(int number) const
+QString Lesko_Prow::testDetails(int number) const
 {
-    const checker::SampleResult& s = result_.samples.at(number);
-    QStringList text{checker::sampleLine(number + 1, s),
-                     QString(),
-                     QStringLiteral("Вход:"),
-                     markedOutput(s.input, 0),
-                     QStringLiteral("Очакван изход:"),
-                     markedOutput(s.expected, s.firstDifferentLine),
-                     QStringLiteral("Изход на програмата:"),
-                     markedOutput(s.got, s.firstDifferentLine)};
-    if (s.firstDifferentLine > 0)
-        text << QString() << QStringLiteral("Първата разлика е на ред %1 (отбелязан с ►).").arg(s.firstDifferentLine);
-    if (s.onlySpacing)
+    const checker::TestResult& t = result_.tests.at(number);
+    QStringList text{checker::testLine(number + 1, t), QString()};
+    // A hidden test shows whether it passed and the author's hint, never its data.
+    if (!t.shown) {
+        if (t.verdict == checker::Verdict::Accepted)
+            text << QStringLiteral("Скритият тест е издържан.");
+        else
+            text << QStringLiteral("Скритите тестове не се показват. Упътване:")
+                 << u"  " + (t.hint.isEmpty() ? QStringLiteral("Проверете граничните случаи от условието.") : t.hint);
+        return text.join(LineBreak);
+    }
+    text << QStringLiteral("Вход:") << markedOutput(t.input, 0) << QStringLiteral("Очакван изход:")
+         << markedOutput(t.expected, t.firstDifferentLine) << QStringLiteral("Изход на програмата:")
+         << markedOutput(t.got, t.firstDifferentLine);
+    if (t.firstDifferentLine > 0)
+        text << QString() << QStringLiteral("Първата разлика е на ред %1 (отбелязан с ►).").arg(t.firstDifferentLine);
+    if (t.onlySpacing)
         text << QStringLiteral("Изходите се различават само по интервалите и новите редове.");
+    if (!t.errors.isEmpty())
+        text << QString() << QStringLiteral("Изход за грешки на програмата:") << markedOutput(t.errors, 0);
     return text.join(LineBreak);
 }
 

@@ -7,8 +7,9 @@ namespace app {
 class Program;
 }
 
-// "Резултат от проверката": the verdict of a check, one line per sample (or
-// per compile error) and the details of the chosen line. Choosing a compile
+// "Резултат от проверката": the verdict of a check, one line per test (or per
+// compile error) and the details of the chosen line: a sample's data in full,
+// a hidden test's hint only. Choosing a compile
 // error puts the workbench answer box's caret on the error's line.
 class Lesko_Prow : public forms::Form {
 public:
@@ -20,11 +21,11 @@ public:
     void List_Prow_Click();
 
     forms::Label Prisyda{QStringLiteral("Prisyda")};        // the verdict
-    forms::ListBox List_Prow{QStringLiteral("List_Prow")};  // samples or errors
+    forms::ListBox List_Prow{QStringLiteral("List_Prow")};  // tests or errors
     forms::TextBox Podrobno{QStringLiteral("Podrobno")};    // details
 
 private:
-    QString sampleDetails(int number) const;
+    QString testDetails(int number) const;
     QString errorDetails(const checker::Diagnostic& error) const;
 
     app::Program& program_;

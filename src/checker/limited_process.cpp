@@ -10,37 +10,41 @@ namespace checker {
 
 namespace {
 
-constexpr uid_t Nobody = 65534;
+struct ChildSetup {
+    int cpuSeconds;
+    rlim_t addressSpace, fileSize, files;
+};
 
-void limit(int resource, rlim_t soft, rlim_t hard)
+bool limit(int resource, rlim_t soft, rlim_t hard)
 {
     const rlimit value{soft, hard};
-    setrlimit(resource, &value);
+    return setrlimit(resource, &value) == 0;
 }
 
-// Runs in the child between fork and exec: async-signal-safe calls only.
-void applyLimits(LimitedProcess::Role role, const Limits& l)
+// Runs in the child between fork and exec: async-signal-safe calls only, each
+// checked; a child that cannot set itself up ends with SetupFailed.
+void setUpChild(const ChildSetup& s)
 {
-    setpgid(0, 0);
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    limit(RLIMIT_CORE, 0, 0);
-    if (role == LimitedProcess::Role::Compiler) {
-        limit(RLIMIT_CPU, rlim_t(l.compileWallMs / 1000 + 1), rlim_t(l.compileWallMs / 1000 + 2));
-        return;
-    }
-    limit(RLIMIT_CPU, rlim_t(l.cpuSeconds), rlim_t(l.cpuSeconds + 1));
-    limit(RLIMIT_AS, rlim_t(l.addressSpace), rlim_t(l.addressSpace));
-    limit(RLIMIT_FSIZE, rlim_t(l.fileSize), rlim_t(l.fileSize));
-    // An answer never runs with the administrator's rights: when the rights
-    // cannot be dropped, it does not run at all.
-    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
-        _exit(127);
+    bool ok = setpgid(0, 0) == 0 && prctl(PR_SET_PDEATHSIG, SIGKILL) == 0 && limit(RLIMIT_CORE, 0, 0);
+    if (ok && s.cpuSeconds > 0)
+        ok = limit(RLIMIT_CPU, rlim_t(s.cpuSeconds), rlim_t(s.cpuSeconds + 1));
+    if (ok && s.addressSpace > 0)
+        ok = limit(RLIMIT_AS, s.addressSpace, s.addressSpace);
+    if (ok && s.fileSize > 0)
+        ok = limit(RLIMIT_FSIZE, s.fileSize, s.fileSize);
+    if (ok && s.files > 0)
+        ok = limit(RLIMIT_NOFILE, s.files, s.files);
+    // Never with the administrator's rights; the rights are dropped for good.
+    if (ok && geteuid() == 0)
+        ok = setgroups(0, nullptr) == 0 && setgid(LimitedProcess::Nobody) == 0 && setuid(LimitedProcess::Nobody) == 0 &&
+             setuid(0) != 0;
+    if (!ok)
+        _exit(LimitedProcess::SetupFailed);
 }
 
 }  // namespace
 
-LimitedProcess::LimitedProcess(Role role, const Limits& limits, QObject* parent)
-    : QObject(parent), role_(role), limits_(limits)
+LimitedProcess::LimitedProcess(QObject* parent) : QObject(parent)
 {
     wall_.setSingleShot(true);
     connect(&wall_, &QTimer::timeout, this, [this] {
@@ -58,25 +62,24 @@ LimitedProcess::LimitedProcess(Role role, const Limits& limits, QObject* parent)
         wall_.stop();
         emit finished(outcome_);
     });
-    process_.setChildProcessModifier([role, limits] { applyLimits(role, limits); });
 }
 
 LimitedProcess::~LimitedProcess() { stop(); }
 
-void LimitedProcess::start(const QString& program, const QStringList& arguments, const QString& folder,
-                           const QByteArray& input)
+void LimitedProcess::start(const ProcessSpec& spec)
 {
+    spec_ = spec;
     outcome_ = {};
-    process_.setWorkingDirectory(folder);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    process_.setProcessEnvironment(environment);
-    wall_.start(role_ == Role::Compiler ? limits_.compileWallMs : limits_.wallMs);
-    process_.start(program, arguments);
+    const ChildSetup setup{spec.cpuSeconds, rlim_t(spec.addressSpace), rlim_t(spec.fileSize), rlim_t(spec.files)};
+    process_.setChildProcessModifier([setup] { setUpChild(setup); });
+    process_.setWorkingDirectory(spec.folder);
+    process_.setEnvironment(spec.environment);
+    wall_.start(spec.wallMs);
+    process_.start(spec.program, spec.arguments);
     group_ = process_.processId();
     if (group_ == 0)
         return;  // errorOccurred has reported it
-    process_.write(input);
+    process_.write(spec.input);
     process_.closeWriteChannel();
 }
 
@@ -100,9 +103,9 @@ void LimitedProcess::killGroup()
 void LimitedProcess::readOutput()
 {
     const QByteArray chunk = process_.readAllStandardOutput();
-    const qint64 room = limits_.outputBytes - outcome_.output.size();
+    const qint64 room = spec_.outputCap - outcome_.output.size();
     outcome_.output += chunk.left(std::max<qint64>(room, 0));
-    if (role_ == Role::Answer && chunk.size() > room && !outcome_.outputCapped) {
+    if (chunk.size() > room && !outcome_.outputCapped) {
         outcome_.outputCapped = true;
         killGroup();
     }
@@ -111,8 +114,7 @@ void LimitedProcess::readOutput()
 void LimitedProcess::readErrors()
 {
     const QByteArray chunk = process_.readAllStandardError();
-    const qint64 cap = role_ == Role::Compiler ? 4 * limits_.outputBytes : limits_.errorBytes;
-    outcome_.errors += chunk.left(std::max<qint64>(cap - outcome_.errors.size(), 0));
+    outcome_.errors += chunk.left(std::max<qint64>(spec_.errorCap - outcome_.errors.size(), 0));
 }
 
 void LimitedProcess::report(int exitCode, QProcess::ExitStatus status)

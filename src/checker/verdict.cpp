@@ -1,5 +1,6 @@
 #include "checker/verdict.h"
 
+#include "checker/commands.h"
 #include "checker/compare.h"
 
 #include <csignal>
@@ -51,60 +52,54 @@ QString signalWords(int signal)
     }
 }
 
-int endingSignal(const RunOutcome& run)
-{
-    if (run.crashed)
-        return run.exitCode;
-    if (run.sandboxed && run.exitCode > 128 && run.exitCode < 128 + 65)
-        return run.exitCode - 128;
-    return 0;
-}
-
 namespace {
 
-SampleResult withVerdict(SampleResult sample, Verdict verdict, const QString& detail = {})
+TestResult withVerdict(TestResult test, Verdict verdict, const QString& detail = {})
 {
-    sample.verdict = verdict;
-    sample.detail = detail;
-    return sample;
+    test.verdict = verdict;
+    test.detail = detail;
+    return test;
 }
 
 }  // namespace
 
-SampleResult classifyRun(const RunOutcome& run, const QString& input, const QString& expected)
+TestResult classifyRun(const RunOutcome& run, const TestCase& test, const Limits& limits)
 {
-    SampleResult sample;
-    sample.input = input;
-    sample.expected = expected;
-    sample.got = QString::fromUtf8(run.output);
-    const int signal = endingSignal(run);
+    TestResult result;
+    result.shown = test.shown;
+    result.hint = test.hint;
+    result.input = test.input;
+    result.expected = test.expected;
+    result.got = QString::fromUtf8(run.output);
+    result.errors = QString::fromUtf8(run.errors);
+    result.cpuMs = run.cpuMs;
+    const int signal = run.ending == RunOutcome::Ending::Signalled ? run.code : 0;
+    if (run.ending == RunOutcome::Ending::Unstarted)
+        return withVerdict(result, Verdict::Unavailable, QStringLiteral("програмата не можа да бъде стартирана"));
     if (run.outputCapped || signal == SIGXFSZ)
-        return withVerdict(sample, Verdict::OutputLimit);
-    if (run.wallTimeout || signal == SIGXCPU)
-        return withVerdict(sample, Verdict::TimeLimit);
-    // The CPU limit's hard end is SIGKILL, which nothing else sends here.
-    if (signal == SIGKILL)
-        return withVerdict(sample, Verdict::TimeLimit);
-    if (run.errors.contains("std::bad_alloc"))
-        return withVerdict(sample, Verdict::MemoryLimit);
+        return withVerdict(result, Verdict::OutputLimit);
+    if (run.wallTimeout || run.cpuTimeout || signal == SIGXCPU)
+        return withVerdict(result, Verdict::TimeLimit);
+    if (signal == SIGSYS || run.maxRssKb * 1024 > limits.memoryBytes)
+        return withVerdict(result, Verdict::MemoryLimit);
     if (signal != 0)
-        return withVerdict(sample, Verdict::RuntimeError, signalWords(signal));
-    if (run.exitCode != 0)
-        return withVerdict(sample, Verdict::RuntimeError, QStringLiteral("изходен код %1").arg(run.exitCode));
-    const Comparison comparison = compareOutputs(expected, sample.got);
+        return withVerdict(result, Verdict::RuntimeError, signalWords(signal));
+    if (run.code != 0)
+        return withVerdict(result, Verdict::RuntimeError, QStringLiteral("изходен код %1").arg(run.code));
+    const Comparison comparison = compareOutputs(test.expected, result.got);
     if (comparison.equal)
-        return withVerdict(sample, Verdict::Accepted);
-    sample.firstDifferentLine = comparison.firstDifferentLine;
-    sample.onlySpacing = comparison.onlySpacing;
-    return withVerdict(sample, Verdict::WrongAnswer,
+        return withVerdict(result, Verdict::Accepted);
+    result.firstDifferentLine = comparison.firstDifferentLine;
+    result.onlySpacing = comparison.onlySpacing;
+    return withVerdict(result, Verdict::WrongAnswer,
                        comparison.onlySpacing ? QStringLiteral("разликата е само в интервалите") : QString());
 }
 
 int CheckResult::passed() const
 {
     int n = 0;
-    for (const SampleResult& s : samples)
-        n += s.verdict == Verdict::Accepted ? 1 : 0;
+    for (const TestResult& t : tests)
+        n += t.verdict == Verdict::Accepted ? 1 : 0;
     return n;
 }
 
@@ -113,24 +108,25 @@ QString CheckResult::summary() const
     QString line = verdictText(verdict);
     if (!reason.isEmpty())
         line += u": " + reason;
-    else if (!samples.isEmpty())
-        line += QStringLiteral(" (%1 от %2 теста)").arg(passed()).arg(samples.size());
+    else if (!tests.isEmpty())
+        line += QStringLiteral(" (%1 от %2 теста)").arg(passed()).arg(total());
     return line;
 }
 
-QString sampleLine(int number, const SampleResult& sample)
+QString testLine(int number, const TestResult& test)
 {
-    QString line = QStringLiteral("Тест %1: ").arg(number) + verdictText(sample.verdict);
-    if (!sample.detail.isEmpty())
-        line += u" (" + sample.detail + u')';
+    QString line =
+        QStringLiteral("Тест %1").arg(number) + (test.shown ? u"" : u" (скрит)") + u": " + verdictText(test.verdict);
+    if (!test.detail.isEmpty())
+        line += u" (" + test.detail + u')';
     return line;
 }
 
-Verdict overallVerdict(const QList<SampleResult>& samples)
+Verdict overallVerdict(const QList<TestResult>& tests)
 {
-    for (const SampleResult& s : samples)
-        if (s.verdict != Verdict::Accepted)
-            return s.verdict;
+    for (const TestResult& t : tests)
+        if (t.verdict != Verdict::Accepted)
+            return t.verdict;
     return Verdict::Accepted;
 }
 

@@ -8,6 +8,8 @@
 
 namespace checker {
 
+struct Limits;
+
 enum class Verdict {
     Accepted,
     WrongAnswer,
@@ -24,53 +26,69 @@ QString verdictText(Verdict verdict);
 // A signal in words, for "Грешка при изпълнение".
 QString signalWords(int signal);
 
-// What became of one run of the answer, as the process runner saw it.
+// One test of a task as a check runs it.
+struct TestCase {
+    QString input;
+    QString expected;
+    QString hint;       // the author's hint, shown when a hidden test fails
+    bool shown = true;  // a sample: the result window shows its data in full
+};
+
+// How one run of the answer ended, as the sandbox's runner reported it from
+// the wait status and the resource usage: nothing the answer printed.
 struct RunOutcome {
-    bool started = true;
-    bool sandboxed = false;
-    bool wallTimeout = false;   // killed by the wall-clock timer
-    bool outputCapped = false;  // killed for printing too much
-    bool crashed = false;       // ended by a signal (outside the sandbox)
-    int exitCode = 0;           // the signal number when crashed
+    enum class Ending { Exited, Signalled, Unstarted };
+    Ending ending = Ending::Exited;
+    int code = 0;  // the exit code, the signal, or the reason it did not start
+    qint64 cpuMs = 0;
+    qint64 wallMs = 0;
+    qint64 maxRssKb = 0;
+    bool outputCapped = false;  // stopped for printing too much
+    bool wallTimeout = false;   // stopped by the wall clock
+    bool cpuTimeout = false;    // used up its CPU time
     QByteArray output;
     QByteArray errors;
 };
 
-// One sample run of the answer.
-struct SampleResult {
+// One test's result.
+struct TestResult {
     Verdict verdict = Verdict::Accepted;
     QString detail;  // the signal in words, the exit code, a note on spacing
+    bool shown = true;
+    QString hint;
     QString input;
     QString expected;
     QString got;
+    QString errors;  // what the answer wrote on its error output
     int firstDifferentLine = 0;
     bool onlySpacing = false;
+    qint64 cpuMs = 0;
 };
 
-// The signal that ended a run, 0 when it ended by itself. The sandbox hands a
-// signal on as the exit code 128 + signal.
-int endingSignal(const RunOutcome& run);
-SampleResult classifyRun(const RunOutcome& run, const QString& input, const QString& expected);
+// The verdict of a finished run. Time: the runner stopped it, or its CPU time
+// reached the limit. Memory: it used more resident memory than the limit, or
+// asked for more in one mapping (the runner's filter ends it with SIGSYS).
+TestResult classifyRun(const RunOutcome& run, const TestCase& test, const Limits& limits);
 
 // The whole check of one answer.
 struct CheckResult {
     Verdict verdict = Verdict::Unavailable;
-    QString reason;  // why the check is not available
-    QList<SampleResult> samples;
+    QString reason;  // why the check is not available, why the compile stopped
+    QList<TestResult> tests;
     QList<Diagnostic> diagnostics;
-    QString compilerText;  // the compiler's own English text
+    QString compilerText;  // the compiler's own text
     bool sandboxed = false;
 
     int passed() const;
-    // The tests run: every sample now.
-    int total() const { return int(samples.size()); }
+    int total() const { return int(tests.size()); }
     // The overall verdict with its detail, as one line.
     QString summary() const;
 };
 
-// A sample's line in the result window: "Тест 2: Грешен отговор".
-QString sampleLine(int number, const SampleResult& sample);
-// The overall verdict of finished sample runs: the first one that is not right.
-Verdict overallVerdict(const QList<SampleResult>& samples);
+// A test's line in the result window: "Тест 2: Грешен отговор", for a hidden
+// one "Тест 7 (скрит): Грешен отговор".
+QString testLine(int number, const TestResult& test);
+// The overall verdict of finished runs: the first one that is not right.
+Verdict overallVerdict(const QList<TestResult>& tests);
 
 }  // namespace checker

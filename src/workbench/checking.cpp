@@ -14,6 +14,15 @@ namespace {
 const QString CheckCaption = QStringLiteral("Проверка");
 const QString RunningCaption = QStringLiteral("Проверка…");
 
+// The tests a check of the task runs.
+QList<checker::TestCase> taskTests(const content::Lesson& lesson, int task)
+{
+    QList<checker::TestCase> tests;
+    for (const content::Lesson::Sample& sample : lesson.samples(task))
+        tests.append({sample.input, sample.output, {}, true});
+    return tests;
+}
+
 }  // namespace
 
 Lesko_n::~Lesko_n() = default;
@@ -47,7 +56,7 @@ void Lesko_n::mnu_Prowerka_Click()
     checkedTask_ = CurrentTask;
     const QString answer = QString(Text_Un[AnswerBox].Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     check_ =
-        std::make_unique<checker::CheckJob>(program_.checks().settings, answer, program_.lesson().samples(CurrentTask));
+        std::make_unique<checker::CheckJob>(program_.checks().settings, answer, taskTests(program_.lesson(), CurrentTask));
     QObject::connect(check_.get(), &checker::CheckJob::finished, check_.get(),
                      [this, answer](const checker::CheckResult& result) { checkFinished(result, answer); });
     mnu_Prowerka.setCaption(RunningCaption);

@@ -60,7 +60,7 @@ public:
     void Picture_Un_Click(int index);
     void mnu_Pylen_Ekran_Click();
 
-    // Checking the answer on the task's samples (checking.cpp).
+    // Checking the answer on the task's tests (checking.cpp).
     void mnu_Prowerka_Click();
     void CancelCheck();
     bool CheckRunning() const { return bool(check_); }

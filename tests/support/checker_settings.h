@@ -1,0 +1,18 @@
+#pragma once
+
+#include "checker/commands.h"
+
+// The checker's settings for a test: the build's own sandbox runner (tests
+// live in another folder than the lesson) and a cache folder of the test's.
+namespace testing_support {
+
+inline checker::CheckSettings testCheckSettings(const QString& cacheFolder)
+{
+    checker::CheckSettings settings;
+    settings.toolchain.runner = QStringLiteral(LESKO_RUNNER);
+    settings.cacheFolder = cacheFolder;
+    settings.limits.cpuMs = 1000;
+    return settings;
+}
+
+}  // namespace testing_support
