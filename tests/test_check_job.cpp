@@ -89,8 +89,12 @@ private slots:
     void hostileAnswersAreContained_data();
     void hostileAnswersAreContained();
     void resultsKeepTheTestsOrder();
-    void cancellingLeavesNoProcess();
+    void cancellingLeavesNothing();
+    void aKilledLessonsFolderGoesAtTheNextCheck();
     void headerIsBuiltOnceAndUsed();
+    void headerCacheKeepsTheMostRecentlyUsed();
+    void aFullDiskMakesTheCheckUnavailable();
+    void diagnosticsSpeakOfTheAnswer();
 
 private:
     checker::CheckResult check(const QString& answer, const QList<checker::TestCase>& tests = doubling());
@@ -409,7 +413,7 @@ void TestCheckJob::resultsKeepTheTestsOrder()
     QCOMPARE(result.summary(), u"Грешен отговор (3 от 4 теста)"_s);
 }
 
-void TestCheckJob::cancellingLeavesNoProcess()
+void TestCheckJob::cancellingLeavesNothing()
 {
     auto job = std::make_unique<checker::CheckJob>(settings_, u"int main() { for (;;) {} }"_s, doubling());
     QSignalSpy done(job.get(), &checker::CheckJob::finished);
@@ -421,6 +425,7 @@ void TestCheckJob::cancellingLeavesNoProcess()
     QVERIFY(noAnswerProcessLeft());
     QTest::qWait(50);
     QCOMPARE(done.count(), 0);
+    QCOMPARE(filesUnder(cache_.path() + u"/jobs"_s), QStringList());
 
     // Deleting a running job is the same as cancelling it.
     job = std::make_unique<checker::CheckJob>(settings_, u"int main() { for (;;) {} }"_s, doubling());
@@ -428,6 +433,30 @@ void TestCheckJob::cancellingLeavesNoProcess()
     QTRY_VERIFY_WITH_TIMEOUT(!answerProcesses().isEmpty(), 30000);
     job.reset();
     QVERIFY(noAnswerProcessLeft());
+    QCOMPARE(filesUnder(cache_.path() + u"/jobs"_s), QStringList());
+
+    // Cancelled while the header is built: no part of it stays in the cache.
+    QTemporaryDir cache;
+    checker::CheckSettings settings = settings_;
+    settings.cacheFolder = cache.path();
+    job = std::make_unique<checker::CheckJob>(settings, u"#include <bits/stdc++.h>\nint main() {}"_s, doubling());
+    job->start();
+    QTRY_VERIFY_WITH_TIMEOUT(!filesUnder(cache.path() + u"/jobs"_s).filter(u"lesko_pch.h"_s).isEmpty(), 30000);
+    job.reset();
+    QCOMPARE(filesUnder(cache.path()), QStringList());
+}
+
+void TestCheckJob::aKilledLessonsFolderGoesAtTheNextCheck()
+{
+    // A folder named after a process that no longer runs.
+    QProcess gone;
+    gone.start(u"true"_s, {});
+    QVERIFY(gone.waitForFinished());
+    const QString stale = cache_.path() + u"/jobs/job-%1-abcdef"_s.arg(gone.processId());
+    QVERIFY(QDir().mkpath(stale + u"/tmp"_s));
+    QVERIFY(QFile(stale + u"/otgowor"_s).open(QIODevice::WriteOnly));
+    QCOMPARE(check(RightAnswer).verdict, Verdict::Accepted);
+    QVERIFY(!QFileInfo::exists(stale));
 }
 
 void TestCheckJob::headerIsBuiltOnceAndUsed()
@@ -450,6 +479,62 @@ void TestCheckJob::headerIsBuiltOnceAndUsed()
     settings_ = saved;
     QCOMPARE(forgot.verdict, Verdict::CompileError);
     QVERIFY(forgot.diagnostics.value(0).explanation.contains(u"#include <iostream>"_s));
+}
+
+void TestCheckJob::headerCacheKeepsTheMostRecentlyUsed()
+{
+    QTemporaryDir cache;
+    const checker::CheckSettings saved = settings_;
+    settings_.cacheFolder = cache.path();
+    settings_.headerCacheBytes = 1;  // room for the newest header only
+    const QString withString = u"#include <string>\n"_s + RightAnswer;
+    const QString withVector = u"#include <vector>\n"_s + RightAnswer;
+    QCOMPARE(check(withString).verdict, Verdict::Accepted);
+    QCOMPARE(check(withVector).verdict, Verdict::Accepted);
+    const QString stringHeaders = checker::headerFolder(settings_, {u"string"_s, u"iostream"_s});
+    const QString vectorHeaders = checker::headerFolder(settings_, {u"vector"_s, u"iostream"_s});
+    settings_ = saved;
+    QVERIFY(QFileInfo::exists(vectorHeaders + u"/lesko_pch.h.gch"_s));
+    QVERIFY(!QFileInfo::exists(stringHeaders));
+    QCOMPARE(QDir(cache.path() + u"/pch"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+}
+
+void TestCheckJob::aFullDiskMakesTheCheckUnavailable()
+{
+    const checker::CheckSettings saved = settings_;
+    settings_.limits.freeSpaceNeeded = qint64(1) << 60;
+    const checker::CheckResult result = check(RightAnswer);
+    settings_ = saved;
+    QCOMPARE(result.verdict, Verdict::Unavailable);
+    QVERIFY2(result.reason.startsWith(u"на диска няма място за проверката"_s), qPrintable(result.reason));
+    QCOMPARE(filesUnder(cache_.path() + u"/jobs"_s), QStringList());
+}
+
+void TestCheckJob::diagnosticsSpeakOfTheAnswer()
+{
+    // A Cyrillic letter in a name, as the compiler writes it in UTF-8.
+    const checker::CheckResult cyrillic = check(u"#include <iostream>\nint main() {\n    сout << 1;\n}\n"_s);
+    QCOMPARE(cyrillic.verdict, Verdict::CompileError);
+    QCOMPARE(cyrillic.diagnostics.value(0).line, 3);
+    QVERIFY2(cyrillic.diagnostics.value(0).message.contains(u"'сout' was not declared"_s),
+             qPrintable(cyrillic.diagnostics.value(0).message));
+    // An error inside a library header is shown at the answer's line.
+    const checker::CheckResult sorted = check(
+        u"#include <algorithm>\n#include <list>\n\nint main() {\n    std::list<int> l{3, 1, 2};\n"
+        u"    std::sort(l.begin(), l.end());\n}\n"_s);
+    QCOMPARE(sorted.verdict, Verdict::CompileError);
+    QCOMPARE(sorted.diagnostics.value(0).line, 6);
+    QCOMPARE(sorted.diagnostics.value(0).header, u"bits/stl_algo.h"_s);
+    // A compile the clock stops says so.
+    const checker::CheckSettings saved = settings_;
+    settings_.limits.compileWallMs = 1500;
+    const checker::CheckResult endless = check(
+        u"constexpr long sum() { long s = 0; for (long i = 0; i < 2000; ++i) for (long j = 0; j < 2000; ++j) "
+        u"for (long k = 0; k < 2000; ++k) s += i ^ j ^ k; return s; }\n"
+        u"constexpr long total = sum();\nint main() { return int(total); }\n"_s);
+    settings_ = saved;
+    QCOMPARE(endless.verdict, Verdict::CompileError);
+    QCOMPARE(endless.diagnostics.value(0).explanation, u"Компилацията е спряна: продължи повече от 1 секунди."_s);
 }
 
 QTEST_GUILESS_MAIN(TestCheckJob)

@@ -1,6 +1,7 @@
 // "Проверка" in the workbench: when it may run, what it shows, what it counts,
 // and what it leaves alone (clock, answer, lesson files).
 #include "checker/check_store.h"
+#include "checker/lesko_izp.h"
 #include "checker/lesko_prow.h"
 #include "results/attempt_log.h"
 #include "support/checker_settings.h"
@@ -63,6 +64,8 @@ private slots:
     void choosingAnErrorPutsTheCaretOnItsLine();
     void leavingTheWorkbenchCancelsTheCheck();
     void closingTheLessonCancelsTheCheck();
+    void runOnOwnInput_data();
+    void runOnOwnInput();
 
 private:
     void startLesson(TestLesson& t);
@@ -223,6 +226,57 @@ void TestWorkbenchChecking::closingTheLessonCancelsTheCheck()
         QTRY_VERIFY_WITH_TIMEOUT(answerProcessRunning(), 30000);
     }
     QTRY_VERIFY_WITH_TIMEOUT(!answerProcessRunning(), 2000);
+}
+
+void TestWorkbenchChecking::runOnOwnInput_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("ending");
+    QTest::addRow("prints its answer") << RightAnswer << u"7"_s << u"17\r\n"_s << u"Програмата завърши нормално за"_s;
+    QTest::addRow("reads nothing more") << RightAnswer << QString() << u"3\r\n"_s
+                                        << u"Програмата завърши нормално за"_s;
+    QTest::addRow("never ends") << EndlessAnswer << u"7"_s << QString()
+                                << u"Програмата беше спряна: надхвърли времето."_s;
+    QTest::addRow("does not compile") << BrokenAnswer << u"7"_s << u"Ред 4: Липсва „;“"_s
+                                      << u"Програмата не се компилира: вижте грешките по-горе."_s;
+}
+
+void TestWorkbenchChecking::runOnOwnInput()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, input);
+    TestLesson t;
+    startLesson(t);
+    Lesko_n& bench = t.program().lesko_n();
+    QVERIFY(!bench.mnu_Moj_Wh.Enabled());
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(answer);
+    QVERIFY(bench.mnu_Moj_Wh.Enabled());
+    const double remaining = bench.RemainingTime;
+    bench.mnu_Moj_Wh.userClick();
+    Lesko_Izp& run = t.program().lesko_Izp();
+    QVERIFY(run.Visible());
+    // It starts from the task's first sample.
+    QCOMPARE(run.Wh_Pole.Text(),
+             QString(content::Lesson::embedded().samples(1).first().input).replace(u"\n"_s, u"\r\n"_s));
+    run.Wh_Pole.userEdited(input);
+    run.mnu_Izpylni.userClick();
+    QVERIFY(run.Running());
+    QVERIFY(!run.mnu_Izpylni.Enabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!run.Running(), 60000);
+    QFETCH(QString, output);
+    QVERIFY2(run.Izh_Pole.Text().startsWith(output), qPrintable(run.Izh_Pole.Text()));
+    QFETCH(QString, ending);
+    QVERIFY2(run.Label_Izp[Lesko_Izp::EndingLabel].Caption().startsWith(ending),
+             qPrintable(run.Label_Izp[Lesko_Izp::EndingLabel].Caption()));
+    QVERIFY(run.mnu_Izpylni.Enabled());
+    // A run is no check: nothing is counted, the clock is untouched.
+    QCOMPARE(taskAttempt(t, 1).checks, 0);
+    QCOMPARE(bench.RemainingTime, remaining);
+    // Leaving the workbench closes the window.
+    bench.mnu_IzhodN_Click();
+    QVERIFY(!t.program().isLoaded(u"Lesko_Izp"_s));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbenchChecking)

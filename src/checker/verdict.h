@@ -32,6 +32,7 @@ struct TestCase {
     QString expected;
     QString hint;       // the author's hint, shown when a hidden test fails
     bool shown = true;  // a sample: the result window shows its data in full
+    bool judged = true;  // false for a run on the student's own input: no output is expected
 };
 
 // How one run of the answer ended, as the sandbox's runner reported it from

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "checker/check_job.h"
 #include "checker/check_store.h"
+#include "checker/lesko_izp.h"
 #include "checker/lesko_prow.h"
 #include "results/attempt_log.h"
 #include "workbench/lesko_n.h"
@@ -34,6 +35,11 @@ void Lesko_n::buildCheckMenu()
     mnu_Prowerka.onClick = [this] { mnu_Prowerka_Click(); };
     addMenu(mnu_Prowerka);
     add(mnu_Prowerka);
+    mnu_Moj_Wh.setCaption(QStringLiteral("Изпълни с мой вход"));
+    mnu_Moj_Wh.shortcut = QStringLiteral("F6");
+    mnu_Moj_Wh.onClick = [this] { mnu_Moj_Wh_Click(); };
+    addMenu(mnu_Moj_Wh);
+    add(mnu_Moj_Wh);
     Text_Un[AnswerBox].onChange = [this] { updateCheckMenu(); };
     updateCheckMenu();
 }
@@ -47,6 +53,17 @@ void Lesko_n::updateCheckMenu()
 {
     if (!check_)
         mnu_Prowerka.setEnabled(canCheck());
+    mnu_Moj_Wh.setEnabled(!Text_Un[AnswerBox].Text().trimmed().isEmpty());
+}
+
+// The run window starts from the task's first sample input.
+void Lesko_n::mnu_Moj_Wh_Click()
+{
+    Lesko_Izp& window = program_.lesko_Izp();
+    const QList<content::Lesson::Sample> samples = program_.lesson().samples(CurrentTask);
+    if (window.Wh_Pole.Text().isEmpty() && !samples.isEmpty())
+        window.Wh_Pole.setText(QString(samples.first().input).replace(u'\n', QStringLiteral("\r\n")));
+    window.Show();
 }
 
 void Lesko_n::mnu_Prowerka_Click()
@@ -55,8 +72,8 @@ void Lesko_n::mnu_Prowerka_Click()
         return;
     checkedTask_ = CurrentTask;
     const QString answer = QString(Text_Un[AnswerBox].Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    check_ =
-        std::make_unique<checker::CheckJob>(program_.checks().settings, answer, taskTests(program_.lesson(), CurrentTask));
+    check_ = std::make_unique<checker::CheckJob>(program_.checks().settings, answer,
+                                                 taskTests(program_.lesson(), CurrentTask));
     QObject::connect(check_.get(), &checker::CheckJob::finished, check_.get(),
                      [this, answer](const checker::CheckResult& result) { checkFinished(result, answer); });
     mnu_Prowerka.setCaption(RunningCaption);
@@ -79,6 +96,9 @@ void Lesko_n::checkFinished(const checker::CheckResult& result, const QString& a
 
 void Lesko_n::CancelCheck()
 {
+    // A run on the student's own input goes with its window.
+    if (program_.isLoaded(QStringLiteral("Lesko_Izp")))
+        program_.unload(program_.lesko_Izp());
     if (!check_)
         return;
     check_.reset();

@@ -62,6 +62,8 @@ public:
 
     // Checking the answer on the task's tests (checking.cpp).
     void mnu_Prowerka_Click();
+    void mnu_Moj_Wh_Click();  // opens the run on the student's own input
+    // Stops a check and closes the run window (on leaving the workbench).
     void CancelCheck();
     bool CheckRunning() const { return bool(check_); }
 
@@ -101,6 +103,7 @@ public:
     forms::MenuItem zap_resheshenie{QStringLiteral("zap_resheshenie")};
     std::array<forms::MenuItem, 4> mnu_ZapReshen;  // items 1 to 3
     forms::MenuItem mnu_Prowerka{QStringLiteral("mnu_Prowerka")};
+    forms::MenuItem mnu_Moj_Wh{QStringLiteral("mnu_Moj_Wh")};
 
     // Form variables.
     qint16 CurrentTask = 0;
