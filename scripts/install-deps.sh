@@ -8,6 +8,7 @@ packages=(
     bubblewrap
     qt6-base-dev qt6-translations-l10n
     fonts-liberation2
+    python3-pil
     xvfb xauth x11-utils xdotool python3-xlib xclip
     clang libclang-rt-14-dev
     dpkg-dev lintian desktop-file-utils appstream

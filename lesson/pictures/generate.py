@@ -252,8 +252,8 @@ def g01():
 
     panel(0, "Функция от X в Y", [(0, 0), (1, 2), (2, 0), (3, 3)], GREEN,
           ["на всяко x от X – точно една стойност", "f(1) = 5, f(2) = 7, f(3) = 5, f(4) = 9"])
-    panel(280, "Функционална релация", [(0, 0), (1, 2), (3, 3)], ORANGE,
-          ["на всяко x – най-много една стойност;", "не е функция от X в Y: 3 няма стойност"])
+    panel(280, "Функционална релация", [(0, 0), (1, 2), (2, 0)], ORANGE,
+          ["на всяко x – най-много една стойност;", "не е функция от X в Y: 4 няма стойност"])
     panel(560, "Не е функционална", [(0, 0), (0, 1), (1, 2), (3, 3)], RED,
           ["на 1 съответстват две стойности:", "двойките (1, 5) и (1, 6)"])
     save_jpg(cv, "g01.jpg")
@@ -265,8 +265,13 @@ def g02():
     cv = Canvas(200, 160)
     ax = Axes(cv, (12, 10, 190, 150), (-4.5, 3.5), (-4.5, 9.5))
     ax.draw([-4, -3, -2, -1, 1, 2, 3], list(range(-4, 10)), size=8,
-            xlabels=[-4, -3, 1, 2, 3], ylabels=[-4, -2, 3, 5, 9])
+            ylabels=[-4, -2, 3, 5, 9])
     ax.plot(lambda x: 2 * x + 3, -3.6, 3.2, BLUE, 2)
+    # правата минава през надписа -2: той остава върху нея, на бял фон
+    px, py = ax.p(-2, 0)
+    half = cv.text_width("-2", 8) / 2 + 1
+    cv.rect((px - half, py + 3, px + half, py + 12), fill=WHITE, outline=None)
+    cv.text((px, py + 3), "-2", 8, anchor="mt")
     for x in (-1, 0, 1, 3):
         cv.circle(ax.p(x, 2 * x + 3), 2.5, fill=RED, outline=RED)
     cv.text((52, 22), "y = 2x + 3", 12, "bold", BLUE)
@@ -287,7 +292,7 @@ def g03():
     cv.circle(ax.p(0, 3), 2.5, fill=RED, outline=RED)
     cv.text((128, 18), "y = x^2 - 4x + 3", 11, "bold", BLUE)
     cv.text((128, 33), "нули: 1 и 3", 10, color=RED)
-    cv.text((128, 46), "връх: (2; -1)", 10, color=GREEN)
+    cv.text((128, 46), "връх: (2, -1)", 10, color=GREEN)
     save_jpg(cv, "g03.jpg")
 
 
@@ -330,7 +335,7 @@ def g04():
 
 # ---------------------------------------------------------------- 5
 def g05():
-    """Графика на функцията от задача 4, зададена по части."""
+    """Графика на зададената по части функция от задача 4."""
     cv = Canvas(400, 300)
     ax = Axes(cv, (20, 58, 390, 292), (-5.5, 8.5), (-8.5, 11.8))
     ax.draw(list(range(-5, 9)), list(range(-8, 11, 2)), size=10)
@@ -354,67 +359,64 @@ def g05():
 
 # ---------------------------------------------------------------- 6
 def g06():
-    """Блок-схема на подбора и изпълнението на тестовете."""
-    cv = Canvas(400, 520)
-    cx = 170
-    bw = 260
-
-    def box(y, s, fill=LBLUE, col=BLUE, h=34):
-        cv.rect((cx - bw / 2, y, cx + bw / 2, y + h), fill=fill, outline=col, width=1.5, radius=4)
-        lines = s.split("\n")
-        for i, t in enumerate(lines):
-            cv.text((cx, y + h / 2 + (i - (len(lines) - 1) / 2) * 14), t, 12, "sans", BLACK)
-        return y, y + h
+    """Блок-схема на алгоритъм: модул на числото a."""
+    cv = Canvas(220, 172)  # колкото полето за картина в прозореца със задачите
+    cx = 66
+    ink = (40, 40, 40)
 
     def oval(y, s):
-        cv.ellipse((cx - 60, y, cx + 60, y + 28), fill=LGREEN, outline=GREEN, width=1.5)
-        cv.text((cx, y + 14), s, 13, "bold", GREEN)
-        return y, y + 28
+        cv.ellipse((cx - 32, y, cx + 32, y + 17), fill=LGREEN, outline=GREEN, width=1.2)
+        cv.text((cx, y + 8.5), s, 10.5, "bold", GREEN)
 
-    def down(y1, y2):
-        cv.arrow((cx, y1), (cx, y2), BLACK, 1.3, 7)
+    def slanted(y, s, x=cx, w=88, h=18, skew=7):
+        cv.polygon([(x - w / 2 + skew, y), (x + w / 2 + skew, y), (x + w / 2 - skew, y + h), (x - w / 2 - skew, y + h)],
+                   fill=LORANGE, outline=ORANGE, width=1.2)
+        cv.text((x, y + h / 2), s, 10.5, "sans", BLACK)
 
-    cv.text((200, 16), "Тестване на програмата", 16, "bold", BLACK)
-    _, b = oval(34, "Начало")
-    steps = ["Прочети условието на задачата",
-             "Опиши входните данни\nи техните граници",
-             "Раздели данните на\nкласове на еквивалентност",
-             "Избери представител\nот всеки клас",
-             "Добави гранични стойности\nи специални случаи",
-             "Пресметни очакваните резултати",
-             "Изпълни програмата с тестовете"]
-    y = b + 14
-    run_top = None
-    for s in steps:
-        down(b, y)
-        h = 34 if "\n" in s else 26
-        t, b = box(y, s, h=h)
-        run_top = t
-        y = b + 14
-    # ромб
-    dy = y
-    down(b, dy)
-    dh, dwid = 56, 230
-    cv.polygon([(cx, dy), (cx + dwid / 2, dy + dh / 2), (cx, dy + dh), (cx - dwid / 2, dy + dh / 2)],
-               fill=YELLOW, outline=ORANGE, width=1.5)
-    cv.text((cx, dy + dh / 2 - 7), "Съвпада ли полученият", 11.5)
-    cv.text((cx, dy + dh / 2 + 7), "с очаквания резултат?", 11.5)
-    # да -> край
-    down(dy + dh, dy + dh + 22)
-    cv.text((cx + 8, dy + dh + 8), "да", 12, "bold", GREEN, anchor="lm")
-    oval(dy + dh + 22, "Край")
-    # не -> поправи -> обратно
-    rx = cx + dwid / 2
-    cv.text((rx + 4, dy + dh / 2 - 9), "не", 12, "bold", RED, anchor="lm")
-    bx0, bx1 = 318, 392
-    cv.arrow((rx, dy + dh / 2), (bx0, dy + dh / 2), BLACK, 1.3, 7)
-    cv.rect((bx0, dy + dh / 2 - 20, bx1, dy + dh / 2 + 20), fill=LRED, outline=RED, width=1.5, radius=4)
-    cv.text(((bx0 + bx1) / 2, dy + dh / 2 - 7), "Поправи", 12)
-    cv.text(((bx0 + bx1) / 2, dy + dh / 2 + 7), "програмата", 12)
-    mx = (bx0 + bx1) / 2
-    ry = run_top + 13
-    cv.line((mx, dy + dh / 2 - 20), (mx, ry), BLACK, 1.3)
-    cv.arrow((mx, ry), (cx + bw / 2, ry), BLACK, 1.3, 7)
+    def down(y1, y2, x=cx):
+        cv.arrow((x, y1), (x, y2), ink, 1.1, 5)
+
+    gap = 11
+    oval(3, "Начало")
+    down(20, 20 + gap)
+    slanted(20 + gap, "Въведи a")
+    down(38 + gap, 38 + 2 * gap)
+    # ромб: условие
+    dy, dh, dw = 38 + 2 * gap, 32, 84
+    cv.polygon([(cx, dy), (cx + dw / 2, dy + dh / 2), (cx, dy + dh), (cx - dw / 2, dy + dh / 2)],
+               fill=YELLOW, outline=ORANGE, width=1.2)
+    cv.text((cx, dy + dh / 2), "a < 0 ?", 10.5, "bold", BLACK)
+    # да: действие вдясно
+    rx0, rx1, ry = 136, 206, dy + dh / 2
+    cv.arrow((cx + dw / 2, ry), (rx0, ry), ink, 1.1, 5)
+    cv.text((cx + dw / 2 + 6, ry - 3), "да", 10, "bold", GREEN, anchor="lb")
+    cv.rect((rx0, ry - 10, rx1, ry + 10), fill=LBLUE, outline=BLUE, width=1.2, radius=2)
+    cv.text(((rx0 + rx1) / 2, ry), "a = -a", 10.5, "bold", BLACK)
+    # двата клона се събират над изхода
+    my = dy + dh + 14
+    cv.line(((rx0 + rx1) / 2, ry + 10), ((rx0 + rx1) / 2, my), ink, 1.1)
+    cv.arrow(((rx0 + rx1) / 2, my), (cx + 1, my), ink, 1.1, 5)
+    cv.line((cx, dy + dh), (cx, my), ink, 1.1)
+    cv.text((cx - 4, dy + dh + 5), "не", 10, "bold", RED, anchor="rm")
+    down(my, my + gap - 2)
+    slanted(my + gap - 2, "Изведи a")
+    down(my + gap + 16, my + 2 * gap + 16)
+    oval(my + 2 * gap + 16, "Край")
+    # легенда на блоковете
+    lx, ly = 134, 124
+    for i, (shape, s) in enumerate((("oval", "начало, край"), ("slanted", "вход, изход"),
+                                    ("diamond", "условие"), ("rect", "действие"))):
+        y = ly + 13 * i
+        if shape == "oval":
+            cv.ellipse((lx, y - 4.5, lx + 16, y + 4.5), fill=LGREEN, outline=GREEN, width=1)
+        elif shape == "slanted":
+            cv.polygon([(lx + 3, y - 4.5), (lx + 17, y - 4.5), (lx + 13, y + 4.5), (lx - 1, y + 4.5)],
+                       fill=LORANGE, outline=ORANGE, width=1)
+        elif shape == "diamond":
+            cv.polygon([(lx + 8, y - 5), (lx + 16, y), (lx + 8, y + 5), (lx, y)], fill=YELLOW, outline=ORANGE, width=1)
+        else:
+            cv.rect((lx, y - 4.5, lx + 16, y + 4.5), fill=LBLUE, outline=BLUE, width=1)
+        cv.text((lx + 21, y), s, 10, "sans", BLACK, anchor="lm")
     save_jpg(cv, "g06.jpg")
 
 
@@ -490,7 +492,7 @@ def g08():
     cv.text((78, 100), "аргумент x", 11, color=BLACK, anchor="rm")
     cv.arrow((84, 100), (112, 100), GREEN, 1.3, 6)
     cv.text((118, 100), "стойност f(x)", 11, color=BLACK, anchor="lm")
-    cv.text((100, 120), "f(5) = 2 · 5 + 3 = 13", 12, "bold", ORANGE)
+    cv.text((100, 120), "f(5) = 2 * 5 + 3 = 13", 12, "bold", ORANGE)
     cv.text((100, 138), "на всяко x – точно една стойност", 10, color=GRAY)
     save_jpg(cv, "g08.jpg")
 
@@ -501,9 +503,9 @@ def g09():
     cv = Canvas(560, 260)
     cv.text((280, 16), "Съставна функция  h(x) = g(f(x))", 17, "bold")
     items = ["1", "2", "3", "4"]
-    a = set_oval(cv, (40, 60, 110, 230), "x", items, BLUE, LBLUE)
-    b = set_oval(cv, (245, 60, 315, 230), "f(x)", items, ORANGE, LORANGE)
-    c = set_oval(cv, (450, 60, 520, 230), "g(f(x))", items, GREEN, LGREEN)
+    a = set_oval(cv, (40, 60, 110, 230), "X", items, BLUE, LBLUE)
+    b = set_oval(cv, (245, 60, 315, 230), "Y", items, ORANGE, LORANGE)
+    c = set_oval(cv, (450, 60, 520, 230), "Z", items, GREEN, LGREEN)
     f = [1, 1, 2, 4]
     g = [4, 3, 2, 1]
     for i, v in enumerate(f):
@@ -521,18 +523,18 @@ def g09():
 # ---------------------------------------------------------------- 10
 def g10():
     """Функция и нейната обратна функция."""
-    cv = Canvas(210, 160)
-    cv.text((105, 11), "Обратна функция", 12, "bold")
-    xs = set_oval(cv, (14, 40, 64, 150), "X", ["1", "2", "3"], BLUE, LBLUE, size=13)
-    ys = set_oval(cv, (146, 40, 196, 150), "Y", ["1", "2", "3"], ORANGE, LORANGE, size=13)
-    f = [2, 3, 1]
-    for i, v in enumerate(f):
-        p, q = shorten(xs[i], ys[v - 1], 10, 10)
-        cv.curve_arrow(p, q, -9, BLUE, 1.5, 7)
-        cv.curve_arrow(q, p, -9, RED, 1.5, 7)
-    cv.text((97, 34), "f", 13, "italic", BLUE)
-    cv.text((113, 34), "g", 13, "italic", RED)
-    cv.text((105, 151), "g обръща стрелките на f", 9.5, color=RED)
+    cv = Canvas(220, 172)  # колкото полето за картина: щракване го показва в отделен прозорец
+    cv.text((110, 10), "Обратна функция", 13, "bold")
+    # Y е подредено по f(1), f(2), f(3), затова всяка стрелка е хоризонтална.
+    f = {1: 2, 2: 3, 3: 1}
+    xs = set_oval(cv, (12, 38, 62, 138), "X", ["1", "2", "3"], BLUE, LBLUE, size=14)
+    ys = set_oval(cv, (158, 38, 208, 138), "Y", [str(f[x]) for x in (1, 2, 3)], ORANGE, LORANGE, size=14)
+    for (x0, y), (x1, _) in zip(xs, ys):
+        cv.arrow((x0 + 13, y - 5), (x1 - 13, y - 5), BLUE, 1.6, 7)
+        cv.arrow((x1 - 13, y + 5), (x0 + 13, y + 5), RED, 1.6, 7)
+    cv.text((110, 36), "f", 15, "italic", BLUE)
+    cv.text((110, 144), "g", 15, "italic", RED)
+    cv.text((110, 163), "g обръща стрелките на f: g(f(x)) = x", 11, color=BLACK)
     save_jpg(cv, "g10.jpg")
 
 
@@ -589,7 +591,7 @@ def g12():
 def g13():
     """Квадрати със страни – числата на Фибоначи, и спирала."""
     cv = Canvas(200, 140)
-    cv.text((100, 10), "1, 1, 2, 3, 5, 8, 13, ...", 11, "bold", VIOLET)
+    cv.text((100, 10), "0, 1, 1, 2, 3, 5, 8, 13, ...", 11, "bold", VIOLET)
     u = 12.5
     ox, oy = 19, 22   # горен ляв ъгъл на правоъгълника 13 x 8
     # квадрати (в единици): (x, y, страна), y отгоре надолу
@@ -615,7 +617,7 @@ def g13():
 
 # ---------------------------------------------------------------- 14
 def g14():
-    """Графика на y = log2 x."""
+    """Графика на y = log_2 x."""
     cv = Canvas(200, 160)
     ax = Axes(cv, (14, 22, 192, 150), (-1.2, 17.5), (-2.6, 4.8))
     ax.draw([1, 2, 4, 8, 16], [-2, -1, 1, 2, 3, 4], size=8, xlabels=[2, 4, 8, 16], ylabels=[-1, 1, 2, 3, 4])
@@ -629,7 +631,8 @@ def g14():
     cv.text((left, 9), "y = log", 12, "bold", BLUE, anchor="lm")
     cv.text((left + w1, 13), "2", 8, "bold", BLUE, anchor="lm")
     cv.text((left + w1 + w2, 9), " x", 12, "bold", BLUE, anchor="lm")
-    cv.text((150, 128), "ДО: x > 0", 10, color=RED)
+    cv.text((146, 118), "дефиниционна", 10, color=RED)
+    cv.text((146, 130), "област: x > 0", 10, color=RED)
     save_jpg(cv, "g14.jpg")
 
 
@@ -667,7 +670,7 @@ def g16():
     cv.text((210, 18), "Оценка на резултата", 18, "bold")
     cv.text((210, 40), "програма за f(x) от задача 4, в която е написано x <= 0 вместо x < 0", 11, color=GRAY)
     head = ["№", "Вход", "Очакван", "Получен", "Оценка"]
-    widths = [36, 70, 90, 90, 104]
+    widths = [36, 66, 82, 82, 124]
     tests = [(1, -5, -9, -9), (2, -1, -1, -1), (3, 0, 0, 1), (4, 3, 9, 9), (5, 4, 6, 6), (6, 1000, -990, -990)]
     x0, y0, rh = 15, 54, 30
     x = x0
@@ -679,7 +682,7 @@ def g16():
     for r, (no, inp, exp, got) in enumerate(tests, 1):
         good = exp == got
         ok += good
-        vals = [str(no), str(inp), str(exp), str(got), "OK" if good else "грешка"]
+        vals = [str(no), str(inp), str(exp), str(got), "Верен" if good else "Грешен отговор"]
         x = x0
         y = y0 + r * rh
         for c, (v, w) in enumerate(zip(vals, widths)):
