@@ -95,6 +95,7 @@ private slots:
     void headerCacheKeepsTheMostRecentlyUsed();
     void aFullDiskMakesTheCheckUnavailable();
     void diagnosticsSpeakOfTheAnswer();
+    void aMemoryScopeIsUsedWhereItWorks();
 
 private:
     checker::CheckResult check(const QString& answer, const QList<checker::TestCase>& tests = doubling());
@@ -535,6 +536,37 @@ void TestCheckJob::diagnosticsSpeakOfTheAnswer()
     settings_ = saved;
     QCOMPARE(endless.verdict, Verdict::CompileError);
     QCOMPARE(endless.diagnostics.value(0).explanation, u"Компилацията е спряна: продължи повече от 1 секунди."_s);
+}
+
+void TestCheckJob::aMemoryScopeIsUsedWhereItWorks()
+{
+    // Stand-ins for systemd-run: one that runs the command after "--", one
+    // that cannot reach the user's manager.
+    QTemporaryDir bin;
+    QVERIFY(QFile::setPermissions(bin.path(), QFileDevice::Permissions(0x7777)));
+    const QString working = bin.filePath(u"scope"_s), failing = bin.filePath(u"no-scope"_s);
+    QVERIFY(testing_support::writeExecutable(working,
+                                             "#!/bin/sh\necho \"$@\" >> \"$(dirname \"$0\")/log\"\n"
+                                             "while [ \"$1\" != -- ]; do shift; done\nshift\nexec \"$@\"\n"));
+    QVERIFY(testing_support::writeExecutable(failing, "#!/bin/sh\necho 'Failed to connect to bus' >&2\nexit 1\n"));
+    const checker::CheckSettings saved = settings_;
+    settings_.toolchain.memoryScope = working;
+    const checker::CheckResult scoped = check(RightAnswer);
+    QFile log(bin.filePath(u"log"_s));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> calls = log.readAll().trimmed().split('\n');
+    // The compile (and a header's build) and the tests, each in a scope with the check's memory limit.
+    QVERIFY(calls.size() >= 2);
+    for (const QByteArray& call : calls)
+        QVERIFY(call.startsWith("--user --scope --quiet --collect -p MemoryMax=1073741824 -p MemorySwapMax=0 -- "));
+    QVERIFY(calls.constLast().endsWith("/run/lesko/lesko_runner tests"));
+    settings_.toolchain.memoryScope = failing;
+    const checker::CheckResult unscoped = check(RightAnswer);
+    settings_ = saved;
+    QCOMPARE(scoped.verdict, Verdict::Accepted);
+    QVERIFY(scoped.sandboxed);
+    QCOMPARE(unscoped.verdict, Verdict::Accepted);
+    QVERIFY(unscoped.sandboxed);
 }
 
 QTEST_GUILESS_MAIN(TestCheckJob)

@@ -337,7 +337,7 @@ void TestChecker::headerFolderChangesWithCompilerAndIncludes()
 void TestChecker::sandboxesHoldWhatTheyMust()
 {
     checker::CheckSettings settings;
-    settings.toolchain = {u"/usr/bin/g++"_s, u"/usr/bin/bwrap"_s, u"/opt/lesko/lesko_runner"_s, false};
+    settings.toolchain = {u"/usr/bin/g++"_s, u"/usr/bin/bwrap"_s, u"/opt/lesko/lesko_runner"_s, {}, false};
     const QString tests = checker::testSandboxArguments(settings, u"/cache/jobs/job-1-a/otgowor"_s).join(u' ');
     const QString compile =
         checker::compileSandboxArguments(settings, u"/cache/jobs/job-1-a"_s, u"/cache/pch/k"_s, {u"main.cpp"_s})

@@ -31,6 +31,14 @@ QString sandboxComplaint(const QByteArray& errors)
 
 qint64 mebibytes(qint64 bytes) { return bytes >> 20; }
 
+// Once a scope of the user's manager failed to start a sandbox, this lesson
+// starts its sandboxes without one.
+bool& scopeRefused()
+{
+    static bool refused = false;
+    return refused;
+}
+
 }  // namespace
 
 CheckJob::CheckJob(CheckSettings settings, QString answer, QList<TestCase> tests, QObject* parent)
@@ -86,6 +94,8 @@ void CheckJob::prepare()
     buildHeader();
 }
 
+bool CheckJob::inScope() const { return !settings_.toolchain.memoryScope.isEmpty() && !scopeRefused(); }
+
 ProcessSpec CheckJob::sandboxSpec(const QStringList& arguments) const
 {
     ProcessSpec spec;
@@ -93,6 +103,12 @@ ProcessSpec CheckJob::sandboxSpec(const QStringList& arguments) const
     spec.arguments = arguments;
     spec.folder = folder_->path();
     spec.environment = {u"PATH=/usr/bin:/bin"_s};
+    if (inScope()) {
+        spec.program = settings_.toolchain.memoryScope;
+        spec.arguments = scopeArguments(settings_.limits, settings_.toolchain.sandbox) + arguments;
+        for (const char* name : {"XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS"})
+            spec.environment << QString::fromLatin1(name) + u'=' + qEnvironmentVariable(name);
+    }
     spec.outputCap = 1024;
     spec.errorCap = settings_.limits.compilerErrorBytes;
     spec.wallMs = std::min(settings_.limits.compileWallMs, remainingMs());
@@ -153,6 +169,8 @@ void CheckJob::buildHeader()
 
 void CheckJob::headerBuilt(const ProcessOutcome& outcome)
 {
+    if (scopeFailed(outcome))
+        return buildHeader();
     if (!sandboxStarted(outcome))
         return compile();
     const QString folder = headerFolder(settings_, includes_);
@@ -171,6 +189,15 @@ void CheckJob::compile()
     startCompiler(arguments, headerFolder_, &CheckJob::compiled);
 }
 
+bool CheckJob::scopeFailed(const ProcessOutcome& outcome)
+{
+    if (!result_.sandboxed || !inScope() ||
+        outcome.output.startsWith(QByteArray(QByteArray(runner_protocol::Ready) + '\n')))
+        return false;
+    scopeRefused() = true;
+    return true;
+}
+
 bool CheckJob::sandboxStarted(const ProcessOutcome& outcome)
 {
     if (!result_.sandboxed || outcome.output.startsWith(QByteArray(QByteArray(runner_protocol::Ready) + '\n')))
@@ -183,8 +210,10 @@ bool CheckJob::sandboxStarted(const ProcessOutcome& outcome)
 
 void CheckJob::compiled(const ProcessOutcome& outcome)
 {
-    if (!outcome.started)
+    if (!outcome.started && !inScope())
         return finish(Verdict::Unavailable, u"компилаторът g++ не може да се стартира"_s);
+    if (scopeFailed(outcome))
+        return compile();
     if (!sandboxStarted(outcome))
         return compile();
     if (outcome.exitCode == runner_protocol::SetupFailed && outcome.errors.startsWith("lesko_runner:"))
@@ -220,6 +249,10 @@ void CheckJob::runTests()
 void CheckJob::testsRan(const ProcessOutcome& outcome)
 {
     const RunReport report = parseRunReport(outcome.output, int(tests_.size()));
+    if (!report.ready && inScope()) {
+        scopeRefused() = true;
+        return runTests();
+    }
     if (!report.ready)
         return finish(Verdict::Unavailable, sandboxComplaint(outcome.errors));
     if (!report.done && !outcome.wallTimeout)

@@ -48,6 +48,10 @@ private:
     ProcessSpec sandboxSpec(const QStringList& arguments) const;
     // True when the sandbox started; otherwise the check goes on without it.
     bool sandboxStarted(const ProcessOutcome& outcome);
+    // Sandboxes run in a scope of the user's manager, which limits their memory.
+    bool inScope() const;
+    // True when the scope kept the sandbox from starting: the step runs again without it.
+    bool scopeFailed(const ProcessOutcome& outcome);
     int remainingMs() const;
 
     CheckSettings settings_;

@@ -53,12 +53,21 @@ QStringList isolation()
 
 QString insideRunner() { return QString::fromLatin1(runner_protocol::RunnerPath); }
 
+// systemd-run when the session's user manager listens.
+QString userManagerScope()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty() || !QFileInfo::exists(runtime + u"/systemd/private"_s))
+        return {};
+    return QStandardPaths::findExecutable(u"systemd-run"_s);
+}
+
 }  // namespace
 
 Toolchain Toolchain::fromSystem()
 {
     return {QStandardPaths::findExecutable(u"g++"_s), QStandardPaths::findExecutable(u"bwrap"_s),
-            runnerBeside(QCoreApplication::applicationDirPath()),
+            runnerBeside(QCoreApplication::applicationDirPath()), userManagerScope(),
             !QStandardPaths::findExecutable(u"ld.gold"_s).isEmpty()};
 }
 
@@ -173,6 +182,15 @@ QStringList testSandboxArguments(const CheckSettings& settings, const QString& p
          << u"--remount-ro"_s << u"/dev"_s << u"--remount-ro"_s << u"/"_s << isolation() << u"--cap-add"_s
          << u"CAP_SYS_ADMIN"_s << u"--as-pid-1"_s << u"--chdir"_s << u"/tmp"_s << insideRunner() << u"tests"_s;
     return args;
+}
+
+QStringList scopeArguments(const Limits& limits, const QString& sandbox)
+{
+    return {u"--user"_s,  u"--scope"_s,
+            u"--quiet"_s, u"--collect"_s,
+            u"-p"_s,      u"MemoryMax=%1"_s.arg(limits.checkMemoryBytes),
+            u"-p"_s,      u"MemorySwapMax=0"_s,
+            u"--"_s,      sandbox};
 }
 
 QStringList compileEnvironment()

@@ -12,9 +12,12 @@ namespace checker {
 // The programs a check uses. A missing compiler makes the check unavailable;
 // without a sandbox that starts, answers are compiled but never run.
 struct Toolchain {
-    QString compiler;         // g++
-    QString sandbox;          // bwrap
-    QString runner;           // lesko_runner, beside the lesson or in its libexec folder
+    QString compiler;  // g++
+    QString sandbox;   // bwrap
+    QString runner;    // lesko_runner, beside the lesson or in its libexec folder
+    // systemd-run, when the session has a user manager: each sandbox then runs
+    // in a scope of its own with the check's memory limit as a cgroup limit.
+    QString memoryScope;
     bool goldLinker = false;  // links in a third of the default linker's time
     static Toolchain fromSystem();
 };
@@ -51,7 +54,8 @@ struct Limits {
     int compileFiles = 256;
     qint64 compilerErrorBytes = qint64(256) << 10;
 
-    int checkWallMs = 60000;  // the whole check, compile included
+    int checkWallMs = 60000;                    // the whole check, compile included
+    qint64 checkMemoryBytes = qint64(1) << 30;  // the scope's limit, where there is one
     // Free space the job folder's disk must have before a compile starts.
     qint64 freeSpaceNeeded = qint64(128) << 20;
 };
@@ -104,5 +108,8 @@ QStringList testSandboxArguments(const CheckSettings& settings, const QString& p
 // The environment of a compile: UTF-8 messages, the job's folder for
 // temporary files.
 QStringList compileEnvironment();
+// A sandbox's command in a memory-limited scope of the user's manager:
+// systemd-run's arguments before bwrap and its own.
+QStringList scopeArguments(const Limits& limits, const QString& sandbox);
 
 }  // namespace checker

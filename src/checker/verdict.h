@@ -30,8 +30,8 @@ QString signalWords(int signal);
 struct TestCase {
     QString input;
     QString expected;
-    QString hint;       // the author's hint, shown when a hidden test fails
-    bool shown = true;  // a sample: the result window shows its data in full
+    QString hint;        // the author's hint, shown when a hidden test fails
+    bool shown = true;   // a sample: the result window shows its data in full
     bool judged = true;  // false for a run on the student's own input: no output is expected
 };
 
