@@ -239,7 +239,7 @@ void TestWorkbenchChecking::runOnOwnInput_data()
                                         << u"Програмата завърши нормално за"_s;
     QTest::addRow("never ends") << EndlessAnswer << u"7"_s << QString()
                                 << u"Програмата беше спряна: надхвърли времето."_s;
-    QTest::addRow("does not compile") << BrokenAnswer << u"7"_s << u"Ред 4: Липсва „;“"_s
+    QTest::addRow("does not compile") << BrokenAnswer << u"7"_s << u"Ред 4, колона 5: Липсва „;“"_s
                                       << u"Програмата не се компилира: вижте грешките по-горе."_s;
 }
 

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "checker/check_job.h"
 #include "checker/check_store.h"
+#include "checker/result_text.h"
 #include "forms/members.h"
 #include "workbench/lesko_n.h"
 
@@ -19,10 +20,8 @@ QString seconds(qint64 ms) { return QLocale(QLocale::Bulgarian).toString(double(
 QString errorLines(const checker::CheckResult& result)
 {
     QStringList lines;
-    for (const checker::Diagnostic& d : result.diagnostics) {
-        const QString what = d.explanation.isEmpty() ? d.message : d.explanation;
-        lines << (d.line > 0 ? u"Ред %1: %2"_s.arg(d.line).arg(what) : what);
-    }
+    for (const checker::Diagnostic& d : result.diagnostics)
+        lines << checker::text::errorLine(d);
     return lines.join(u"\r\n"_s) + u"\r\n\r\n"_s + result.compilerText;
 }
 

@@ -1,37 +1,11 @@
 #include "checker/lesko_prow.h"
 
 #include "app/program.h"
+#include "checker/result_text.h"
 #include "forms/members.h"
 #include "workbench/lesko_n.h"
 
 #include <QScopedValueRollback>
-
-namespace {
-
-const QString LineBreak = QStringLiteral("\r\n");
-
-QString errorLine(const checker::Diagnostic& error)
-{
-    QString what = error.explanation.isEmpty() ? error.message : error.explanation;
-    if (!error.header.isEmpty())
-        what = QStringLiteral("(в заглавния файл <%1>) ").arg(error.header) + what;
-    return error.line > 0 ? QStringLiteral("Ред %1, колона %2: %3").arg(error.line).arg(error.column).arg(what) : what;
-}
-
-// An output with each line on its own, the first differing one marked.
-QString markedOutput(const QString& text, int differing)
-{
-    if (text.isEmpty())
-        return QStringLiteral("  (нищо)");
-    QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
-    if (lines.size() > 1 && lines.constLast().isEmpty())
-        lines.removeLast();
-    for (int i = 0; i < lines.size(); ++i)
-        lines[i] = (i + 1 == differing ? u"► " : u"  ") + lines[i];
-    return lines.join(LineBreak);
-}
-
-}  // namespace
 
 Lesko_Prow::Lesko_Prow(app::Program& program) : Form(QStringLiteral("Lesko_Prow")), program_(program)
 {
@@ -64,7 +38,7 @@ void Lesko_Prow::showResult(const checker::CheckResult& result, const QString& a
     for (int i = 0; i < result.tests.size(); ++i)
         lines << checker::testLine(i + 1, result.tests.at(i));
     for (const checker::Diagnostic& error : result.diagnostics)
-        lines << errorLine(error);
+        lines << checker::text::errorLine(error);
     List_Prow.setItems(lines);
     // The first line that is not right is chosen; choosing it from here
     // leaves the answer box alone.
@@ -84,45 +58,11 @@ void Lesko_Prow::List_Prow_Click()
     if (i < 0)
         return;
     if (i < result_.tests.size()) {
-        Podrobno.setText(testDetails(i));
+        Podrobno.setText(checker::text::testDetails(i + 1, result_.tests.at(i)));
         return;
     }
     const checker::Diagnostic error = result_.diagnostics.value(i - result_.tests.size());
-    Podrobno.setText(errorDetails(error) + LineBreak + LineBreak + QStringLiteral("Текст на компилатора:") + LineBreak +
-                     result_.compilerText);
+    Podrobno.setText(checker::text::errorDetails(error, answerLines_, result_.compilerText));
     if (error.line > 0 && !showing_)
         program_.lesko_n().Text_Un[Lesko_n::AnswerBox].setCursorLine(error.line);
-}
-
-QString Lesko_Prow::testDetails(int number) const
-{
-    const checker::TestResult& t = result_.tests.at(number);
-    QStringList text{checker::testLine(number + 1, t), QString()};
-    // A hidden test shows whether it passed and the author's hint, never its data.
-    if (!t.shown) {
-        if (t.verdict == checker::Verdict::Accepted)
-            text << QStringLiteral("Скритият тест е издържан.");
-        else
-            text << QStringLiteral("Скритите тестове не се показват. Упътване:")
-                 << u"  " + (t.hint.isEmpty() ? QStringLiteral("Проверете граничните случаи от условието.") : t.hint);
-        return text.join(LineBreak);
-    }
-    text << QStringLiteral("Вход:") << markedOutput(t.input, 0) << QStringLiteral("Очакван изход:")
-         << markedOutput(t.expected, t.firstDifferentLine) << QStringLiteral("Изход на програмата:")
-         << markedOutput(t.got, t.firstDifferentLine);
-    if (t.firstDifferentLine > 0)
-        text << QString() << QStringLiteral("Първата разлика е на ред %1 (отбелязан с ►).").arg(t.firstDifferentLine);
-    if (t.onlySpacing)
-        text << QStringLiteral("Изходите се различават само по интервалите и новите редове.");
-    if (!t.errors.isEmpty())
-        text << QString() << QStringLiteral("Изход за грешки на програмата:") << markedOutput(t.errors, 0);
-    return text.join(LineBreak);
-}
-
-QString Lesko_Prow::errorDetails(const checker::Diagnostic& error) const
-{
-    QStringList text{errorLine(error)};
-    if (error.line > 0)
-        text << QStringLiteral("  %1 | %2").arg(error.line).arg(answerLines_.value(error.line - 1));
-    return text.join(LineBreak);
 }

@@ -25,9 +25,6 @@ public:
     forms::TextBox Podrobno{QStringLiteral("Podrobno")};    // details
 
 private:
-    QString testDetails(int number) const;
-    QString errorDetails(const checker::Diagnostic& error) const;
-
     app::Program& program_;
     checker::CheckResult result_;
     QStringList answerLines_;
