@@ -37,9 +37,8 @@ int main(int argc, char* argv[])
         return ui::runSetup(application);
     ui::LessonApplication lesson(application);
     ui::QtMessages messages;
-    const QStringList folders =
-        app::workingFolderCandidates(app::systemStartFolders(), fromMenu, app::lessonTitle(lesson.program().lesson()));
-    if (!app::enterWorkingFolder(folders, messages))
+    if (!app::enterLessonFolder(fromMenu, app::systemStartFolders(), app::lessonTitle(lesson.program().lesson()),
+                                messages))
         return 1;
     lesson.start();
     if (lesson.program().ended())
