@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -131,6 +130,34 @@ bool writeTextFile(const QString& name, const QString& text)
     return replaceFileInWorkingFolder(name, content::toWindows1251(text));
 }
 
+QString errorText(int error)
+{
+    switch (error) {
+        case ENOENT:
+            return u"няма такъв файл или папка"_s;
+        case EACCES:
+        case EPERM:
+            return u"няма права за това (нужни са права на администратор или на собственика)"_s;
+        case EROFS:
+            return u"дискът или папката са само за четене"_s;
+        case ENOSPC:
+        case EDQUOT:
+            return u"няма място на диска"_s;
+        case EISDIR:
+            return u"на мястото на файла има папка"_s;
+        case ENOTDIR:
+            return u"част от пътя не е папка"_s;
+        case ENAMETOOLONG:
+            return u"пътят е твърде дълъг"_s;
+        case ELOOP:
+            return u"пътят води през твърде много връзки"_s;
+        case EIO:
+            return u"грешка при четене или запис на диска"_s;
+        default:
+            return u"системна грешка "_s + QString::number(error);
+    }
+}
+
 namespace {
 
 content::Result<QByteArray> unreadable(const QString& path, const QString& why)
@@ -146,7 +173,7 @@ content::Result<QByteArray> readRegularFile(const QString& path, qsizetype maxBy
     Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
     if (!file.valid() || ::fstat(file.get(), &st) != 0)
-        return unreadable(path, u"не може да бъде отворен: "_s + QString::fromLocal8Bit(std::strerror(errno)) + u'.');
+        return unreadable(path, u"не може да бъде отворен: "_s + errorText(errno) + u'.');
     if (!S_ISREG(st.st_mode))
         return unreadable(path, u"не е обикновен файл (а папка, устройство или канал)."_s);
     if (st.st_size > maxBytes)
@@ -158,8 +185,7 @@ content::Result<QByteArray> readRegularFile(const QString& path, qsizetype maxBy
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return unreadable(path,
-                              u"не може да бъде прочетен: "_s + QString::fromLocal8Bit(std::strerror(errno)) + u'.');
+            return unreadable(path, u"не може да бъде прочетен: "_s + errorText(errno) + u'.');
         if (n == 0)
             break;
         got += n;

@@ -24,6 +24,9 @@ bool replaceFile(const QString& path, const QByteArray& bytes, int* error = null
 // page is written as "?").
 bool writeTextFile(const QString& name, const QString& text);
 
+// The system's error number in words a teacher reads: "няма място на диска".
+QString errorText(int error);
+
 // Reads a regular file of at most maxBytes. A folder, a pipe, a device or a
 // socket is refused without waiting for it, and so is a longer file; the
 // reason names the file.
