@@ -33,8 +33,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication application(argc, argv);
-    if (QCoreApplication::arguments().contains(QStringLiteral("--setup")))
-        return ui::runSetup(application);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.contains(QStringLiteral("--setup")))
+        return ui::runSetup(application, fromMenu, arguments.contains(QStringLiteral("--system")));
     ui::LessonApplication lesson(application);
     ui::QtMessages messages;
     if (!app::enterLessonFolder(fromMenu, app::systemStartFolders(), app::lessonTitle(lesson.program().lesson()),

@@ -14,6 +14,8 @@
 #include "workbench/lesko_n.h"
 
 #include <sys/stat.h>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -319,9 +321,11 @@ void TestSetupCommandLine::presetsAndWarnings()
 
 void TestSetupCommandLine::theSharedFileAndItsClassSettings()
 {
-    QTemporaryDir first, second;
-    const QByteArray previous = qgetenv("XDG_CONFIG_DIRS");
+    QTemporaryDir first, second, data;
+    const QByteArray previous = qgetenv("XDG_CONFIG_DIRS"), previousData = qgetenv("XDG_DATA_DIRS");
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(first.path() + u':' + second.path()));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path() + u":/usr/share"_s));
+    const QString hiddenEntry = data.filePath(u"applications/bg.lesko.funkr.setup.desktop"_s);
     TestLesson t;
     const QString shared = first.filePath(u"lesko/FUNKR.UFG"_s);
     const QString settings = first.filePath(u"lesko/FUNKR_klas.ini"_s);
@@ -343,7 +347,14 @@ void TestSetupCommandLine::theSharedFileAndItsClassSettings()
     QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount(), 10);
     QVERIFY(t.program().classSettings().binding);
     QCOMPARE(QDir(t.folder()).entryList(QDir::Files), QStringList{ConfigName});  // nothing written here
+    // No longer binding: the entry shows again; an entry of someone else's stays.
+    QCOMPARE(runTool({u"--system"_s, u"--binding"_s, u"no"_s}).code, 0);
+    QVERIFY(!QFile::exists(hiddenEntry));
+    QVERIFY(writeFile(hiddenEntry, "[Desktop Entry]\nType=Application\nName=x\nExec=x\nNoDisplay=true\n"));
+    QCOMPARE(runTool({u"--system"_s, u"--binding"_s, u"no"_s}).code, 0);
+    QVERIFY(QFile::exists(hiddenEntry));
     qputenv("XDG_CONFIG_DIRS", previous);
+    qputenv("XDG_DATA_DIRS", previousData);
 }
 
 void TestSetupCommandLine::helpInBothLanguages()

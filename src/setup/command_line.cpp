@@ -6,6 +6,7 @@
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
 #include "setup/lesson_facts.h"
+#include "setup/menu_entry.h"
 #include "setup/option_flags.h"
 #include "setup/presets.h"
 
@@ -386,6 +387,8 @@ int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFa
     QString failed = saveConfiguration(target, *configuration);
     if (failed.isEmpty() && classSettingsSet)
         failed = saveClassSettings(settingsPath, *settings, lesson.code);
+    if (failed.isEmpty() && classSettingsSet && parser.isSet(o.system))
+        failed = applySetupEntryRule(settings->binding);
     if (!failed.isEmpty()) {
         err << failed << u"\n"_s;
         return Refused;
