@@ -41,6 +41,8 @@ install(FILES ${packaging}/${LESKO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INST
 install(DIRECTORY ${packaging}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "*.png" PATTERN "*.svg")
 install(FILES ${packaging}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${docdir})
+# The teacher's guide, also shown from the setup window's help.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/teacher-guide.md DESTINATION ${docdir})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})

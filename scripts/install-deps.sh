@@ -13,6 +13,7 @@ packages=(
     clang libclang-rt-14-dev
     dpkg-dev lintian desktop-file-utils appstream
     at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0
+    bindfs
 )
 
 missing=()

@@ -33,13 +33,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication application(argc, argv);
-    if (QCoreApplication::arguments().contains(QStringLiteral("--setup")))
-        return ui::runSetup(application);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.contains(QStringLiteral("--setup")))
+        return ui::runSetup(application, fromMenu, arguments.contains(QStringLiteral("--system")));
     ui::LessonApplication lesson(application);
     ui::QtMessages messages;
-    const QStringList folders =
-        app::workingFolderCandidates(app::systemStartFolders(), fromMenu, app::lessonTitle(lesson.program().lesson()));
-    if (!app::enterWorkingFolder(folders, messages))
+    if (!app::enterLessonFolder(fromMenu, app::systemStartFolders(), app::lessonTitle(lesson.program().lesson()),
+                                messages))
         return 1;
     lesson.start();
     if (lesson.program().ended())

@@ -8,6 +8,7 @@
 #include "app/text_file.h"
 #include "content/codepage.h"
 #include "setup/config_store.h"
+#include "setup/menu_entry.h"
 #include "support/expected_files.h"
 #include "support/workbench_lesson.h"
 
@@ -163,6 +164,9 @@ private slots:
     void aConfigurationThatCannotBeMadeWritableIsRead();
     void aLinkedConfigurationIsReadButNotChanged();
     void aSaveKilledHalfWayLeavesOldOrNewNeverPart();
+    void theSetupsOtherFilesOnFaults_data();
+    void theSetupsOtherFilesOnFaults();
+    void aReadOnlyMountIsSeenAsOne();
 };
 
 void TestFileFaults::aFullDiskKeepsTheOldSolutionFile()
@@ -386,6 +390,83 @@ void TestFileFaults::aSaveKilledHalfWayLeavesOldOrNewNeverPart()
         const QByteArray now = readFile(folder.filePath(u"FUNKR_01.TXT"_s));
         QVERIFY2(now == older || now == newer, qPrintable(QString::number(now.size())));
     }
+}
+
+// The class settings beside the configuration and the setup's hidden menu
+// entry: a full disk or a read-only folder keeps the old file and says why, a
+// link planted on the name is replaced, never followed.
+void TestFileFaults::theSetupsOtherFilesOnFaults_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("fault");
+    for (const QString& file : {u"class settings"_s, u"hidden menu entry"_s})
+        for (const QString& fault : {u"full disk"_s, u"link planted"_s, u"read-only folder"_s})
+            QTest::addRow("%s, %s", qPrintable(file), qPrintable(fault)) << file << fault;
+}
+
+void TestFileFaults::theSetupsOtherFilesOnFaults()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, fault);
+    if (fault == u"read-only folder" && !isRoot())
+        QSKIP("A read-only folder needs a read-only mount, which needs root.");
+    TestLesson t;
+    std::unique_ptr<SmallDisk> readOnly;
+    if (fault == u"read-only folder") {
+        readOnly = std::make_unique<SmallDisk>(t.folder(), "256k");
+        QVERIFY(readOnly->mounted());
+    }
+    std::unique_ptr<FullDisk> disk;
+    if (fault == u"full disk") {
+        disk = std::make_unique<FullDisk>(t, 100);
+        QVERIFY(disk->ready());
+    }
+    const QByteArray previousData = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(t.folder()));
+    const bool settings = file == u"class settings";
+    const QString path = settings ? t.path(u"FUNKR_klas.ini"_s) : setup::hiddenSetupEntryPath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QTemporaryDir outside;
+    const QString victim = outside.filePath(u"victim"_s);
+    if (fault == u"link planted") {
+        QVERIFY(writeFile(victim, OldBytes));
+        QVERIFY(QFile::link(victim, path));
+    } else {
+        QVERIFY(writeFile(path, OldBytes));
+    }
+    if (disk)
+        disk->fill();
+    if (readOnly)
+        QVERIFY(readOnly->makeReadOnly());
+    const QString problem = settings ? setup::saveClassSettings(path, {true, false, u"/srv/klas"_s}, u"FUNKR"_s)
+                                     : setup::applySetupEntryRule(true);
+    if (disk)
+        disk->release();
+    qputenv("XDG_DATA_DIRS", previousData);
+    if (fault == u"link planted") {
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(readFile(victim), OldBytes);
+        return;
+    }
+    QVERIFY(problem.contains(path));
+    QCOMPARE(readFile(path), OldBytes);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).filter(u".FUNKR"_s).size() +
+                 QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).filter(u".bg.lesko"_s).size(),
+             0);  // no temporary file left
+}
+
+// The lesson asks the folder itself whether it can write there.
+void TestFileFaults::aReadOnlyMountIsSeenAsOne()
+{
+    if (!isRoot())
+        QSKIP("A read-only mount needs root.");
+    TestLesson t;
+    SmallDisk disk(t.folder(), "256k");
+    QVERIFY(disk.mounted());
+    QVERIFY(app::workingFolderWritable());
+    QVERIFY(disk.makeReadOnly());
+    QVERIFY(!app::workingFolderWritable());
 }
 
 QTEST_GUILESS_MAIN(TestFileFaults)

@@ -7,10 +7,15 @@
 #include "main_window/lesko.h"
 #include "setup/class_configuration.h"
 #include "setup/command_line.h"
+#include "setup/ini_form.h"
 #include "setup/lesson_facts.h"
+#include "setup/presets.h"
 #include "support/lesson_files.h"
 #include "workbench/lesko_n.h"
 
+#include <sys/stat.h>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -54,6 +59,10 @@ private slots:
     void refusals();
     void aBadExistingFileIsNotOverwritten();
     void textFormRoundTrip();
+    void fromIniRefusesWhatIsNoWholeText_data();
+    void fromIniRefusesWhatIsNoWholeText();
+    void presetsAndWarnings();
+    void theSharedFileAndItsClassSettings();
     void helpInBothLanguages();
 };
 
@@ -185,9 +194,17 @@ void TestSetupCommandLine::refusals_data()
     QTest::addRow("show with a setting") << QStringList{u"--show"_s, ConfigName, u"--tasks"_s, u"3"_s} << 2
                                          << u"--show и --to-ini само извеждат"_s;
     QTest::addRow("from-ini without -o") << QStringList{u"--from-ini"_s, u"a.ini"_s} << 2
-                                         << u"--from-ini иска и -o ФАЙЛ."_s;
-    QTest::addRow("missing ini") << QStringList{u"--from-ini"_s, u"a.ini"_s, u"-o"_s, ConfigName} << 1
-                                 << u"Текстът a.ini не може да бъде прочетен."_s;
+                                         << u"--from-ini иска и -o ФАЙЛ (или --system)."_s;
+    QTest::addRow("nan as the version") << QStringList{u"--lesson-version"_s, u"nan"_s} << 1
+                                        << u"--lesson-version nan: очаква се число като 0.97."_s;
+    QTest::addRow("infinity as the version")
+        << QStringList{u"--lesson-version"_s, u"inf"_s} << 1 << u"--lesson-version inf:"_s;
+    QTest::addRow("unknown preset") << QStringList{u"--preset"_s, u"exam"_s} << 1
+                                    << u"--preset exam: няма такъв шаблон"_s;
+    QTest::addRow("binding not yes or no")
+        << QStringList{u"--binding"_s, u"maybe"_s} << 1 << u"--binding maybe: очаква се yes или no."_s;
+    QTest::addRow("--system with -o") << QStringList{u"--system"_s, u"-o"_s, u"X.UFG"_s} << 2
+                                      << u"--system записва общия файл на компютъра"_s;
     QTest::addRow("output into a missing folder")
         << QStringList{u"-o"_s, u"no/such/F.UFG"_s} << 1 << u"Файлът no/such/F.UFG не е записан:"_s;
 }
@@ -237,6 +254,107 @@ void TestSetupCommandLine::textFormRoundTrip()
     const Run show = runTool({u"--show"_s, ConfigName});
     QCOMPARE(show.code, 0);
     QVERIFY(show.out.startsWith(u"Файл: FUNKR.UFG\nЗадачи в урока: 20 от 20"_s));
+}
+
+void TestSetupCommandLine::fromIniRefusesWhatIsNoWholeText_data()
+{
+    QTest::addColumn<QString>("ini");  // a path in the working folder, or of the system
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QString whole = setup::toIni(setup::readLessonFacts().open);
+    const QByteArray cut = whole.left(whole.indexOf(u"limit"_s, whole.indexOf(u"[task-20]"_s))).toUtf8();
+    QTest::addRow("empty") << u"a.ini"_s << QByteArray("") << u"a.ini: Ред 1: текстът свършва, а липсва"_s;
+    QTest::addRow("cut short: task 20's limit would have been taken from the open lesson")
+        << u"a.ini"_s << cut
+        << u"a.ini: Ред "_s + QString::number(cut.count('\n')) +
+               u": текстът свършва, а липсва „limit“ в раздел [task-20]"_s;
+    QTest::addRow("not UTF-8") << u"a.ini"_s << QByteArray("[lesson]\ntasks-kept = \xff\n")
+                               << u"a.ini: текстът не е в UTF-8"_s;
+    QTest::addRow("longer than any such text") << u"a.ini"_s << QByteArray(setup::MaxIniBytes + 1, ';') << u"Файлът "_s;
+    QTest::addRow("missing") << u"none.ini"_s << QByteArray() << u"Файлът "_s;
+    QTest::addRow("an endless device") << u"/dev/zero"_s << QByteArray() << u"Файлът /dev/zero не е обикновен файл"_s;
+    QTest::addRow("a pipe nobody writes to") << u"fifo"_s << QByteArray() << u"Файлът "_s;
+    QTest::addRow("a folder") << u"/tmp"_s << QByteArray() << u"Файлът /tmp не е обикновен файл"_s;
+}
+
+void TestSetupCommandLine::fromIniRefusesWhatIsNoWholeText()
+{
+    QFETCH(QString, ini);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    TestLesson t;
+    if (ini == u"fifo")
+        QVERIFY(::mkfifo("fifo", 0600) == 0);
+    else if (ini == u"a.ini")
+        QVERIFY(writeFile(t.path(ini), bytes));
+    const Run run = runTool({u"--from-ini"_s, ini, u"-o"_s, ConfigName});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.startsWith(reason), qPrintable(run.err));
+    QCOMPARE(run.err.count(u'\n'), 1);
+    QVERIFY(!QFile::exists(t.path(ConfigName)));
+    if (reason == u"Файлът ")
+        QVERIFY2(run.err.contains(t.path(ini)), qPrintable(run.err));  // named with its folder
+}
+
+void TestSetupCommandLine::presetsAndWarnings()
+{
+    TestLesson t;
+    Run run = runTool({u"--preset"_s, u"test"_s, u"--on"_s, u"extra-material"_s, u"--lesson-version"_s, u"0,97"_s});
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+    QVERIFY(run.err.isEmpty());
+    setup::ClassConfiguration expected(app::openLessonConfig(t.program()));
+    setup::applyPreset(expected, *setup::presetNamed(u"test"_s));
+    expected.setFlag(9, true);  // a later option wins over the preset
+    expected.setVersion(97);
+    QCOMPARE(written(t).bytes().toHex(), expected.bytes().toHex());
+
+    run = runTool({u"--off"_s, u"plan-access,tasks-menu"_s});
+    QCOMPARE(run.code, 0);  // written, and said what it closes
+    QCOMPARE(run.err.count(u"Внимание: "_s), 2);
+    QVERIFY(run.err.contains(u"Задачите не могат да бъдат отворени"_s));
+    QVERIFY(!written(t).flag(10));
+
+    run = runTool({u"--presets"_s});
+    QCOMPARE(run.code, 0);
+    QVERIFY(run.out.contains(u"Самостоятелна работа"_s));
+}
+
+void TestSetupCommandLine::theSharedFileAndItsClassSettings()
+{
+    QTemporaryDir first, second, data;
+    const QByteArray previous = qgetenv("XDG_CONFIG_DIRS"), previousData = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(first.path() + u':' + second.path()));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path() + u":/usr/share"_s));
+    const QString hiddenEntry = data.filePath(u"applications/bg.lesko.funkr.setup.desktop"_s);
+    TestLesson t;
+    const QString shared = first.filePath(u"lesko/FUNKR.UFG"_s);
+    const QString settings = first.filePath(u"lesko/FUNKR_klas.ini"_s);
+    Run run = runTool({u"--system"_s, u"--tasks"_s, u"9"_s, u"--listed"_s, u"9"_s, u"--binding"_s, u"yes"_s,
+                       u"--hand-in-folder"_s, u"/srv/klas 7a"_s});
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+    QCOMPARE(run.out, shared + u"\n"_s + settings + u"\n"_s);
+    QCOMPARE(setup::ClassConfiguration(*content::parseConfig(readFile(shared))).tasksKept(), 9);
+    QCOMPARE(*content::parseClassSettings(readFile(settings)),
+             (content::ClassSettings{false, true, u"/srv/klas 7a"_s}));
+    // A later change keeps what it does not name, in both files.
+    run = runTool({u"--system"_s, u"--ask-name"_s, u"да"_s});
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+    QCOMPARE(setup::ClassConfiguration(*content::parseConfig(readFile(shared))).tasksKept(), 9);
+    QCOMPARE(*content::parseClassSettings(readFile(settings)), (content::ClassSettings{true, true, u"/srv/klas 7a"_s}));
+    // The lesson in a student's folder with a file of its own reads the shared one.
+    QVERIFY(writeFile(t.path(ConfigName), content::serialiseConfig(app::openLessonConfig(t.program()))));
+    t.program().start();
+    QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount(), 10);
+    QVERIFY(t.program().classSettings().binding);
+    QCOMPARE(QDir(t.folder()).entryList(QDir::Files), QStringList{ConfigName});  // nothing written here
+    // No longer binding: the entry shows again; an entry of someone else's stays.
+    QCOMPARE(runTool({u"--system"_s, u"--binding"_s, u"no"_s}).code, 0);
+    QVERIFY(!QFile::exists(hiddenEntry));
+    QVERIFY(writeFile(hiddenEntry, "[Desktop Entry]\nType=Application\nName=x\nExec=x\nNoDisplay=true\n"));
+    QCOMPARE(runTool({u"--system"_s, u"--binding"_s, u"no"_s}).code, 0);
+    QVERIFY(QFile::exists(hiddenEntry));
+    qputenv("XDG_CONFIG_DIRS", previous);
+    qputenv("XDG_DATA_DIRS", previousData);
 }
 
 void TestSetupCommandLine::helpInBothLanguages()

@@ -5,6 +5,7 @@
 #include "setup/ini_form.h"
 #include "setup/lesson_facts.h"
 #include "setup/option_flags.h"
+#include "setup/presets.h"
 #include "support/lesson_files.h"
 
 #include <unistd.h>
@@ -57,13 +58,21 @@ private slots:
     void iniRoundTripIsByteForByte();
     void iniRefusesBadText_data();
     void iniRefusesBadText();
-    void iniLeavesOutKeysAtTheirBase();
+    void iniRefusesPartialRepeatedOrForeignText_data();
+    void iniRefusesPartialRepeatedOrForeignText();
     void loadGivesTheFallbackForBadFiles_data();
     void loadGivesTheFallbackForBadFiles();
     void saveKeepsTheOldFileAsBak();
     void aFailedSaveLeavesTheOldFile_data();
     void aFailedSaveLeavesTheOldFile();
     void summarySaysWhatTheClassGets();
+    void theTaskTableSaysTheRealTimeAndTheHint_data();
+    void theTaskTableSaysTheRealTimeAndTheHint();
+    void presetsSetTheFlagsAndNothingElse_data();
+    void presetsSetTheFlagsAndNothingElse();
+    void presetsAreFoundByNameOrTitleAndTabled();
+    void closingTheMaterialOrEveryTaskIsNamed_data();
+    void closingTheMaterialOrEveryTaskIsNamed();
 };
 
 void TestSetupModel::reservedBytesSurviveReadAndWrite()
@@ -233,7 +242,7 @@ void TestSetupModel::iniRoundTripIsByteForByte()
     QFETCH(QByteArray, bytes);
     const QString text = setup::toIni(*content::parseConfig(bytes));
     // From a base that differs everywhere, so no field is left out.
-    const setup::IniResult back = setup::fromIni(text, *content::parseConfig(randomFile(99)));
+    const setup::IniResult back = setup::fromIni(text);
     QVERIFY2(back.records, qPrintable(back.error));
     QCOMPARE(content::serialiseConfig(*back.records), bytes);
 }
@@ -257,20 +266,36 @@ void TestSetupModel::iniRefusesBadText()
 {
     QFETCH(QString, text);
     QFETCH(QString, error);
-    const setup::IniResult result = setup::fromIni(text, {});
+    const setup::IniResult result = setup::fromIni(text);
     QVERIFY(!result.records);
     QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
 }
 
-void TestSetupModel::iniLeavesOutKeysAtTheirBase()
+void TestSetupModel::iniRefusesPartialRepeatedOrForeignText_data()
 {
-    const setup::IniResult result =
-        setup::fromIni(u"[task-2]\r\nlimit = 90\r\n\r\n[flags]\r\nplan-access = 0\r\n"_s, lesson().open);
-    QVERIFY2(result.records, qPrintable(result.error));
-    ClassConfiguration expected(lesson().open);
-    expected.setLimitSeconds(2, 90);
-    expected.setFlag(10, false);
-    QCOMPARE(ClassConfiguration(*result.records).bytes(), expected.bytes());
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error");
+    const QString whole = setup::toIni(lesson().open);
+    const qsizetype task20 = whole.indexOf(u"[task-20]"_s);
+    const QString cut = whole.left(whole.indexOf(u"limit"_s, task20));  // ends before task 20's limit
+    QTest::addRow("empty") << QString() << u"Ред 1: текстът свършва, а липсва „tasks-kept“ в раздел [lesson]"_s;
+    QTest::addRow("cut short before task 20's limit")
+        << cut
+        << u"Ред "_s + QString::number(cut.count(u'\n')) + u": текстът свършва, а липсва „limit“ в раздел [task-20]"_s;
+    QTest::addRow("a key given twice") << whole + u"\n[task-2]\nlimit = 90\n"_s
+                                       << u"Ред "_s + QString::number(whole.count(u'\n') + 3) +
+                                              u": „limit“ в раздел [task-2] вече е зададено на ред "_s;
+    QTest::addRow("the class settings text") << QString::fromUtf8(content::serialiseClassSettings({}, u"FUNKR"_s))
+                                             << u"Ред 5: непознато име „ask-name“ в раздел [class]."_s;
+}
+
+void TestSetupModel::iniRefusesPartialRepeatedOrForeignText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, error);
+    const setup::IniResult result = setup::fromIni(text);
+    QVERIFY(!result.records);
+    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
 }
 
 void TestSetupModel::loadGivesTheFallbackForBadFiles_data()
@@ -370,6 +395,107 @@ void TestSetupModel::summarySaysWhatTheClassGets()
     QVERIFY(!text.contains(u"Задача 4."_s));
     QVERIFY(text.contains(u"Заключено:\n  Учебният материал (планът на урока) е достъпен."_s));
     QVERIFY(text.contains(u"Версия  2.5 от  20091028"_s));
+}
+
+void TestSetupModel::theTaskTableSaysTheRealTimeAndTheHint_data()
+{
+    QTest::addColumn<int>("difficulty");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("hint");
+    QTest::addColumn<bool>("hints");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("level 1") << 1 << 600 << 90 << true << u"10:00"_s << u"след 01:30"_s;
+    QTest::addRow("level 2 takes ten times as long") << 2 << 900 << 0 << true << u"150:00 (×10)"_s << u"след 135:00"_s;
+    QTest::addRow("a hint after the time is over never comes")
+        << 2 << 60 << 60 << true << u"10:00 (×10)"_s << u"не идва: след края на времето"_s;
+    QTest::addRow("option 5 off") << 1 << 600 << 90 << false << u"10:00"_s << u"изключено"_s;
+}
+
+void TestSetupModel::theTaskTableSaysTheRealTimeAndTheHint()
+{
+    QFETCH(int, difficulty);
+    QFETCH(int, limit);
+    QFETCH(int, hint);
+    QFETCH(bool, hints);
+    ClassConfiguration c(lesson().open);
+    c.setDifficulty(4, difficulty);
+    c.setLimitSeconds(4, qint16(limit));
+    c.setHintSeconds(4, qint16(hint));
+    c.setFlag(5, hints);
+    QTEST(setup::studentTimeText(c, 4), "time");
+    QTEST(setup::hintText(c, 4), "shown");
+}
+
+void TestSetupModel::presetsSetTheFlagsAndNothingElse_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<int>>("off");
+    QTest::addRow("open: what lesko_config writes") << u"open"_s << QList<int>{31};
+    QTest::addRow("a lesson in class paces the plan") << u"lesson"_s << QList<int>{17, 31};
+    QTest::addRow("practice frees the tasks while reading") << u"practice"_s << QList<int>{13, 31};
+    QTest::addRow("a test: no hint, solution, glossary") << u"test"_s << QList<int>{4, 5, 6, 9, 13, 31};
+}
+
+void TestSetupModel::presetsSetTheFlagsAndNothingElse()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<int>, off);
+    ClassConfiguration c(*content::parseConfig(randomFile(7)));
+    const ClassConfiguration before = c;
+    setup::applyPreset(c, *setup::presetNamed(name));
+    for (const setup::OptionFlag& flag : setup::optionFlags())
+        QCOMPARE(c.flag(flag.number), !off.contains(flag.number));
+    QVERIFY(setup::matchesPreset(c, *setup::presetNamed(name)));
+    // Every byte but the option flags of record 1 stays.
+    QCOMPARE(c.bytes().mid(80), before.bytes().mid(80));
+    QList<int> named;
+    for (const setup::OptionFlag& flag : setup::optionFlags())
+        named << flag.number;
+    for (int n = 1; n <= 40; ++n)
+        if (!named.contains(n))
+            QCOMPARE(c.records()[0].Values[std::size_t(n - 1)], before.records()[0].Values[std::size_t(n - 1)]);
+}
+
+void TestSetupModel::presetsAreFoundByNameOrTitleAndTabled()
+{
+    QCOMPARE(setup::presetNamed(u"Контролна работа"_s)->name, u"test"_s);
+    QCOMPARE(setup::presetNamed(u"TEST"_s)->title, u"Контролна работа"_s);
+    QVERIFY(!setup::presetNamed(u"exam"_s));
+    ClassConfiguration open(lesson().open);
+    QVERIFY(setup::matchesPreset(open, *setup::presetNamed(u"open"_s)));
+    QVERIFY(!setup::matchesPreset(open, *setup::presetNamed(u"test"_s)));
+    const QString table = setup::presetTable();
+    QVERIFY2(table.contains(u"\n 5 extra-hint           да        да        да        не"_s), qPrintable(table));
+    QVERIFY(table.contains(u"  test      Контролна работа – Без упътване"_s));
+}
+
+void TestSetupModel::closingTheMaterialOrEveryTaskIsNamed_data()
+{
+    QTest::addColumn<bool>("plan");
+    QTest::addColumn<bool>("tasksMenu");
+    QTest::addColumn<int>("closed");
+    QTest::addRow("everything open") << true << true << 0;
+    QTest::addRow("tasks only after the whole plan: not closed") << true << false << 0;
+    QTest::addRow("the plan closed, the tasks open at once") << false << true << 1;
+    QTest::addRow("the plan closed and the tasks with it") << false << false << 2;
+}
+
+void TestSetupModel::closingTheMaterialOrEveryTaskIsNamed()
+{
+    QFETCH(bool, plan);
+    QFETCH(bool, tasksMenu);
+    QFETCH(int, closed);
+    ClassConfiguration c(lesson().open);
+    c.setFlag(10, plan);
+    c.setFlag(16, tasksMenu);
+    const QStringList parts = setup::closedParts(c);
+    QCOMPARE(parts.size(), closed);
+    if (closed > 0)
+        QVERIFY(parts.first().startsWith(u"Учебният материал е заключен"_s));
+    if (closed > 1)
+        QVERIFY(parts.last().startsWith(u"Задачите не могат да бъдат отворени"_s));
+    QCOMPARE(setup::closedParts(ClassConfiguration(content::ConfigRecords{})).size(), 2);  // every flag off
 }
 
 QTEST_GUILESS_MAIN(TestSetupModel)

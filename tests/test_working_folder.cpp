@@ -1,15 +1,19 @@
-// Where the lesson keeps its files: the current folder from a terminal, a
-// folder of the student's own under documents from the desktop menu, with a
-// message and a fallback when that folder cannot be created.
+// Where the lesson keeps its files: the folder it was started in from a
+// terminal, whatever its name, a folder of the student's own under documents
+// from the desktop menu, with a message and a fallback when that folder cannot
+// be created.
 #include "support/scripted_services.h"
 
 #include "app/working_folder.h"
 #include "content/lesson.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +37,9 @@ private slots:
     void keepsTheStudentsFilesOnTheNextStart();
     void folderInTheWayFallsBackAndSaysWhere();
     void noUsableFolderIsReportedAndNothingChanges();
+    void aFolderThatCannotBeWrittenIsStillEntered();
+    void fromATerminalTheStartedFolderIsKeptWhateverItsName_data();
+    void fromATerminalTheStartedFolderIsKeptWhateverItsName();
 
 private:
     QString previous_;
@@ -61,51 +68,39 @@ void WorkingFolderTest::fromMenuOptionIsTakenOut()
 void WorkingFolderTest::candidates_data()
 {
     QTest::addColumn<QString>("documents");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<bool>("fromMenu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("expected");
 
     const QString home = u"/home/ana"_s;
     const QString data = u"/home/ana/.local/share/lesko/"_s;
     const auto fallbacks = [&](const QString& name) { return QStringList{data + name}; };
-    QTest::addRow("terminal: the current folder")
-        << u"/home/ana/Документи"_s << u"/home/ana/uroci"_s << false << Title << QStringList{u"/home/ana/uroci"_s};
-    QTest::addRow("terminal in the home folder stays there")
-        << u"/home/ana/Документи"_s << home << false << Title << QStringList{home};
     QTest::addRow("menu: the lesson's folder under documents")
-        << u"/home/ana/Документи"_s << home << true << Title
-        << QStringList{u"/home/ana/Документи/"_s + Title} + fallbacks(Title);
+        << u"/home/ana/Документи"_s << Title << QStringList{u"/home/ana/Документи/"_s + Title} + fallbacks(Title);
     QTest::addRow("menu: documents written with a trailing slash")
-        << u"/home/ana/Documents/"_s << home << true << Title
-        << QStringList{u"/home/ana/Documents/"_s + Title} + fallbacks(Title);
+        << u"/home/ana/Documents/"_s << Title << QStringList{u"/home/ana/Documents/"_s + Title} + fallbacks(Title);
     QTest::addRow("menu: documents is the home folder")
-        << home << home << true << Title << QStringList{u"/home/ana/"_s + Title} + fallbacks(Title);
-    QTest::addRow("menu: no documents folder") << QString() << home << true << Title << fallbacks(Title);
-    QTest::addRow("menu: relative documents folder") << u"Documents"_s << home << true << Title << fallbacks(Title);
-    QTest::addRow("menu: documents is the root") << u"/"_s << home << true << Title << fallbacks(Title);
-    QTest::addRow("menu: documents in a system folder")
-        << u"/usr/share/doc"_s << home << true << Title << fallbacks(Title);
-    QTest::addRow("menu: a slash in the title") << u"/home/ana/Документи"_s << home << true << u"f/g"_s
-                                                << QStringList{u"/home/ana/Документи/f-g"_s} + fallbacks(u"f-g"_s);
+        << home << Title << QStringList{u"/home/ana/"_s + Title} + fallbacks(Title);
+    QTest::addRow("menu: no documents folder") << QString() << Title << fallbacks(Title);
+    QTest::addRow("menu: relative documents folder") << u"Documents"_s << Title << fallbacks(Title);
+    QTest::addRow("menu: documents is the root") << u"/"_s << Title << fallbacks(Title);
+    QTest::addRow("menu: documents in a system folder") << u"/usr/share/doc"_s << Title << fallbacks(Title);
+    QTest::addRow("menu: a slash in the title")
+        << u"/home/ana/Документи"_s << u"f/g"_s << QStringList{u"/home/ana/Документи/f-g"_s} + fallbacks(u"f-g"_s);
     QTest::addRow("menu: a title of dots never climbs out")
-        << u"/home/ana/Документи"_s << home << true << u".."_s
-        << QStringList{u"/home/ana/Документи/lesko"_s} + fallbacks(u"lesko"_s);
-    QTest::addRow("menu: an empty title") << u"/home/ana/Документи"_s << home << true << QString()
-                                          << QStringList{u"/home/ana/Документи/lesko"_s} + fallbacks(u"lesko"_s);
+        << u"/home/ana/Документи"_s << u".."_s << QStringList{u"/home/ana/Документи/lesko"_s} + fallbacks(u"lesko"_s);
+    QTest::addRow("menu: an empty title")
+        << u"/home/ana/Документи"_s << QString() << QStringList{u"/home/ana/Документи/lesko"_s} + fallbacks(u"lesko"_s);
 }
 
 void WorkingFolderTest::candidates()
 {
     QFETCH(QString, documents);
-    QFETCH(QString, current);
-    QFETCH(bool, fromMenu);
     QFETCH(QString, title);
     QFETCH(QStringList, expected);
-    const app::StartFolders folders{u"/home/ana"_s, documents, u"/home/ana/.local/share/lesko"_s, current};
-    const QStringList candidates = app::workingFolderCandidates(folders, fromMenu, title);
+    const app::StartFolders folders{u"/home/ana"_s, documents, u"/home/ana/.local/share/lesko"_s};
+    const QStringList candidates = app::workingFolderCandidates(folders, title);
     QCOMPARE(candidates, expected);
-    QVERIFY(!candidates.contains(u"/home/ana"_s) || !fromMenu);
+    QVERIFY(!candidates.contains(u"/home/ana"_s));
 }
 
 void WorkingFolderTest::createsTheFolderOnFirstStartAndWorksInIt()
@@ -173,6 +168,56 @@ void WorkingFolderTest::noUsableFolderIsReportedAndNothingChanges()
     services.shown.clear();
     QVERIFY(!app::enterWorkingFolder({}, services));
     QCOMPARE(services.shown.size(), 1);
+}
+
+void WorkingFolderTest::aFolderThatCannotBeWrittenIsStillEntered()
+{
+    if (::geteuid() == 0)
+        QSKIP("root writes into every folder; the read-only mount of test_file_faults covers it");
+    QTemporaryDir root;
+    const QString readOnly = root.filePath(Title);
+    QVERIFY(QDir().mkpath(readOnly));
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    testing_support::ScriptedServices services;
+    QVERIFY(app::enterWorkingFolder({readOnly, root.filePath(u"file/b"_s)}, services));
+    QCOMPARE(QDir::currentPath(), QFileInfo(readOnly).canonicalFilePath());
+    QVERIFY(services.shown.isEmpty());  // the lesson says at its start that saving is off
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void WorkingFolderTest::fromATerminalTheStartedFolderIsKeptWhateverItsName_data()
+{
+    QTest::addColumn<QByteArray>("component");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("shownEnd");
+    QTest::addRow("a name that is not UTF-8") << QByteArray("bad\xff\xfe") << 1 << u"/bad\uFFFD\uFFFD"_s;
+    QTest::addRow("a path of about 4800 bytes") << QByteArray(200, 'd') << 24 << u"/"_s + QString(200, u'd');
+}
+
+void WorkingFolderTest::fromATerminalTheStartedFolderIsKeptWhateverItsName()
+{
+    QFETCH(QByteArray, component);
+    QFETCH(int, depth);
+    QFETCH(QString, shownEnd);
+    QTemporaryDir root;
+    QVERIFY(QDir::setCurrent(root.path()));
+    for (int i = 0; i < depth; ++i)
+        QVERIFY(::mkdir(component.constData(), 0700) == 0 && ::chdir(component.constData()) == 0);
+    struct stat before {};
+    QVERIFY(::stat(".", &before) == 0);
+    testing_support::ScriptedServices services;
+    const app::StartFolders folders{u"/home/ana"_s, u"/home/ana/Документи"_s, u"/home/ana/.local/share/lesko"_s};
+    QVERIFY(app::enterLessonFolder(false, folders, Title, services));
+    struct stat after {};
+    QVERIFY(::stat(".", &after) == 0);
+    QCOMPARE(after.st_ino, before.st_ino);  // the same folder, not a sibling named by decoded text
+    QVERIFY(services.shown.isEmpty());
+    const QString shown = app::currentFolderPath();
+    QVERIFY2(shown.startsWith(root.path()) && shown.endsWith(shownEnd), qPrintable(shown.left(200)));
+    QCOMPARE(app::shownPath(u"FUNKR.UFG"_s), shown + u"/FUNKR.UFG"_s);
+    // Qt cannot name these folders to remove them; the shell can.
+    QVERIFY(QDir::setCurrent(root.path()));
+    QCOMPARE(std::system("rm -rf -- ./*"), 0);
 }
 
 }  // namespace

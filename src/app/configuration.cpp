@@ -1,5 +1,6 @@
 #include "app/configuration.h"
 
+#include "app/configuration_source.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "aux_windows/lesko_dis.h"
@@ -103,25 +104,14 @@ void applyReadingTimes(Program& program, const content::ConfigRecord& rec)
 
 }  // namespace
 
-void Load_Class_Settings(Program& program)
+void Load_Class_Settings(Program& program, const ConfigurationSource& source)
 {
-    program.classSettings() = {};
-    QFile file(content::classSettingsFileName(lessonCode(program)));
-    if (!QFileInfo(file).exists())
-        return;
-    const QString path = QFileInfo(file).absoluteFilePath();
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
-        program.lesko().Greska_Otgowor1(message_code::ClassSettingsUnusable,
-                                        path + QStringLiteral(": файлът не може да бъде отворен."));
-        return;
-    }
-    const content::Result<content::ClassSettings> settings =
-        content::parseClassSettings(file.read(content::MaxClassSettingsBytes + 1));
-    if (!settings) {
-        program.lesko().Greska_Otgowor1(message_code::ClassSettingsUnusable, path + u": " + settings.reason());
-        return;
-    }
-    program.classSettings() = *settings;
+    program.classSettings() = source.classSettings;
+    Lesko& lesko = program.lesko();
+    for (const QString& problem : source.settingsProblems)
+        lesko.Greska_Otgowor1(message_code::ClassSettingsUnusable, problem);
+    if (source.workingFolderIgnored)
+        lesko.Greska_Otgowor1(message_code::SharedConfigurationBinding, source.configuration);
 }
 
 void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r)
@@ -145,9 +135,10 @@ void Apply_Config_Record(Program& program, const content::ConfigRecord& record, 
 
 void Load_Config(Program& program)
 {
-    Load_Class_Settings(program);
+    const ConfigurationSource source = findConfiguration(lessonCode(program), sharedConfigurationFolders());
+    Load_Class_Settings(program, source);
     Lesko& lesko = program.lesko();
-    const QString name = lessonCode(program) + u".UFG";
+    const QString& name = source.configuration;
     if (ReportFileStatus(name) < 1) {
         lesko.Greska_Otgowor1(1);
         return;
@@ -155,7 +146,8 @@ void Load_Config(Program& program)
     QFile file(name);
     std::optional<content::ConfigRecords> records;
     if (file.size() == content::ConfigFileSize) {
-        clearReadOnlyMark(file);
+        if (!source.shared)  // the computer's shared file is the administrator's
+            clearReadOnlyMark(file);
         if (file.open(QIODevice::ReadOnly))
             records = content::parseConfig(file.read(content::ConfigFileSize + 1));
     }

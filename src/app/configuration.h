@@ -8,6 +8,7 @@
 namespace app {
 
 class Program;
+struct ConfigurationSource;
 
 // The lesson code: item 0 of Spi_GR(2). It names the configuration file and
 // the solution files.
@@ -19,12 +20,14 @@ QString designLessonCode(const content::Lesson& lesson);
 qint16 ReportFileStatus(const QString& filespec);
 
 // Reads the class's configuration file (lesson code + ".UFG") from the working
-// directory and writes what it sets into the lesson's lists. A missing or
-// unusable file is reported and the lesson keeps its design content.
+// directory, or else the computer's shared one (app/configuration_source.h),
+// and writes what it sets into the lesson's lists. A missing or unusable file
+// is reported and the lesson keeps its design content.
 void Load_Config(Program& program);
-// Reads the class settings beside the configuration file; a damaged file is
-// reported and the defaults hold.
-void Load_Class_Settings(Program& program);
+// Keeps the class settings read beside the chosen configuration file; a
+// damaged file is reported and the defaults hold. A binding shared file that
+// overrides the working folder's own is reported once.
+void Load_Class_Settings(Program& program, const ConfigurationSource& source);
 void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r);
 
 // The most tasks the workbench lists: one answer item each in its store.

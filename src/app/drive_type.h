@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace app {
@@ -9,10 +10,27 @@ namespace app {
 // path as text, so a name in any code page and a path of any length work. When
 // the type cannot be found at all the drive counts as fixed, the answer for a
 // platform that cannot tell, rather than refusing every save.
+//
+// A folder inside the user's own home counts as fixed even when the home lies
+// on a network file system (as in many school labs) or in memory: the home is
+// where the user's files are kept. It is inside the home when walking up from
+// the folder itself, parent by parent, reaches the home folder (the same
+// device and inode), so a link or a share mounted elsewhere is not mistaken
+// for it; a share outside the home keeps its network code.
 quint8 driveTypeOfWorkingFolder();
 
 // On Linux: the code for a file system type as statfs reports it; removable
-// tells whether the block device behind it is removable.
-quint8 driveTypeForFileSystem(unsigned long magic, bool removable);
+// tells whether the block device behind it is removable. A FUSE file system
+// is told apart by its mount type ("fuse.sshfs"): the network ones count as
+// network drives, the rest (NTFS and exFAT drivers) as local.
+quint8 driveTypeForFileSystem(unsigned long magic, bool removable, const QString& mountType = {});
+
+// The mount type ("ext4", "fuse.sshfs") of the mount with the device number
+// major:minor in the text of /proc/self/mountinfo; empty when not listed.
+QString mountTypeOf(const QByteArray& mountInfo, unsigned major, unsigned minor);
+
+// Whether files can be created in the working folder: not on a read-only
+// mount, and with write permission on the folder.
+bool workingFolderWritable();
 
 }  // namespace app

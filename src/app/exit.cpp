@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/save_rule.h"
 #include "app/text_file.h"
 #include "aux_windows/lesko_zad.h"
 #include "content/codepage.h"
@@ -22,10 +23,7 @@ QString answerRecordName(Program& program)
 
 bool recordsMayBeWritten(Program& program)
 {
-    if (program.Option_Flag(12) < 1)
-        return false;
-    const quint8 drive = program.services().drive.driveType();
-    return drive >= DriveRemovable && drive <= DriveFixed;
+    return program.Option_Flag(12) >= 1 && saveRule(program) == SaveRule::Allowed;
 }
 
 void Write_Answer_Record(Program& program)

@@ -7,7 +7,7 @@ namespace app {
 class Program;
 
 // Whether the records of a run may be written: option 12 on and the working
-// folder on a removable or fixed drive.
+// folder on a removable or fixed drive, and writable.
 bool recordsMayBeWritten(Program& program);
 
 // Writes the attempt log and the record of the tasks the student typed an

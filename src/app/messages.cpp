@@ -60,6 +60,16 @@ Message mainWindowMessage(quint8 code, const QString& detail)
             return lines({QString::number(code), QStringLiteral("Настройките на класа не могат да бъдат прочетени:"),
                           detail, QStringLiteral("Урокът продължава без тях.")},
                          StopOk);
+        case message_code::SharedConfigurationBinding:
+            return lines(
+                {QString::number(code), QStringLiteral("На този компютър настройките на урока са общи и задължителни:"),
+                 detail, QStringLiteral("Конфигурационният файл в папката на урока не се чете.")},
+                box::OkOnly);
+        case message_code::ReadOnlyFolder:
+            return lines({QString::number(code), QStringLiteral("Папката на урока е само за четене:"), detail,
+                          QStringLiteral("Урокът работи, но „Запис“, записът с отговорите и дневникът на опитите "
+                                         "са изключени.")},
+                         box::OkOnly);
         default:
             return {};
     }

@@ -17,7 +17,10 @@ extern const QString MessageTitle;  // "Електронен урок"
 
 // Codes of the main window. Codes 40, 41 and 42 report work that could not be
 // saved; detail names the file. Code 43: the class settings file could not be
-// read; detail names the file and the reason.
+// read; detail names the file and the reason. Code 50: the computer's shared
+// configuration is binding and the working folder's own is not read; detail
+// names the shared file. Code 51: the working folder is read-only; detail names
+// it.
 Message mainWindowMessage(quint8 code, const QString& detail = {});
 // Codes of the task workbench.
 Message workbenchMessage(quint8 code, const QString& detail = {});
@@ -32,6 +35,8 @@ constexpr quint8 SaveFailed = 40;
 constexpr quint8 RecordFailed = 41;
 constexpr quint8 AttemptLogFailed = 42;
 constexpr quint8 ClassSettingsUnusable = 43;
+constexpr quint8 SharedConfigurationBinding = 50;
+constexpr quint8 ReadOnlyFolder = 51;
 }  // namespace message_code
 
 // Shows the box and returns "Yes" exactly when the user answered Yes, else "No".

@@ -43,6 +43,9 @@ class DriveService {
 public:
     virtual ~DriveService() = default;
     virtual quint8 driveType() = 0;
+    // Whether files can be created in the working folder (a read-only medium
+    // or share cannot). A service that cannot tell says yes.
+    virtual bool workingFolderWritable() { return true; }
 };
 
 class FontService {

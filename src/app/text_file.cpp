@@ -1,5 +1,6 @@
 #include "app/text_file.h"
 
+#include "app/working_folder.h"
 #include "content/codepage.h"
 
 #include <fcntl.h>
@@ -10,6 +11,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+
+using namespace Qt::StringLiterals;
 
 namespace app {
 
@@ -125,6 +128,72 @@ bool replaceFile(const QString& path, const QByteArray& bytes, int* error)
 bool writeTextFile(const QString& name, const QString& text)
 {
     return replaceFileInWorkingFolder(name, content::toWindows1251(text));
+}
+
+QString errorText(int error)
+{
+    switch (error) {
+        case ENOENT:
+            return u"няма такъв файл или папка"_s;
+        case EACCES:
+        case EPERM:
+            return u"няма права за това (нужни са права на администратор или на собственика)"_s;
+        case EROFS:
+            return u"дискът или папката са само за четене"_s;
+        case ENOSPC:
+        case EDQUOT:
+            return u"няма място на диска"_s;
+        case EISDIR:
+            return u"на мястото на файла има папка"_s;
+        case ENOTDIR:
+            return u"част от пътя не е папка"_s;
+        case ENAMETOOLONG:
+            return u"пътят е твърде дълъг"_s;
+        case ELOOP:
+            return u"пътят води през твърде много връзки"_s;
+        case EIO:
+            return u"грешка при четене или запис на диска"_s;
+        default:
+            return u"системна грешка "_s + QString::number(error);
+    }
+}
+
+namespace {
+
+content::Result<QByteArray> unreadable(const QString& path, const QString& why)
+{
+    return content::Result<QByteArray>::failure(u"Файлът "_s + shownPath(path) + u" "_s + why);
+}
+
+}  // namespace
+
+content::Result<QByteArray> readRegularFile(const QString& path, qsizetype maxBytes)
+{
+    // Non-blocking, so that opening a pipe never waits for a writer.
+    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (!file.valid() || ::fstat(file.get(), &st) != 0)
+        return unreadable(path, u"не може да бъде отворен: "_s + errorText(errno) + u'.');
+    if (!S_ISREG(st.st_mode))
+        return unreadable(path, u"не е обикновен файл (а папка, устройство или канал)."_s);
+    if (st.st_size > maxBytes)
+        return unreadable(path, u"е по-дълъг от "_s + QString::number(maxBytes) + u" байта."_s);
+    QByteArray bytes(maxBytes + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(file.get(), bytes.data() + got, std::size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return unreadable(path, u"не може да бъде прочетен: "_s + errorText(errno) + u'.');
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > maxBytes)
+        return unreadable(path, u"е по-дълъг от "_s + QString::number(maxBytes) + u" байта."_s);
+    bytes.truncate(got);
+    return bytes;
 }
 
 }  // namespace app

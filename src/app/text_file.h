@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,5 +23,13 @@ bool replaceFile(const QString& path, const QByteArray& bytes, int* error = null
 // The same for text, written in Windows-1251 (a character outside the code
 // page is written as "?").
 bool writeTextFile(const QString& name, const QString& text);
+
+// The system's error number in words a teacher reads: "няма място на диска".
+QString errorText(int error);
+
+// Reads a regular file of at most maxBytes. A folder, a pipe, a device or a
+// socket is refused without waiting for it, and so is a longer file; the
+// reason names the file.
+content::Result<QByteArray> readRegularFile(const QString& path, qsizetype maxBytes);
 
 }  // namespace app

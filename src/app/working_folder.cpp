@@ -3,9 +3,12 @@
 #include "app/messages.h"
 #include "content/lesson.h"
 
+#include <unistd.h>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdlib>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -66,7 +69,7 @@ bool takeOption(int& argc, char** argv, const char* option)
 StartFolders systemStartFolders()
 {
     return {QDir::homePath(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation), QDir::currentPath()};
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)};
 }
 
 QString lessonTitle(const content::Lesson& lesson)
@@ -75,10 +78,8 @@ QString lessonTitle(const content::Lesson& lesson)
     return plan ? plan->items.value(0) : QString();
 }
 
-QStringList workingFolderCandidates(const StartFolders& folders, bool fromMenu, const QString& title)
+QStringList workingFolderCandidates(const StartFolders& folders, const QString& title)
 {
-    if (!fromMenu)
-        return {folders.current};
     const QString name = folderName(title);
     QStringList candidates;
     for (const QString& base : {folders.documents, folders.appData})
@@ -101,10 +102,32 @@ bool enterWorkingFolder(const QStringList& candidates, MessageService& messages)
         }
         failed << folder;
     }
+    // A folder that cannot be written still holds a lesson to read; the
+    // lesson says at its start that saving is off.
+    for (const QString& folder : candidates)
+        if (QFileInfo(folder).isDir() && QDir::setCurrent(folder))
+            return true;
     messages.show((failed.isEmpty() ? u"Няма папка за работа на урока."_s : creationFailed(failed.first())) +
                       u"\r\nУрокът не може да бъде стартиран."_s,
                   box::OkOnly | box::Stop, MessageTitle);
     return false;
 }
+
+bool enterLessonFolder(bool fromMenu, const StartFolders& folders, const QString& title, MessageService& messages)
+{
+    return !fromMenu || enterWorkingFolder(workingFolderCandidates(folders, title), messages);
+}
+
+QString currentFolderPath()
+{
+    // The C library's own getcwd allocates and also walks paths longer than
+    // PATH_MAX, which Qt's current path cannot name.
+    char* path = ::getcwd(nullptr, 0);
+    const QString text = path ? QFile::decodeName(path) : QString();
+    std::free(path);
+    return text;
+}
+
+QString shownPath(const QString& path) { return QDir::isAbsolutePath(path) ? path : currentFolderPath() + u'/' + path; }
 
 }  // namespace app

@@ -3,6 +3,8 @@
 #include "app/configuration.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/save_rule.h"
+#include "app/working_folder.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
@@ -156,9 +158,7 @@ void Lesko::Form_Load()
     Record_Layout();
     app::Load_Config(program_);
 
-    const quint8 drive = program_.services().drive.driveType();
-    if (drive < app::DriveRemovable || drive > app::DriveFixed)
-        program_.lesko_n().zap_resheshenie.setEnabled(false);
+    Apply_Save_Rule();
 
     Apply_Options();
 
@@ -182,6 +182,21 @@ void Lesko::Form_Load()
     Fill_Plan();
     program_.lesko_n().mnu_All_zadachi.setEnabled(true);
     List_Ur[ChoiceList].setList(RecordedTaskItem, QStringLiteral("0"));
+}
+
+// "Запис" is off on drives that do not keep the work and in a folder that
+// cannot be written; its tool tip says why, and a read-only folder is told
+// once here, not at every click.
+void Lesko::Apply_Save_Rule()
+{
+    const app::SaveRule rule = app::saveRule(program_);
+    if (rule == app::SaveRule::Allowed)
+        return;
+    forms::MenuItem& save = program_.lesko_n().zap_resheshenie;
+    save.setEnabled(false);
+    save.setToolTipText(app::saveRuleReason(rule));
+    if (rule == app::SaveRule::ReadOnlyFolder)
+        Greska_Otgowor1(app::message_code::ReadOnlyFolder, app::currentFolderPath());
 }
 
 void Lesko::Apply_Options()

@@ -16,6 +16,7 @@ public:
 
     // Start-up.
     void Form_Load();
+    void Apply_Save_Rule();
     void Apply_Options();
     int Option_Flag(int n) const;
     QString Greska_Otgowor1(quint8 code, const QString& detail = {});

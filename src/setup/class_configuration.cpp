@@ -119,16 +119,9 @@ double hintShownAfter(const ClassConfiguration& c, int task)
 
 QString taskLine(const ClassConfiguration& c, const LessonFacts& lesson, int task)
 {
-    const int factor = difficultyFactor(c.difficulty(task));
     QString line = u"  "_s + lesson.taskTitles.value(task - 1) + u" – трудност "_s +
-                   QString::number(c.difficulty(task)) + u", време "_s +
-                   minutesSeconds(double(factor) * c.limitSeconds(task));
-    if (factor > 1)
-        line += u" (×"_s + QString::number(factor) + u")"_s;
-    if (c.flag(5) && hintShownAfter(c, task) < double(factor) * c.limitSeconds(task))
-        line += u", упътване след "_s + minutesSeconds(hintShownAfter(c, task));
-    else
-        line += u", без упътване"_s;
+                   QString::number(c.difficulty(task)) + u", време "_s + studentTimeText(c, task) + u", упътване "_s +
+                   hintText(c, task);
     if (!c.isListed(task))
         line += u", в „Допълнително“"_s;
     return line;
@@ -155,6 +148,23 @@ QString optionsPart(const ClassConfiguration& c)
 }
 
 }  // namespace
+
+QString studentTimeText(const ClassConfiguration& c, int task)
+{
+    const int factor = difficultyFactor(c.difficulty(task));
+    const QString time = minutesSeconds(double(factor) * c.limitSeconds(task));
+    return factor > 1 ? time + u" (×"_s + QString::number(factor) + u")"_s : time;
+}
+
+QString hintText(const ClassConfiguration& c, int task)
+{
+    if (!c.flag(5))
+        return u"изключено"_s;
+    const double limit = double(difficultyFactor(c.difficulty(task))) * c.limitSeconds(task);
+    if (hintShownAfter(c, task) >= limit)
+        return u"не идва: след края на времето"_s;
+    return u"след "_s + minutesSeconds(hintShownAfter(c, task));
+}
 
 QString configurationSummary(const ClassConfiguration& c, const LessonFacts& lesson)
 {

@@ -77,6 +77,12 @@ QString versionText(qint32 hundredths);
 // The date as the lesson's caption shows it from a file (the Str rule).
 QString captionDate(qint32 date);
 
+// The time a task really gets, the difficulty factor included: "150:00 (×10)".
+QString studentTimeText(const ClassConfiguration& configuration, int task);
+// When the hint comes: "след 14:00"; "не идва: след края на времето" when the
+// task's time is over first; "изключено" with option 5 off.
+QString hintText(const ClassConfiguration& configuration, int task);
+
 // What is wrong with the configuration for this lesson, one Bulgarian line
 // each; empty when it can be saved.
 QStringList configurationProblems(const ClassConfiguration& configuration, const LessonFacts& lesson);

@@ -1,14 +1,20 @@
 #include "setup/command_line.h"
 
+#include "app/configuration_source.h"
+#include "app/text_file.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
 #include "setup/lesson_facts.h"
+#include "setup/menu_entry.h"
 #include "setup/option_flags.h"
+#include "setup/presets.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <cmath>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -72,12 +78,38 @@ struct Options {
     QCommandLineOption date{
         u"date"_s, u"Дата на издаване ГГГГ-ММ-ДД или ГГГГММДД. / Release date YYYY-MM-DD or YYYYMMDD."_s, u"DATE"_s};
     QCommandLineOption flags{u"flags"_s, u"Изброява имената на опциите. / Lists the option names."_s};
+    QCommandLineOption preset{
+        u"preset"_s,
+        u"Опциите на шаблон: open, lesson, practice, test (виж --presets); другите опции се прилагат след него. / "
+        u"The options of a preset (see --presets); other options apply after it."_s,
+        u"NAME"_s};
+    QCommandLineOption presets{u"presets"_s,
+                               u"Показва шаблоните и какво отваря всеки. / Shows the presets and what each opens."_s};
+    QCommandLineOption system{
+        u"system"_s,
+        u"Записва общия файл на компютъра (/etc/xdg/lesko/FUNKR.UFG; нужни са права на администратор). / Writes "
+        u"the computer's shared file (needs administrator rights)."_s};
+    QCommandLineOption askName{
+        u"ask-name"_s, u"yes: урокът пита за име и клас на ученика. / yes: the lesson asks the student's name."_s,
+        u"yes|no"_s};
+    QCommandLineOption binding{
+        u"binding"_s,
+        u"yes: общият файл е задължителен и файлът в папката на ученика не се чете (с --system). / yes: the shared "
+        u"file is binding; a student's own file is not read (with --system)."_s,
+        u"yes|no"_s};
+    QCommandLineOption handIn{
+        u"hand-in-folder"_s,
+        u"Папка, в която всяко пускане предава дневника и решенията; \"\" – без. / A folder every run also "
+        u"writes its log and answers to; \"\" for none."_s,
+        u"DIR"_s};
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"Тази помощ. / This help."_s};
 
     QList<QCommandLineOption> settings() const
     {
-        return {tasks, listed, difficulty, hint, limit, reading, on, off, version, date};
+        return {tasks, listed,  difficulty, hint,   limit,   reading, on,
+                off,   version, date,       preset, askName, binding, handIn};
     }
+    QList<QCommandLineOption> classSettings() const { return {askName, binding, handIn}; }
 };
 
 // One setting applied to the configuration; a reason when its value is refused.
@@ -133,6 +165,14 @@ std::optional<qint32> parseDate(const QString& text)
 QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, const LessonFacts& lesson)
 {
     QList<Setting> s;
+    if (parser.isSet(o.preset))
+        s.append([name = parser.value(o.preset)](ClassConfiguration& c) {
+            const std::optional<Preset> preset = presetNamed(name);
+            if (!preset)
+                return refusal(u"preset"_s, name, u"няма такъв шаблон (шаблоните: lesko_config --presets)."_s);
+            applyPreset(c, *preset);
+            return QString();
+        });
     const int tasks = lesson.taskCount();
     const int points = std::min(lesson.pointCount(), ConfigSlots);
     const auto count = [&](const QCommandLineOption& option, void (ClassConfiguration::*set)(qint32)) {
@@ -189,8 +229,8 @@ QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, 
     for (const QString& v : parser.values(o.version))
         s.append([=](ClassConfiguration& c) {
             bool ok = false;
-            const double version = v.toDouble(&ok);
-            if (!ok || version < 0 || version * 100 > std::numeric_limits<qint32>::max())
+            const double version = QString(v).replace(u',', u'.').toDouble(&ok);
+            if (!ok || !std::isfinite(version) || version < 0 || version * 100 > std::numeric_limits<qint32>::max())
                 return refusal(u"lesson-version"_s, v, u"очаква се число като 0.97."_s);
             c.setVersion(qint32(std::llround(version * 100)));
             return QString();
@@ -206,22 +246,34 @@ QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, 
     return s;
 }
 
+// The configuration a text of --to-ini gives; a reason when it is not such a
+// text, whole.
+std::optional<ClassConfiguration> configurationFromIni(const QString& path, QString& why)
+{
+    const content::Result<QByteArray> bytes = app::readRegularFile(path, MaxIniBytes);
+    if (!bytes) {
+        why = bytes.reason();
+        return std::nullopt;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(*bytes);
+    if (utf8.hasError() || text.contains(QChar(0))) {
+        why = path + u": текстът не е в UTF-8; това не е текст от lesko_config --to-ini."_s;
+        return std::nullopt;
+    }
+    const IniResult ini = fromIni(text);
+    if (!ini.records)
+        why = path + u": "_s + ini.error;
+    return ini.records ? std::optional(ClassConfiguration(*ini.records)) : std::nullopt;
+}
+
 // The configuration the settings are applied to; a reason when there is none.
 std::optional<ClassConfiguration> startingPoint(const QCommandLineParser& parser, const Options& o,
                                                 const LessonFacts& lesson, const QString& target, QString& why)
 {
     const ClassConfiguration open(lesson.open);
-    if (parser.isSet(o.fromIni)) {
-        QFile file(parser.value(o.fromIni));
-        if (!file.open(QIODevice::ReadOnly)) {
-            why = u"Текстът "_s + file.fileName() + u" не може да бъде прочетен."_s;
-            return std::nullopt;
-        }
-        const IniResult ini = fromIni(QString::fromUtf8(file.readAll()), lesson.open);
-        if (!ini.records)
-            why = file.fileName() + u": "_s + ini.error;
-        return ini.records ? std::optional(ClassConfiguration(*ini.records)) : std::nullopt;
-    }
+    if (parser.isSet(o.fromIni))
+        return configurationFromIni(parser.value(o.fromIni), why);
     const QList<QCommandLineOption> settings = o.settings();
     const bool anySetting =
         std::any_of(settings.begin(), settings.end(), [&](const QCommandLineOption& s) { return parser.isSet(s); });
@@ -254,10 +306,51 @@ void printFlags(QTextStream& out)
             << u"\n"_s;
 }
 
+std::optional<bool> yesOrNo(const QString& text)
+{
+    if (text == u"yes" || text == u"да")
+        return true;
+    if (text == u"no" || text == u"не")
+        return false;
+    return std::nullopt;
+}
+
+// The class settings beside the target with the options applied; a reason
+// when an option's value or the file there is refused.
+content::Result<content::ClassSettings> classSettingsFor(const QCommandLineParser& parser, const Options& o,
+                                                         const QString& path)
+{
+    content::Result<content::ClassSettings> settings = app::readClassSettings(path);
+    if (!settings)
+        return content::Result<content::ClassSettings>::failure(settings.reason() +
+                                                                u" Поправете го или го изтрийте."_s);
+    for (const auto& [option, field] : {std::pair{&o.askName, &content::ClassSettings::askStudentName},
+                                        std::pair{&o.binding, &content::ClassSettings::binding}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const std::optional<bool> on = yesOrNo(parser.value(*option));
+        if (!on)
+            return content::Result<content::ClassSettings>::failure(
+                refusal(option->names().constFirst(), parser.value(*option), u"очаква се yes или no."_s));
+        settings.value().*field = *on;
+    }
+    if (parser.isSet(o.handIn))
+        settings.value().handInFolder = parser.value(o.handIn).trimmed();
+    return settings;
+}
+
+// Where the file goes: -o, the computer's shared file or FUNKR.UFG here.
+QString targetOf(const QCommandLineParser& parser, const Options& o, const LessonFacts& lesson)
+{
+    if (parser.isSet(o.system))
+        return sharedConfigurationTarget(lesson.fileName);
+    return parser.isSet(o.output) ? parser.value(o.output) : lesson.fileName;
+}
+
 int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFacts& lesson, QTextStream& out,
               QTextStream& err)
 {
-    const QString target = parser.isSet(o.output) ? parser.value(o.output) : lesson.fileName;
+    const QString target = targetOf(parser, o, lesson);
     QString why;
     std::optional<ClassConfiguration> configuration = startingPoint(parser, o, lesson, target, why);
     if (!configuration) {
@@ -274,11 +367,35 @@ int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFa
         err << problem << u"\n"_s;
     if (!problems.isEmpty())
         return Refused;
-    if (const QString failed = saveConfiguration(target, *configuration); !failed.isEmpty()) {
+    const QList<QCommandLineOption> classOptions = o.classSettings();
+    const bool classSettingsSet = std::any_of(classOptions.begin(), classOptions.end(),
+                                              [&](const QCommandLineOption& c) { return parser.isSet(c); });
+    const QString settingsPath = classSettingsPathBeside(target, lesson.code);
+    const content::Result<content::ClassSettings> settings =
+        classSettingsSet ? classSettingsFor(parser, o, settingsPath) : content::ClassSettings{};
+    if (!settings) {
+        err << settings.reason() << u"\n"_s;
+        return Refused;
+    }
+    if (parser.isSet(o.system))
+        if (const QString failed = makeSharedFolder(target); !failed.isEmpty()) {
+            err << failed << u"\n"_s;
+            return Refused;
+        }
+    for (const QString& closed : closedParts(*configuration))
+        err << u"Внимание: "_s << closed << u"\n"_s;
+    QString failed = saveConfiguration(target, *configuration);
+    if (failed.isEmpty() && classSettingsSet)
+        failed = saveClassSettings(settingsPath, *settings, lesson.code);
+    if (failed.isEmpty() && classSettingsSet && parser.isSet(o.system))
+        failed = applySetupEntryRule(settings->binding);
+    if (!failed.isEmpty()) {
         err << failed << u"\n"_s;
         return Refused;
     }
     out << target << u"\n"_s;
+    if (classSettingsSet)
+        out << settingsPath << u"\n"_s;
     return Done;
 }
 
@@ -292,8 +409,9 @@ int runConfigTool(const QStringList& arguments, QTextStream& out, QTextStream& e
         u"Записва конфигурационния файл на урока за класа. Без опции записва файл, който отваря всичко.\n"
         u"Writes the lesson's class configuration file. Without options it writes a file that opens every "
         u"feature.\n\nПример / example: lesko_config --tasks 10 --listed 5 --limit 1-10=40:00 --off solutions"_s);
-    parser.addOptions({o.show, o.toIni, o.fromIni, o.output, o.fresh, o.tasks, o.listed, o.difficulty, o.hint, o.limit,
-                       o.reading, o.on, o.off, o.version, o.date, o.flags, o.help});
+    parser.addOptions({o.show,   o.toIni,      o.fromIni, o.output, o.system,  o.fresh,   o.preset, o.tasks,
+                       o.listed, o.difficulty, o.hint,    o.limit,  o.reading, o.on,      o.off,    o.version,
+                       o.date,   o.askName,    o.binding, o.handIn, o.flags,   o.presets, o.help});
     if (!parser.parse(arguments)) {
         err << parser.errorText() << u"\n"_s;
         return Misused;
@@ -310,6 +428,14 @@ int runConfigTool(const QStringList& arguments, QTextStream& out, QTextStream& e
         printFlags(out);
         return Done;
     }
+    if (parser.isSet(o.presets)) {
+        out << presetTable();
+        return Done;
+    }
+    if (parser.isSet(o.system) && parser.isSet(o.output)) {
+        err << u"--system записва общия файл на компютъра и не се съчетава с -o.\n"_s;
+        return Misused;
+    }
     const LessonFacts lesson = readLessonFacts();
     const bool reading = parser.isSet(o.show) || parser.isSet(o.toIni);
     if (reading && parser.optionNames().size() > 1) {
@@ -319,8 +445,8 @@ int runConfigTool(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (reading)
         return printFile(parser.isSet(o.show) ? parser.value(o.show) : parser.value(o.toIni), lesson,
                          parser.isSet(o.toIni), out, err);
-    if (parser.isSet(o.fromIni) && !parser.isSet(o.output)) {
-        err << u"--from-ini иска и -o ФАЙЛ.\n"_s;
+    if (parser.isSet(o.fromIni) && !parser.isSet(o.output) && !parser.isSet(o.system)) {
+        err << u"--from-ini иска и -o ФАЙЛ (или --system).\n"_s;
         return Misused;
     }
     return writeFile(parser, o, lesson, out, err);

@@ -1,11 +1,11 @@
 #include "setup/config_store.h"
 
+#include "app/configuration_source.h"
 #include "app/text_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -36,8 +36,7 @@ QString replaceFile(const QString& path, const QByteArray& bytes)
     int error = 0;
     if (app::replaceFile(path, bytes, &error))
         return {};
-    return u"Файлът "_s + QDir::toNativeSeparators(path) + u" не е записан: "_s +
-           QString::fromLocal8Bit(std::strerror(error)) + u'.';
+    return u"Файлът "_s + QDir::toNativeSeparators(path) + u" не е записан: "_s + app::errorText(error) + u'.';
 }
 
 QString saveConfiguration(const QString& path, const ClassConfiguration& configuration)
@@ -55,6 +54,33 @@ QString saveConfiguration(const QString& path, const ClassConfiguration& configu
             return problem;
     }
     return replaceFile(path, configuration.bytes());
+}
+
+QString classSettingsPathBeside(const QString& configurationPath, const QString& lessonCode)
+{
+    const QFileInfo info(configurationPath);
+    const QString name = content::classSettingsFileName(lessonCode);
+    return info.path() == u"." && !configurationPath.startsWith(u"./") ? name : info.path() + u'/' + name;
+}
+
+QString saveClassSettings(const QString& path, const content::ClassSettings& settings, const QString& lessonCode)
+{
+    return replaceFile(path, content::serialiseClassSettings(settings, lessonCode));
+}
+
+QString sharedConfigurationTarget(const QString& fileName)
+{
+    return app::sharedConfigurationFolders().constFirst() + u'/' + fileName;
+}
+
+QString makeSharedFolder(const QString& target)
+{
+    const QString folder = QFileInfo(target).path();
+    if (QDir().mkpath(folder))
+        return {};
+    return u"Папката "_s + folder +
+           u" не може да бъде създадена: общите настройки на компютъра се записват с права на администратор "
+           u"(sudo)."_s;
 }
 
 }  // namespace setup

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/class_settings.h"
 #include "setup/class_configuration.h"
 
 #include <QString>
@@ -27,5 +28,19 @@ QString saveConfiguration(const QString& path, const ClassConfiguration& configu
 
 // Writes bytes in place of the file through a temporary file and a rename.
 QString replaceFile(const QString& path, const QByteArray& bytes);
+
+// The class settings file beside a configuration file.
+QString classSettingsPathBeside(const QString& configurationPath, const QString& lessonCode);
+
+// Writes the class settings beside the configuration through the same safe
+// replace; the Bulgarian reason on a failure, empty on success.
+QString saveClassSettings(const QString& path, const content::ClassSettings& settings, const QString& lessonCode);
+
+// The computer's shared configuration file to write: lesko/FUNKR.UFG in the
+// first folder of XDG_CONFIG_DIRS (/etc/xdg by default). The lesson reads it
+// from there when no other folder along the list holds one.
+QString sharedConfigurationTarget(const QString& fileName);
+// Creates the shared file's folder; the reason when it cannot be made.
+QString makeSharedFolder(const QString& target);
 
 }  // namespace setup

@@ -112,17 +112,21 @@ QString toIni(const content::ConfigRecords& records)
     return text;
 }
 
-IniResult fromIni(const QString& text, const content::ConfigRecords& base)
+IniResult fromIni(const QString& text)
 {
     QHash<QString, const Field*> byName;
     for (const Field& f : fields())
         byName.insert(f.section + u'/' + f.key, &f);
-    content::ConfigRecords records = base;
+    QHash<const Field*, int> givenOn;  // the line each field was given on
+    content::ConfigRecords records;
     QString section;
+    int lastLine = 1;
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i).trimmed();
         const QString where = u"Ред "_s + QString::number(i + 1) + u": "_s;
+        if (!line.isEmpty())
+            lastLine = i + 1;
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
@@ -136,9 +140,18 @@ IniResult fromIni(const QString& text, const content::ConfigRecords& base)
         const Field* field = byName.value(section + u'/' + key);
         if (!field)
             return {std::nullopt, where + u"непознато име „"_s + key + u"“ в раздел ["_s + section + u"]."_s};
+        if (givenOn.contains(field))
+            return {std::nullopt, where + u"„"_s + key + u"“ в раздел ["_s + section + u"] вече е зададено на ред "_s +
+                                      QString::number(givenOn.value(field)) + u"."_s};
+        givenOn.insert(field, i + 1);
         if (const QString problem = setField(records, *field, line.mid(eq + 1).trimmed()); !problem.isEmpty())
             return {std::nullopt, where + key + u": "_s + problem + u"."_s};
     }
+    for (const Field& f : fields())
+        if (!givenOn.contains(&f))
+            return {std::nullopt, u"Ред "_s + QString::number(lastLine) + u": текстът свършва, а липсва „"_s + f.key +
+                                      u"“ в раздел ["_s + f.section +
+                                      u"]; текстът е непълен или не е от lesko_config --to-ini."_s};
     return {records, {}};
 }
 

@@ -17,7 +17,11 @@ struct IniResult {
     QString error;  // one Bulgarian line naming the line of the text; empty on success
 };
 
-// Keys the text leaves out keep their values from base.
-IniResult fromIni(const QString& text, const content::ConfigRecords& base);
+// The text must give every field once: a text cut short, with a key twice or
+// of another kind is refused with the line that is wrong.
+IniResult fromIni(const QString& text);
+
+// The longest text lesko_config reads (a whole file is some 7 KB).
+constexpr qsizetype MaxIniBytes = 256 * 1024;
 
 }  // namespace setup

@@ -52,7 +52,8 @@ LessonFacts readLessonFacts(const content::Lesson& lesson)
     app::QuietServices quiet;
     app::Program program(quiet.services(), lesson);
     LessonFacts facts;
-    facts.fileName = app::lessonCode(program) + u".UFG";
+    facts.code = app::lessonCode(program);
+    facts.fileName = facts.code + u".UFG";
     facts.taskTitles = taskTitles(program);
     facts.points = planPoints(program);
     facts.open = app::openLessonConfig(program);

@@ -17,6 +17,7 @@ struct PlanPoint {
 };
 
 struct LessonFacts {
+    QString code;      // the lesson code, "FUNKR"
     QString fileName;  // lesson code + ".UFG"
     QStringList taskTitles;
     QList<PlanPoint> points;

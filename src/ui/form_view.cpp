@@ -20,6 +20,7 @@
 #include <QSlider>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
 
 namespace ui {
 
@@ -336,6 +337,7 @@ void FormView::buildMenus()
     QMenuBar* bar = window_->menuBar();
     for (forms::MenuItem* item : form_.menus())
         bar->addAction(createAction(*item));
+    bar->installEventFilter(this);
     if (form_.menus().empty()) {
         bar->hide();
         return;
@@ -375,6 +377,7 @@ QAction* FormView::createAction(forms::MenuItem& item)
     item.setObserver(this);
     action->setEnabled(item.Enabled());
     action->setVisible(item.Visible());
+    action->setToolTip(item.ToolTipText());
     return action;
 }
 
@@ -402,6 +405,8 @@ void FormView::refresh(forms::Control& control, Property property)
         const auto& item = static_cast<forms::MenuItem&>(control);
         if (property == Property::Text)
             a->setText(menuText(item.Caption()));
+        if (property == Property::ToolTip)
+            a->setToolTip(item.ToolTipText());
         a->setEnabled(item.Enabled());
         a->setVisible(item.Visible());
         return;
@@ -581,8 +586,23 @@ bool FormView::windowClosing()
     return close;
 }
 
+// The menu bar shows no tool tips of its own; a menu that has one (such as a
+// save menu the drive rule turned off) shows it on the bar.
+bool FormView::menuBarToolTip(QMenuBar& bar, QHelpEvent& event)
+{
+    QAction* hovered = bar.actionAt(event.pos());
+    const forms::Control* item = hovered ? actions_.key(hovered) : nullptr;
+    if (item && !item->ToolTipText().isEmpty())
+        QToolTip::showText(event.globalPos(), item->ToolTipText(), &bar);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
 bool FormView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip && window_ && watched == window_->menuBar())
+        return menuBarToolTip(*window_->menuBar(), *static_cast<QHelpEvent*>(event));
     forms::Control* c = controlOf_.value(watched);
     if (!c)
         return false;

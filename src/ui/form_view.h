@@ -8,6 +8,8 @@
 #include <functional>
 
 class QAction;
+class QHelpEvent;
+class QMenuBar;
 class QMenu;
 class QTimer;
 
@@ -62,6 +64,7 @@ private:
     void applyFormSize();
     void setTabOrder();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool menuBarToolTip(QMenuBar& bar, QHelpEvent& event);
     bool listMouseEvent(forms::ListBox& list, QWidget& viewport, QEvent& event);
 
     // What the window reports.

@@ -41,6 +41,7 @@ void QtClipboard::clear()
 }
 
 quint8 WorkingFolderDrive::driveType() { return app::driveTypeOfWorkingFolder(); }
+bool WorkingFolderDrive::workingFolderWritable() { return app::workingFolderWritable(); }
 
 QStringList QtFonts::screenFonts()
 {

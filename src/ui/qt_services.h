@@ -17,6 +17,7 @@ public:
 class WorkingFolderDrive : public app::DriveService {
 public:
     quint8 driveType() override;
+    bool workingFolderWritable() override;
 };
 
 class QtFonts : public app::FontService {

@@ -30,6 +30,9 @@ CHOOSER = "Тип и сложност"
 VIEWER = "Пълен размер"
 RESULT = "Резултат от проверката"
 BOX = "Електронен урок"
+SETUP = "Настройка на урока"
+GUIDE = "Ръководство за учителя"
+SAVE_AS = "Запис като"
 
 # Design client heights in twips, to find where the menu bar ends.
 CLIENT_HEIGHT = {MAIN: 8190, BENCH: 8220, SETTINGS: 4710}
@@ -294,6 +297,54 @@ def check_the_end():
             fail(f'the answer record lacks task {task} as "{typed}": {record!r}')
 
 
+def setup_steps():
+    """The setup window: every page, its menus, the guide, Запис като… and
+    closing by the frame; then the same again with a change, which asks."""
+    pages = [(f"setup page {n}", lambda: (focus(wait_window(SETUP)), keys("Down"))) for n in range(2, 8)]
+    return [
+        ("the first page", lambda: (focus(wait_window(SETUP)), keys("Home"))),
+        *pages,
+        ("a preset from the first page", lambda: (focus(wait_window(SETUP)), keys("Home", "Tab", "Tab", "space"))),
+        ("Помощ > Ръководство за учителя", lambda: (menu(SETUP, "Right", "Return", "Return"), wait_window(GUIDE))),
+        ("the guide closed by its frame", lambda: (close_by_frame(GUIDE), wait_gone(GUIDE))),
+        ("F1 opens the guide again", lambda: (focus(wait_window(SETUP)), keys("F1"), wait_window(GUIDE))),
+        ("the guide closed again", lambda: (close_by_frame(GUIDE), wait_gone(GUIDE))),
+        ("Файл > Запис", lambda: menu(SETUP, "Return", "Return")),
+        ("Файл > Запис като…", lambda: (menu(SETUP, "Return", "Down", "Return"), wait_window(SAVE_AS))),
+        ("a file name typed into Запис като…", lambda: (type_text(os.path.join(WORK, "saved-as", "FUNKR.UFG")),
+                                                     keys("Return"), wait_gone(SAVE_AS))),
+        ("the setup closed by its frame", lambda: send_delete(wait_window(SETUP))),
+    ]
+
+
+def crawl_setup():
+    global lesko, step_name
+    os.makedirs("saved-as", exist_ok=True)
+    with open("lesko.log", "a") as log:
+        lesko = subprocess.Popen([LESKO, "--setup"], stdout=log, stderr=subprocess.STDOUT)
+    wait_window(SETUP, timeout=60)
+    steps = setup_steps()
+    for step_name, action in steps:
+        signal.alarm(60)
+        action()
+        signal.alarm(0)
+        if step_name != "the setup closed by its frame":
+            alive()
+    step_name = "the end of the setup"
+    try:
+        lesko.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        fail("the setup window did not end")
+    if lesko.returncode != 0:
+        fail(f"the setup ended with status {lesko.returncode}")
+    if not os.path.isfile(os.path.join("saved-as", "FUNKR.UFG")):
+        fail("Запис като… wrote no file")
+    if re.search(r"AddressSanitizer|LeakSanitizer|runtime error:|UndefinedBehaviorSanitizer",
+                 open("lesko.log", encoding="utf-8", errors="replace").read()):
+        fail("the sanitizers reported a fault")
+    return len(steps)
+
+
 shutil.rmtree(WORK, ignore_errors=True)
 os.makedirs(WORK)
 os.chdir(WORK)
@@ -301,6 +352,7 @@ subprocess.run([CONFIG], check=True, stdout=subprocess.DEVNULL)
 server, os.environ["DISPLAY"] = start_xvfb()
 os.environ["QT_QPA_PLATFORM"] = "xcb"
 os.environ["XDG_CACHE_HOME"] = os.path.join(WORK, "cache")  # the checker's precompiled headers
+os.environ["XDG_CONFIG_DIRS"] = os.path.join(WORK, "no-shared-config")  # no shared file of this machine
 try:
     with open("lesko.log", "w") as log:
         lesko = subprocess.Popen([LESKO], stdout=log, stderr=subprocess.STDOUT)
@@ -313,7 +365,8 @@ try:
         signal.alarm(0)
         alive() if step_name != "Изход and Да" else None
     check_the_end()
-    print(f"PASS: {len(steps)} steps through every window of the real program")
+    setup = crawl_setup()
+    print(f"PASS: {len(steps)} steps through every window of the real program, {setup} through its setup window")
 finally:
     if lesko.poll() is None:
         lesko.kill()

@@ -19,7 +19,8 @@ struct ShownMessage {
 };
 
 // Scripted platform services: queued answers for message boxes (No when the
-// queue is empty), a record of every box shown, a fixed drive type and font
+// queue is empty), a record of every box shown, a fixed drive type, whether
+// the working folder can be written, a font
 // list (with the families that show no Cyrillic), counters for clipboard clears
 // and program ends, and a clock set by the test.
 struct ScriptedServices : app::MessageService,
@@ -31,6 +32,7 @@ struct ScriptedServices : app::MessageService,
     std::deque<bool> answers;
     QList<ShownMessage> shown;
     quint8 drive = app::DriveFixed;
+    bool writable = true;  // whether the working folder can be written
     QStringList fonts{QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("Times New Roman")};
     QStringList latinOnlyFonts;  // families in fonts that show no Cyrillic
     int clipboardClears = 0;
@@ -49,6 +51,7 @@ struct ScriptedServices : app::MessageService,
     }
     void clear() override { ++clipboardClears; }
     quint8 driveType() override { return drive; }
+    bool workingFolderWritable() override { return writable; }
     QStringList screenFonts() override { return fonts; }
     bool showsCyrillic(const QString& family) override { return !latinOnlyFonts.contains(family); }
     void endProgram() override { ++ends; }

@@ -3,10 +3,12 @@
 #include "content/config_file.h"
 #include "content/numbers.h"
 #include "setup/option_flags.h"
+#include "setup/presets.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -47,10 +49,12 @@ private:
     QString pattern_;
 };
 
-QTableWidget* newTable(const QString& name, const QStringList& headers, int rows, QWidget* parent)
+QTableWidget* newTable(const QString& name, const QString& accessibleName, const QStringList& headers, int rows,
+                       QWidget* parent)
 {
     auto* table = new QTableWidget(rows, int(headers.size()), parent);
     table->setObjectName(name);
+    table->setAccessibleName(accessibleName);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->setVisible(false);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -100,20 +104,24 @@ TasksPage::TasksPage(::setup::ClassConfiguration& configuration, const ::setup::
     : Page(configuration, lesson)
 {
     setObjectName(u"tasksPage"_s);
-    table_ = newTable(u"taskTable"_s,
-                      {u"Задача"_s, u"В урока"_s, u"Наведнъж"_s, u"Трудност"_s, u"Упътване след"_s, u"Време"_s},
+    // Built from the top down, so that Tab follows the page.
+    QWidget* counts = countsRow();
+    table_ = newTable(u"taskTable"_s, u"Задачите на урока"_s,
+                      {u"Задача"_s, u"В урока"_s, u"Наведнъж"_s, u"Трудност"_s, u"Упътване след"_s, u"Време"_s,
+                       u"Ученикът получава"_s, u"Упътването идва"_s},
                       lesson.taskCount(), this);
     table_->setToolTip(
         u"Урокът запазва първите задачи; времената са мм:сс и се умножават по 10 при трудност 2 "
-        u"и по 1000 при трудност над 2."_s);
+        u"и по 1000 при трудност над 2 – колоната „Ученикът получава“ показва истинското време."_s);
     table_->setItemDelegateForColumn(Difficulty, new PatternDelegate(uR"(\d)"_s, table_));
     table_->setItemDelegateForColumn(Hint, new PatternDelegate(TimePattern, table_));
     table_->setItemDelegateForColumn(Limit, new PatternDelegate(TimePattern, table_));
     connect(table_, &QTableWidget::itemChanged, this, &TasksPage::cellEdited);
+    QWidget* apply = applyRow();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(countsRow());
+    layout->addWidget(counts);
     layout->addWidget(table_, 1);
-    layout->addWidget(applyRow());
+    layout->addWidget(apply);
 }
 
 QWidget* TasksPage::countsRow()
@@ -199,6 +207,8 @@ void TasksPage::refresh()
         setText(table_, row, Difficulty, QString::number(configuration_.difficulty(task)), true);
         setText(table_, row, Hint, ::setup::minutesSeconds(configuration_.hintSeconds(task)), true);
         setText(table_, row, Limit, ::setup::minutesSeconds(configuration_.limitSeconds(task)), true);
+        setText(table_, row, StudentTime, ::setup::studentTimeText(configuration_, task));
+        setText(table_, row, HintShown, ::setup::hintText(configuration_, task));
     }
 }
 
@@ -242,6 +252,8 @@ void TasksPage::cellEdited(QTableWidgetItem* item)
                 return;
             break;
         case Title:
+        case StudentTime:
+        case HintShown:
             return;
     }
     emit changed();
@@ -266,13 +278,66 @@ void TasksPage::applyToSelected()
     emit changed();
 }
 
+PresetsPage::PresetsPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
+    : Page(configuration, lesson)
+{
+    setObjectName(u"presetsPage"_s);
+    const QList<::setup::Preset>& presets = ::setup::presets();
+    // The buttons above the table come first for Tab too.
+    auto* buttons = new QHBoxLayout;
+    for (const ::setup::Preset& preset : presets) {
+        auto* apply = new QPushButton(preset.title, this);
+        apply->setObjectName(u"preset-"_s + preset.name);
+        apply->setToolTip(preset.purpose + u" Задачите и времената не се променят."_s);
+        connect(apply, &QPushButton::clicked, this, [this, preset] {
+            ::setup::applyPreset(configuration_, preset);
+            emit changed();
+        });
+        buttons->addWidget(apply);
+    }
+    buttons->addStretch();
+    QStringList headers{u"Опция"_s};
+    for (const ::setup::Preset& p : presets)
+        headers << p.title;
+    table_ = newTable(u"presetTable"_s, u"Шаблоните и какво отваря всеки"_s, headers,
+                      int(::setup::optionFlags().size()), this);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int row = 0; row < ::setup::optionFlags().size(); ++row) {
+        const ::setup::OptionFlag& flag = ::setup::optionFlags().at(row);
+        setText(table_, row, 0, flag.explanation);
+        for (int column = 0; column < presets.size(); ++column)
+            setText(table_, row, column + 1, presets.at(column).off.contains(flag.number) ? u"не"_s : u"да"_s);
+    }
+    matching_ = new QLabel(this);
+    matching_->setObjectName(u"presetMatch"_s);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        hintLabel(u"Шаблонът слага опциите наведнъж; после всяка може да се смени в „Опции“. "
+                  u"Задачите, времената и четенето остават такива, каквито са."_s,
+                  this));
+    layout->addLayout(buttons);
+    layout->addWidget(matching_);
+    layout->addWidget(table_, 1);
+}
+
+void PresetsPage::refresh()
+{
+    for (const ::setup::Preset& preset : ::setup::presets())
+        if (::setup::matchesPreset(configuration_, preset)) {
+            matching_->setText(u"Опциите сега са тези на шаблона „"_s + preset.title + u"“."_s);
+            return;
+        }
+    matching_->setText(u"Опциите сега не съвпадат с никой шаблон."_s);
+}
+
 ReadingPage::ReadingPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)
     : Page(configuration, lesson)
 {
     setObjectName(u"readingPage"_s);
     const int points = std::min(lesson.pointCount(), ::setup::ConfigSlots);
-    table_ = newTable(u"readingTable"_s, {u"Точка от плана"_s, u"Букви"_s, u"Множител"_s, u"Време за четене"_s}, points,
-                      this);
+    table_ = newTable(u"readingTable"_s, u"Време за четене на точките от плана"_s,
+                      {u"Точка от плана"_s, u"Букви"_s, u"Множител"_s, u"Време за четене"_s}, points, this);
     table_->setToolTip(u"Множителят е в стотни от секундата на буква; към времето се добавят 2 секунди."_s);
     table_->setItemDelegateForColumn(Factor, new PatternDelegate(uR"(\d{1,5})"_s, table_));
     connect(table_, &QTableWidget::itemChanged, this, &ReadingPage::cellEdited);
@@ -353,6 +418,71 @@ void OptionsPage::refresh()
         const QSignalBlocker block(boxes_[i]);
         boxes_[i]->setChecked(configuration_.flag(::setup::optionFlags().at(i).number));
     }
+}
+
+ClassPage::ClassPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson,
+                     content::ClassSettings& settings, bool shared)
+    : Page(configuration, lesson), settings_(settings)
+{
+    setObjectName(u"classPage"_s);
+    askName_ = new QCheckBox(u"Урокът пита ученика за &име и клас"_s, this);
+    askName_->setObjectName(u"askName"_s);
+    handIn_ = new QLineEdit(this);
+    handIn_->setObjectName(u"handInFolder"_s);
+    handIn_->setPlaceholderText(u"без папка за предаване"_s);
+    handIn_->setAccessibleName(u"Папка за предаване"_s);
+    handIn_->setToolTip(
+        u"Папка, която всеки компютър вижда (например споделена): всяко пускане записва там и "
+        u"дневника на опитите, и решенията. Празно – без."_s);
+    auto* choose = new QPushButton(u"&Избор…"_s, this);
+    choose->setObjectName(u"chooseHandInFolder"_s);
+    binding_ = new QCheckBox(u"Общият файл е &задължителен: файлът в папката на ученика не се чете"_s, this);
+    binding_->setObjectName(u"binding"_s);
+    binding_->setEnabled(shared);
+    binding_->setToolTip(shared ? u"Учениците не могат да разхлабят настройките на класа със свой файл."_s
+                                : u"Действа само в общия файл на компютъра: lesko --setup --system."_s);
+    connect(askName_, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.askStudentName = on;
+        emit changed();
+    });
+    connect(binding_, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.binding = on;
+        emit changed();
+    });
+    connect(handIn_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        settings_.handInFolder = text.trimmed();
+        emit changed();
+    });
+    connect(choose, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(this, u"Папка за предаване"_s, handIn_->text());
+        if (folder.isEmpty())
+            return;
+        settings_.handInFolder = folder;
+        emit changed();
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(handIn_, 1);
+    row->addWidget(choose);
+    auto* handInLabel = new QLabel(u"&Папка за предаване:"_s, this);
+    handInLabel->setBuddy(handIn_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(askName_);
+    layout->addWidget(handInLabel);
+    layout->addLayout(row);
+    layout->addWidget(binding_);
+    layout->addWidget(hintLabel(u"Тези настройки се пазят до конфигурационния файл, в "_s +
+                                    content::classSettingsFileName(lesson.code) + u"."_s,
+                                this));
+    layout->addStretch();
+}
+
+void ClassPage::refresh()
+{
+    const QSignalBlocker blockName(askName_), blockBinding(binding_), blockFolder(handIn_);
+    askName_->setChecked(settings_.askStudentName);
+    binding_->setChecked(settings_.binding);
+    if (handIn_->text().trimmed() != settings_.handInFolder)
+        handIn_->setText(settings_.handInFolder);
 }
 
 VersionPage::VersionPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/class_settings.h"
 #include "setup/class_configuration.h"
 #include "setup/lesson_facts.h"
 
@@ -39,16 +40,29 @@ protected:
     const ::setup::LessonFacts& lesson_;
 };
 
-// "Задачи": kept and listed tasks, difficulty, hint and time limit per task.
+// "Шаблони": what each preset opens, and a button that applies it.
+class PresetsPage : public Page {
+    Q_OBJECT
+public:
+    PresetsPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson);
+    void refresh() override;
+
+private:
+    QTableWidget* table_;
+    QLabel* matching_;
+};
+
+// "Задачи": kept and listed tasks, difficulty, hint and time limit per task,
+// and the time the student really gets and when the hint comes.
 class TasksPage : public Page {
     Q_OBJECT
 public:
     TasksPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson);
     void refresh() override;
     QTableWidget* table() const { return table_; }
+    enum Column { Title, Kept, Listed, Difficulty, Hint, Limit, StudentTime, HintShown };
 
 private:
-    enum Column { Title, Kept, Listed, Difficulty, Hint, Limit };
     QWidget* countsRow();
     QWidget* applyRow();
     void cellEdited(QTableWidgetItem* item);
@@ -89,6 +103,22 @@ public:
 
 private:
     QList<QCheckBox*> boxes_;
+};
+
+// "Клас": the class settings beside the configuration file: the student's
+// name, the hand-in folder and, in the computer's shared file, the binding mark.
+class ClassPage : public Page {
+    Q_OBJECT
+public:
+    ClassPage(::setup::ClassConfiguration& configuration, const ::setup::LessonFacts& lesson,
+              content::ClassSettings& settings, bool shared);
+    void refresh() override;
+
+private:
+    content::ClassSettings& settings_;
+    QCheckBox* askName_;
+    QLineEdit* handIn_;
+    QCheckBox* binding_;
 };
 
 // "Версия": the version and release date of the lesson's caption.

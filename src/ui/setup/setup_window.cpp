@@ -1,15 +1,23 @@
 #include "ui/setup/setup_window.h"
 
+#include "app/configuration_source.h"
+#include "app/working_folder.h"
+#include "setup/menu_entry.h"
+#include "setup/presets.h"
 #include "ui/lesson_application.h"
+#include "ui/qt_services.h"
+#include "ui/setup/guide_window.h"
 #include "ui/setup/setup_pages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -23,9 +31,11 @@ namespace ui {
 
 namespace {
 
+const QString Title = u"Настройка на урока"_s;
+
 bool askBulgarian(QWidget* parent, const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, u"Настройка на урока"_s, question, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, Title, question, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(u"Да"_s, QMessageBox::YesRole);
     box.setDefaultButton(box.addButton(u"Не"_s, QMessageBox::NoRole));
     box.exec();
@@ -41,32 +51,42 @@ QLabel* noteLabel(const QString& name, QWidget* parent)
     return label;
 }
 
+QString shown(const QString& path) { return QDir::toNativeSeparators(app::shownPath(path)); }
+
+QString listed(const QStringList& lines) { return u"\n– "_s + lines.join(u"\n– "_s); }
+
 }  // namespace
 
-SetupWindow::SetupWindow(const setup::LessonFacts& lesson, const QString& path, QWidget* parent)
-    : QWidget(parent), lesson_(lesson), path_(QFileInfo(path).absoluteFilePath())
+SetupWindow::SetupWindow(const setup::LessonFacts& lesson, const SetupTarget& target, QWidget* parent)
+    : QMainWindow(parent), lesson_(lesson), target_(target)
 {
     setObjectName(u"setupWindow"_s);
-    setWindowTitle(u"Настройка на урока – "_s + QDir::toNativeSeparators(path_));
     confirm = [this](const QString& question) { return askBulgarian(this, question); };
-    warn = [this](const QString& message) { QMessageBox::warning(this, u"Настройка на урока"_s, message); };
+    warn = [this](const QString& message) { QMessageBox::warning(this, Title, message); };
+    chooseFile = [this] {
+        return QFileDialog::getSaveFileName(this, u"Запис като"_s, app::shownPath(target_.path),
+                                            u"Конфигурационен файл (*.UFG *.ufg)"_s);
+    };
+    load();
 
-    const setup::LoadedConfiguration loaded = setup::loadConfiguration(path_, setup::ClassConfiguration(lesson.design));
-    loadState_ = loaded.state;
-    configuration_ = saved_ = loaded.configuration;
-
-    fileNote_ = noteLabel(u"fileNote"_s, this);
-    if (loaded.state != setup::LoadedConfiguration::State::Read)
-        fileNote_->setText(loaded.message + u" Показани са стойностите на урока по замисъл."_s);
-    if (loaded.state == setup::LoadedConfiguration::State::Unusable)
+    auto* central = new QWidget(this);
+    writesTo_ = noteLabel(u"writesTo"_s, central);
+    lessonReads_ = noteLabel(u"lessonReads"_s, central);
+    fileNote_ = noteLabel(u"fileNote"_s, central);
+    fileNote_->setText(loadNote_);
+    if (loadState_ == setup::LoadedConfiguration::State::Unusable || settingsUnusable_)
         fileNote_->setStyleSheet(u"color: #a00000; font-weight: bold"_s);
-    fileNote_->setVisible(!fileNote_->text().isEmpty());
+    fileNote_->setVisible(!loadNote_.isEmpty());
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(writesTo_);
+    layout->addWidget(lessonReads_);
     layout->addWidget(fileNote_);
     layout->addWidget(buildPages(), 1);
     layout->addWidget(buildButtons());
-    resize(980, 640);
+    setCentralWidget(central);
+    buildMenus();
+    resize(1040, 680);
     setMinimumSize(640, 420);
     refresh();
 }
@@ -79,6 +99,45 @@ SetupWindow::~SetupWindow()
         page->disconnect(this);
 }
 
+// A missing file starts from the configuration that opens everything, as
+// lesko_config without options writes it: the lesson's design keeps every
+// option off and would lock the class out of its own lesson.
+void SetupWindow::load()
+{
+    const setup::LoadedConfiguration loaded =
+        setup::loadConfiguration(target_.path, setup::ClassConfiguration(lesson_.open));
+    loadState_ = loaded.state;
+    configuration_ = saved_ = loaded.configuration;
+    if (loaded.state == setup::LoadedConfiguration::State::Missing)
+        loadNote_ = loaded.message + u" Показан е урокът с всичко отворено (шаблонът „Всичко отворено“)."_s;
+    else if (loaded.state == setup::LoadedConfiguration::State::Unusable)
+        loadNote_ = loaded.message + u" Показан е урокът с всичко отворено."_s;
+
+    const QString settingsPath = setup::classSettingsPathBeside(target_.path, lesson_.code);
+    settingsFileExisted_ = QFileInfo::exists(settingsPath);
+    const content::Result<content::ClassSettings> settings = app::readClassSettings(settingsPath);
+    settingsUnusable_ = !settings;
+    classSettings_ = savedSettings_ = settings ? *settings : content::ClassSettings{};
+    if (!settings)
+        loadNote_ += (loadNote_.isEmpty() ? QString() : u"\n"_s) + settings.reason();
+}
+
+void SetupWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(u"&Файл"_s);
+    file->setObjectName(u"fileMenu"_s);
+    QAction* saveAction = file->addAction(u"&Запис"_s, QKeySequence::Save, this, &SetupWindow::save);
+    saveAction->setObjectName(u"saveAction"_s);
+    file->addAction(u"Запис &като…"_s, QKeySequence::SaveAs, this, &SetupWindow::saveAs)
+        ->setObjectName(u"saveAsAction"_s);
+    file->addSeparator();
+    file->addAction(u"За&тваряне"_s, QKeySequence::Close, this, &SetupWindow::close)->setObjectName(u"closeAction"_s);
+    QMenu* help = menuBar()->addMenu(u"&Помощ"_s);
+    help->setObjectName(u"helpMenu"_s);
+    help->addAction(u"&Ръководство за учителя"_s, QKeySequence::HelpContents, this, &SetupWindow::showGuide)
+        ->setObjectName(u"guideAction"_s);
+}
+
 QWidget* SetupWindow::buildPages()
 {
     auto* area = new QWidget(this);
@@ -86,13 +145,16 @@ QWidget* SetupWindow::buildPages()
     layout->setContentsMargins(0, 0, 0, 0);
     pageList_ = new QListWidget(area);
     pageList_->setObjectName(u"pageList"_s);
-    pageList_->setMaximumWidth(160);
-    pageList_->setToolTip(u"Разделите на настройката; стрелките сменят раздела."_s);
+    pageList_->setAccessibleName(u"Раздели на настройката"_s);
+    pageList_->setMaximumWidth(170);
+    pageList_->setToolTip(u"Разделите на настройката; стрелките сменят раздела, Tab минава в него."_s);
     stack_ = new QStackedWidget(area);
     stack_->setObjectName(u"pageStack"_s);
+    addPage(u"Шаблони"_s, new setup_pages::PresetsPage(configuration_, lesson_));
     addPage(u"Задачи"_s, new setup_pages::TasksPage(configuration_, lesson_));
     addPage(u"Четене"_s, new setup_pages::ReadingPage(configuration_, lesson_));
     addPage(u"Опции"_s, new setup_pages::OptionsPage(configuration_, lesson_));
+    addPage(u"Клас"_s, new setup_pages::ClassPage(configuration_, lesson_, classSettings_, target_.shared));
     addPage(u"Версия"_s, new setup_pages::VersionPage(configuration_, lesson_));
     addPage(u"Преглед"_s, new setup_pages::SummaryPage(configuration_, lesson_));
     connect(pageList_, &QListWidget::currentRowChanged, stack_, &QStackedWidget::setCurrentIndex);
@@ -109,6 +171,7 @@ QWidget* SetupWindow::buildPages()
 void SetupWindow::addPage(const QString& title, setup_pages::Page* page)
 {
     pageList_->addItem(title);
+    page->setAccessibleName(title);
     stack_->addWidget(page);
     pages_.append(page);
     connect(page, &setup_pages::Page::changed, this, &SetupWindow::refresh);
@@ -150,6 +213,34 @@ void SetupWindow::refresh()
     save_->setEnabled(problems.isEmpty());
     if (hasChanges())
         status_->clear();
+    showPaths();
+}
+
+// The file written, and the one the lesson started in this folder reads: they
+// differ when the computer's shared file is binding.
+void SetupWindow::showPaths()
+{
+    setWindowTitle(Title + u" – "_s + shown(target_.path));
+    writesTo_->setText(u"Записва в: "_s + shown(target_.path) +
+                       (target_.shared ? u" (общият файл на компютъра)"_s : QString()));
+    QString reads;
+    if (target_.shared) {
+        reads = classSettings_.binding
+                    ? u"Урокът чете този файл на всеки акаунт на компютъра, дори ученикът да има свой."_s
+                    : u"Урокът чете този файл, когато в папката на урока няма свой FUNKR.UFG."_s;
+    } else {
+        const app::ConfigurationSource source = app::findConfiguration(lesson_.code, app::sharedConfigurationFolders());
+        if (source.shared)
+            reads = u"Урокът чете: "_s + source.configuration +
+                    (source.workingFolderIgnored ? u" – общият файл е задължителен и този не се чете!"_s
+                                                 : u" (общият файл на компютъра)"_s);
+        else if (QFileInfo(source.configuration).isFile())
+            reads = u"Урокът чете: "_s + shown(source.configuration);
+        else
+            reads = u"Урокът чете: "_s + shown(source.configuration) + u" – още няма такъв файл."_s;
+        lessonReads_->setStyleSheet(source.workingFolderIgnored ? u"color: #a00000; font-weight: bold"_s : QString());
+    }
+    lessonReads_->setText(reads);
 }
 
 void SetupWindow::showRefusal(const QString& reason)
@@ -158,23 +249,74 @@ void SetupWindow::showRefusal(const QString& reason)
     status_->setText(reason);
 }
 
-bool SetupWindow::save()
+// Asks before replacing a file that was not read, and before a configuration
+// that closes what a class would miss.
+bool SetupWindow::mayWrite(bool newFile)
 {
-    const QString shown = QDir::toNativeSeparators(path_);
-    if (loadState_ == setup::LoadedConfiguration::State::Unusable &&
-        !confirm(u"Файлът "_s + shown + u" не е бил прочетен. Да бъде ли заменен? Старият ще остане като "_s + shown +
-                 u".bak."_s))
+    const QString path = target_.path;
+    if (!newFile && loadState_ == setup::LoadedConfiguration::State::Unusable &&
+        !confirm(u"Файлът "_s + shown(path) + u" не е бил прочетен. Да бъде ли заменен? Старият ще остане като "_s +
+                 shown(path) + u".bak."_s))
         return false;
-    if (const QString failed = setup::saveConfiguration(path_, configuration_); !failed.isEmpty()) {
+    if (!newFile && settingsUnusable_ &&
+        !confirm(u"Настройките на класа до файла не са били прочетени. Да бъдат ли заменени?"_s))
+        return false;
+    const QStringList closed = setup::closedParts(configuration_);
+    return closed.isEmpty() ||
+           confirm(u"Тази настройка затваря за класа:"_s + listed(closed) + u"\n\nДа бъде ли записана така?"_s);
+}
+
+bool SetupWindow::writeTo(bool newFile)
+{
+    if (!mayWrite(newFile))
+        return false;
+    const QString path = target_.path;
+    QString failed = target_.shared ? setup::makeSharedFolder(path) : QString();
+    if (failed.isEmpty())
+        failed = setup::saveConfiguration(path, configuration_);
+    // The class settings file is written once it means something.
+    const QString settingsPath = setup::classSettingsPathBeside(path, lesson_.code);
+    const bool writeSettings = settingsFileExisted_ || !(classSettings_ == content::ClassSettings{});
+    if (failed.isEmpty() && writeSettings)
+        failed = setup::saveClassSettings(settingsPath, classSettings_, lesson_.code);
+    if (failed.isEmpty() && target_.shared)
+        failed = setup::applySetupEntryRule(classSettings_.binding);
+    if (!failed.isEmpty()) {
         warn(failed);
         return false;
     }
     loadState_ = setup::LoadedConfiguration::State::Read;
+    settingsUnusable_ = false;
+    settingsFileExisted_ = settingsFileExisted_ || writeSettings;
     saved_ = configuration_;
+    savedSettings_ = classSettings_;
     fileNote_->hide();
-    status_->setText(u"Записано в "_s + shown + u"."_s);
+    refresh();
+    status_->setText(u"Записано в "_s + shown(path) + u"."_s);
     return true;
 }
+
+bool SetupWindow::save() { return writeTo(false); }
+
+bool SetupWindow::saveAs()
+{
+    const QString path = chooseFile();
+    if (path.isEmpty())
+        return false;
+    const QString sharedFile = setup::sharedConfigurationTarget(lesson_.fileName);
+    const SetupTarget previous = target_;
+    const bool previousExisted = settingsFileExisted_;
+    target_ = {path, QFileInfo(path).absoluteFilePath() == QFileInfo(sharedFile).absoluteFilePath()};
+    settingsFileExisted_ = QFileInfo::exists(setup::classSettingsPathBeside(path, lesson_.code));
+    if (writeTo(true))
+        return true;
+    target_ = previous;
+    settingsFileExisted_ = previousExisted;
+    refresh();
+    return false;
+}
+
+void SetupWindow::showGuide() { openGuide(this); }
 
 void SetupWindow::closeEvent(QCloseEvent* event)
 {
@@ -184,12 +326,20 @@ void SetupWindow::closeEvent(QCloseEvent* event)
         event->accept();
 }
 
-int runSetup(QApplication& application)
+int runSetup(QApplication& application, bool fromMenu, bool shared)
 {
     QTranslator translator;
     installBulgarian(application, translator);
     const setup::LessonFacts lesson = setup::readLessonFacts();
-    SetupWindow window(lesson, lesson.fileName);
+    // From the menu the setup edits the file the lesson started from the menu
+    // reads: the one in the lesson's folder under documents.
+    QtMessages messages;
+    if (!shared && !app::enterLessonFolder(fromMenu, app::systemStartFolders(),
+                                           app::lessonTitle(content::Lesson::embedded()), messages))
+        return 1;
+    const SetupTarget target =
+        shared ? SetupTarget{setup::sharedConfigurationTarget(lesson.fileName), true} : SetupTarget{lesson.fileName};
+    SetupWindow window(lesson, target);
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,31 @@
+#include "app/save_rule.h"
+
+#include "app/program.h"
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+SaveRule saveRule(Program& program)
+{
+    DriveService& drive = program.services().drive;
+    const quint8 type = drive.driveType();
+    if (type < DriveRemovable || type > DriveFixed)
+        return SaveRule::DriveRule;
+    return drive.workingFolderWritable() ? SaveRule::Allowed : SaveRule::ReadOnlyFolder;
+}
+
+QString saveRuleReason(SaveRule rule)
+{
+    switch (rule) {
+        case SaveRule::DriveRule:
+            return u"Записът е изключен: урокът е стартиран от мрежов диск, компактдиск или диск в паметта."_s;
+        case SaveRule::ReadOnlyFolder:
+            return u"Записът е изключен: папката на урока е само за четене."_s;
+        case SaveRule::Allowed:
+            break;
+    }
+    return {};
+}
+
+}  // namespace app
