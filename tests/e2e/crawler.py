@@ -29,6 +29,7 @@ FOCUS = "Изберете желана стойност"
 CHOOSER = "Тип и сложност"
 VIEWER = "Пълен размер"
 RESULT = "Резултат от проверката"
+RUN = "Изпълнение с мой вход"
 BOX = "Електронен урок"
 SETUP = "Настройка на урока"
 GUIDE = "Ръководство за учителя"
@@ -239,6 +240,13 @@ def workbench_steps():
         ("the result closed by its frame", lambda: close_by_frame(RESULT)),
         ("F5 checks again", lambda: (focus(wait_window(BENCH)), keys("F5"), wait_window(RESULT, timeout=60))),
         ("the result closed again", lambda: close_by_frame(RESULT)),
+        ("Изпълни с мой вход opens its window", lambda: (menu(BENCH, *["Right"] * 6, "Return"), wait_window(RUN))),
+        ("an input typed into it", lambda: (click(RUN, 600, 900), type_text("7"))),
+        ("Изпълни of an answer that is no C++", lambda: (menu(RUN, "Return"), time.sleep(3))),
+        ("F6 runs again", lambda: (focus(wait_window(RUN)), keys("F6"), time.sleep(3))),
+        ("the run window closed by its frame", lambda: (close_by_frame(RUN), wait_gone(RUN))),
+        ("F6 in the workbench opens it again", lambda: (focus(wait_window(BENCH)), keys("F6"), wait_window(RUN))),
+        ("the run window closed again", lambda: (close_by_frame(RUN), wait_gone(RUN))),
         ("a word of the statement selected", lambda: (click(BENCH, 2000, 2800), xdo("click", "--repeat", "2", "1"))),
         ("a middle click into the answer pastes nothing", lambda: click(BENCH, 3000, 6300, button=2)),
         ("Запис условие+решение", lambda: menu(BENCH, *["Right"] * 4, "Return", "Down", "Return")),
