@@ -48,22 +48,30 @@ Lesson::Lesson(const QString& folder) : folder_(folder)
     loadCaptions(folder);
     for (const QString& window : windowNames())
         loadWindow(folder, window);
-    loadTasks(folder);
 }
 
 // tasks/NN/: the tests of task NN. Only the names, hints and limits are read
 // here; the inputs and answers when a check asks for them.
-void Lesson::loadTasks(const QString& folder)
+const QHash<int, TaskPackage>& Lesson::tasks() const
 {
-    static const QRegularExpression taskFolder(QStringLiteral("^[0-9][0-9]$"));
-    const QDir tasks(folder + u"/tasks");
-    for (const QString& name : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (!taskFolder.match(name).hasMatch())
-            continue;
-        TaskPackage package = scanTaskPackage(tasks.filePath(name));
-        problems_ << package.problems;
-        tasks_.insert(name.toInt(), std::move(package));
-    }
+    std::call_once(tasksScanned_, [this] {
+        static const QRegularExpression taskFolder(QStringLiteral("^[0-9][0-9]$"));
+        const QDir tasks(folder_ + u"/tasks");
+        for (const QString& name : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (!taskFolder.match(name).hasMatch())
+                continue;
+            TaskPackage package = scanTaskPackage(tasks.filePath(name));
+            taskProblems_ << package.problems;
+            tasks_.insert(name.toInt(), std::move(package));
+        }
+    });
+    return tasks_;
+}
+
+QStringList Lesson::problems() const
+{
+    tasks();
+    return problems_ + taskProblems_;
 }
 
 // pictures/captions.json, written by pictures/generate.py: what each picture
@@ -129,14 +137,14 @@ void Lesson::loadWindow(const QString& folder, const QString& window)
 
 QList<TaskTest> Lesson::tests(int task) const
 {
-    const Result<QList<TaskTest>> read = readTests(tasks_.value(task).tests);
+    const Result<QList<TaskTest>> read = readTests(tasks().value(task).tests);
     return read ? read.value() : QList<TaskTest>();
 }
 
 QList<Lesson::Sample> Lesson::samples(int task) const
 {
     QList<TestFiles> sampleFiles;
-    for (const TestFiles& files : tasks_.value(task).tests)
+    for (const TestFiles& files : tasks().value(task).tests)
         if (files.sample)
             sampleFiles << files;
     QList<Sample> samples;

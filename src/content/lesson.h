@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <mutex>
+
 namespace content {
 
 // The lesson carried by the program: the design content of every window's
@@ -45,22 +47,26 @@ public:
     // The sample tests only.
     QList<Sample> samples(int task) const;
     // The task's time limit (CPU), from its problem.yaml; 0 when it has none.
-    int timeLimitMs(int task) const { return tasks_.value(task).timeLimitMs; }
+    int timeLimitMs(int task) const { return tasks().value(task).timeLimitMs; }
     // The folder the lesson was loaded from (":/lesson" for the embedded one).
     const QString& folder() const { return folder_; }
-    // Problems met while loading (missing or malformed files); empty when sound.
-    const QStringList& problems() const { return problems_; }
+    // Problems met while loading (missing or malformed files, the tasks'
+    // packages included); empty when sound.
+    QStringList problems() const;
 
 private:
     void loadWindow(const QString& folder, const QString& window);
     void loadCaptions(const QString& folder);
-    void loadTasks(const QString& folder);
+    // The tasks' packages, scanned when first asked for: start-up need not wait for them.
+    const QHash<int, TaskPackage>& tasks() const;
 
     QHash<QString, Entry> entries_;  // "Window/Name#member"
     QHash<QString, QStringList> containers_;
     QStringList answerFiles_;
     QString folder_;
-    QHash<int, TaskPackage> tasks_;  // by task number
+    mutable std::once_flag tasksScanned_;
+    mutable QHash<int, TaskPackage> tasks_;  // by task number
+    mutable QStringList taskProblems_;
     QStringList problems_;
     QHash<QString, QString> captions_;  // picture file name -> what it shows
 };
