@@ -53,5 +53,8 @@ awk '$1 == "EmptyCall" { floor = $2 } $1 ~ /Tick|Resize|Save/ { rows[$1] = $2 }
 echo "== check of task 1's solution against a plain compile =="
 "$bin/check_bench"
 
+echo "== the tasks' time limits: solutions, wrong answers and margins =="
+"$bin/task_limits"
+
 echo "== clock accuracy over ${clock_seconds} s with the other core busy =="
 QT_QPA_PLATFORM=offscreen "$bin/clock_accuracy" "$clock_seconds"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     bubblewrap
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-translations-l10n zlib1g-dev
     fonts-liberation2
     python3-pil
     xvfb xauth x11-utils xdotool python3-xlib xclip

@@ -5,6 +5,7 @@
 // file byte for byte, and nothing written outside the working folder.
 #include "app/drive_type.h"
 #include "app/exit.h"
+#include "app/problem_packages.h"
 #include "app/text_file.h"
 #include "content/codepage.h"
 #include "setup/config_store.h"
@@ -167,6 +168,8 @@ private slots:
     void theSetupsOtherFilesOnFaults_data();
     void theSetupsOtherFilesOnFaults();
     void aReadOnlyMountIsSeenAsOne();
+    void problemPackagesOnAFaultyFolder_data();
+    void problemPackagesOnAFaultyFolder();
 };
 
 void TestFileFaults::aFullDiskKeepsTheOldSolutionFile()
@@ -467,6 +470,59 @@ void TestFileFaults::aReadOnlyMountIsSeenAsOne()
     QVERIFY(app::workingFolderWritable());
     QVERIFY(disk.makeReadOnly());
     QVERIFY(!app::workingFolderWritable());
+// The problem packages (lesko_check --export) on a full disk, a read-only
+// folder, and with a link planted on a package's name.
+void TestFileFaults::problemPackagesOnAFaultyFolder_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addRow("a full disk") << u"full"_s;
+    QTest::addRow("a read-only folder") << u"read-only"_s;
+    QTest::addRow("a link on a package's name") << u"link"_s;
+}
+
+void TestFileFaults::problemPackagesOnAFaultyFolder()
+{
+    QFETCH(QString, fault);
+    if (fault == u"read-only" && !isRoot())
+        QSKIP("A read-only folder needs a read-only mount, which needs root (permissions do not stop root).");
+    QTemporaryDir outside;
+    const QString victim = outside.filePath(u"victim.zip"_s);
+    QVERIFY(writeFile(victim, OldBytes));
+    TestLesson t;
+    std::unique_ptr<FullDisk> full;
+    std::unique_ptr<SmallDisk> readOnly;
+    if (fault == u"link") {
+        QVERIFY(QFile::link(victim, u"funkr01.zip"_s));
+    } else {
+        QVERIFY(writeFile(u"funkr01.zip"_s, OldBytes));
+        if (fault == u"full") {
+            full = std::make_unique<FullDisk>(t);
+            QVERIFY(full->ready());
+            QVERIFY(writeFile(u"funkr01.zip"_s, OldBytes));
+            full->fill();
+        } else {
+            readOnly = std::make_unique<SmallDisk>(t.folder(), "256k");
+            QVERIFY(readOnly->mounted());
+            QVERIFY(writeFile(u"funkr01.zip"_s, OldBytes));
+            QVERIFY(readOnly->makeReadOnly());
+        }
+    }
+    const QStringList before = entries();
+    const content::Result<int> written = app::writeProblemPackages(content::Lesson::embedded(), QDir::currentPath());
+    if (full)
+        full->release();  // the file-size limit, when it stands in for a full disk
+    if (fault == u"link") {
+        QVERIFY2(written.ok(), qPrintable(written.reason()));
+        QVERIFY(!QFileInfo(u"funkr01.zip"_s).isSymLink());
+        QCOMPARE(readFile(u"funkr01.zip"_s), app::problemPackage(content::Lesson::embedded(), 1));
+    } else {
+        QVERIFY(!written.ok());
+        QVERIFY2(written.reason().contains(QDir::current().absoluteFilePath(u"funkr01.zip"_s)),
+                 qPrintable(written.reason()));
+        QCOMPARE(readFile(u"funkr01.zip"_s), OldBytes);
+        QCOMPARE(entries(), before);  // no temporary file left, nothing else written
+    }
+    QCOMPARE(readFile(victim), OldBytes);
 }
 
 QTEST_GUILESS_MAIN(TestFileFaults)

@@ -6,12 +6,15 @@
 #include "aux_windows/lesko_zad.h"
 #include "content/codepage.h"
 #include "content/numbers.h"
+#include "content/task_package.h"
 #include "main_window/lesko.h"
 #include "settings/cwiat.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
 
+#include <QFile>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace testing_support;
@@ -29,6 +32,17 @@ QStringList listOf(const QString& window, const QString& name, int member)
 
 int numberAt(const QStringList& list, int i) { return int(content::leadingNumber(list.value(i))); }
 
+// A hint that quotes the test's input or expected output gives the test away.
+bool quotesTheTest(const content::TaskTest& test)
+{
+    for (const QString& data : {test.input.trimmed(), test.answer.trimmed()})
+        if (data.size() >= 2 && test.hint.contains(data))
+            return true;
+    return false;
+}
+
+bool plainLines(const QString& text) { return !text.contains(u'\r') && text.endsWith(u'\n'); }
+
 }  // namespace
 
 class TestLessonContent : public QObject {
@@ -41,6 +55,8 @@ private slots:
     void glossary();
     void taskTablesAndLabels();
     void everyTaskHasHintStatementAndSolution();
+    void everyTaskHasTestsWithHintsAndATimeLimit_data();
+    void everyTaskHasTestsWithHintsAndATimeLimit();
     void picturesAndTheirNumbers();
     void optionFlagsAndHandOverLists();
 };
@@ -199,6 +215,58 @@ void TestLessonContent::everyTaskHasHintStatementAndSolution()
         QVERIFY(!lesson().samples(k).isEmpty());
         QVERIFY2(lines[10].isEmpty(), qPrintable(u"task %1: the statement's last line is free"_s.arg(k)));
     }
+}
+
+void TestLessonContent::everyTaskHasTestsWithHintsAndATimeLimit_data()
+{
+    QTest::addColumn<int>("task");
+    for (int k = 1; k <= 20; ++k)
+        QTest::addRow("task %d", k) << k;
+}
+
+// The tests of a task: samples, then secret tests, each group in name order,
+// names unique, LF line ends; every secret test has a Bulgarian hint that does
+// not quote its data; problem.yaml gives the time limit and the task's title.
+void TestLessonContent::everyTaskHasTestsWithHintsAndATimeLimit()
+{
+    QFETCH(int, task);
+    const QList<content::TaskTest> tests = lesson().tests(task);
+    QStringList samples, secret;
+    for (const content::TaskTest& test : tests) {
+        QVERIFY2(test.name.startsWith(test.sample ? u"sample/"_s : u"secret/"_s), qPrintable(test.name));
+        QVERIFY2(secret.isEmpty() || !test.sample, "samples come first");
+        (test.sample ? samples : secret) << test.name;
+        QVERIFY2(plainLines(test.input) && plainLines(test.answer), qPrintable(test.name));
+        if (test.sample)
+            continue;
+        QVERIFY2(test.hint.contains(QRegularExpression(u"[а-яА-Я]"_s)), qPrintable(test.name + u": no hint"_s));
+        QVERIFY2(content::fitsWindows1251(test.hint), qPrintable(test.name));
+        QVERIFY2(!quotesTheTest(test), qPrintable(test.name + u": "_s + test.hint));
+    }
+    QVERIFY(!samples.isEmpty());
+    QVERIFY(!secret.isEmpty());
+    for (const QStringList* names : {&samples, &secret}) {
+        QStringList sorted = *names;
+        sorted.sort();
+        sorted.removeDuplicates();
+        QCOMPARE(*names, sorted);
+    }
+
+    const QList<content::Lesson::Sample> shown = lesson().samples(task);
+    QCOMPARE(shown.size(), samples.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        QCOMPARE(shown.at(i).input, tests.at(i).input);
+        QCOMPARE(shown.at(i).output, tests.at(i).answer);
+    }
+
+    QVERIFY(lesson().timeLimitMs(task) > 0 && lesson().timeLimitMs(task) <= 10000);
+    QFile problem(lesson().folder() + u"/tasks/%1/problem.yaml"_s.arg(task, 2, 10, QChar(u'0')));
+    QVERIFY(problem.open(QIODevice::ReadOnly));
+    const content::Result<QHash<QString, QString>> yaml = content::readPackageYaml(problem.readAll());
+    QVERIFY2(yaml.ok(), qPrintable(yaml.reason()));
+    const QString title = listOf(u"Lesko_Zad"_s, u"Uslowie_L"_s, task).value(1);
+    QCOMPARE(u"Задача %1. "_s.arg(task) + yaml->value(u"name.bg"_s), title);
+    QCOMPARE(yaml->value(u"problem_format_version"_s), u"2025-09"_s);
 }
 
 void TestLessonContent::picturesAndTheirNumbers()

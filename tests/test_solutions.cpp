@@ -1,158 +1,233 @@
-// Every author's solution compiles cleanly and answers its samples, and the
-// samples are strong enough that every typical wrong answer fails one of them.
-#include "aux_windows/lesko_zad.h"
+// Every author's solution, compiled as the checker compiles it, is right on
+// every test of its task within the task's time limit; every typical wrong
+// answer fails a test the way its name says (a wrong output, over the time
+// limit, or a crash); every test input is one the statement admits.
+#include "app/problem_packages.h"
+#include "checker/commands.h"
+#include "checker/compare.h"
 #include "content/lesson.h"
+#include "support/program_runs.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QSet>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using testing_support::RunRequest;
+using testing_support::RunResult;
 
 namespace {
 
 const content::Lesson& lesson() { return content::Lesson::embedded(); }
 
-// The author's solution of a task: its lines from the first solution line on.
-QString authorSolution(int task)
+constexpr int Tasks = 20;
+constexpr int RunsAtOnce = 2;
+
+QString taskFolderName(int task) { return u"%1"_s.arg(task, 2, 10, QChar(u'0')); }
+
+QStringList wrongAnswerFiles()
 {
-    const content::Lesson::Entry* lines = lesson().find(u"Lesko_Zad"_s, u"Uslowie_L"_s, task);
-    const content::Lesson::Entry* first = lesson().find(u"Lesko_Zad"_s, u"Redowe_L"_s, TaskTexts::FirstSolutionLines);
-    if (!lines || !first)
-        return {};
-    const int from = first->items.value(task).toInt();
-    if (from < 1 || from >= lines->items.size())
-        return {};
-    return lines->items.mid(from).join(u'\n') + u'\n';
+    return QDir(lesson().folder() + u"/wrong_answers").entryList({u"*.cpp"_s}, QDir::Files, QDir::Name);
 }
 
-// Compiles a source file with g++; returns the compiler's complaint, empty on success.
-QString compile(const QString& source, const QString& program, const QStringList& flags)
+bool writeFile(const QString& path, const QByteArray& bytes)
 {
-    const QString compiler = QStandardPaths::findExecutable(u"g++"_s);
-    if (compiler.isEmpty())
-        return u"g++ is needed to check the solutions"_s;
-    QProcess build;
-    build.start(compiler, QStringList{u"-std=c++17"_s, u"-O1"_s} + flags + QStringList{source, u"-o"_s, program});
-    if (!build.waitForFinished(120000))
-        return u"g++ did not finish"_s;
-    if (build.exitStatus() == QProcess::NormalExit && build.exitCode() == 0)
-        return {};
-    return u"g++ failed: "_s + QString::fromUtf8(build.readAllStandardError());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-struct Run {
-    bool finished = false;  // ended by itself within the time limit
-    QString output;
-};
-
-Run run(const QString& program, const QString& input)
+// What a run came to, as the checker would say it.
+QString verdict(const RunResult& run, const content::TaskTest& test)
 {
-    QProcess process;
-    process.start(program, {});
-    if (!process.waitForStarted())
-        return {};
-    process.write(input.toUtf8());
-    process.closeWriteChannel();
-    const bool finished = process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit;
-    if (!finished)
-        process.kill();
-    return {finished, QString::fromUtf8(process.readAllStandardOutput())};
+    if (run.end == RunResult::End::OverTime)
+        return u"time_limit_exceeded"_s;
+    if (run.end == RunResult::End::Signalled || run.status != 0)
+        return u"run_time_error"_s;
+    return checker::compareOutputs(test.answer, QString::fromUtf8(run.output)).equal ? u"accepted"_s
+                                                                                     : u"wrong_answer"_s;
 }
-
-QString wrongAnswersDir() { return QStringLiteral(LESKO_WRONG_ANSWERS_DIR); }
-
-// Wrong answers are named by their task: "10_square_of_a_prime.cpp".
-int taskOfWrongAnswer(const QString& fileName)
-{
-    const QRegularExpressionMatch m = QRegularExpression(u"^(\\d\\d)_\\w+\\.cpp$"_s).match(fileName);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-QStringList wrongAnswerFiles() { return QDir(wrongAnswersDir()).entryList({u"*.cpp"_s}, QDir::Files, QDir::Name); }
 
 }  // namespace
 
 class TestSolutions : public QObject {
     Q_OBJECT
 private slots:
-    void solutionCompilesAndAnswersItsSamples_data();
-    void solutionCompilesAndAnswersItsSamples();
+    void initTestCase();
+    void everyInputIsAdmissible_data();
+    void everyInputIsAdmissible();
+    void solutionIsRightOnEveryTest_data();
+    void solutionIsRightOnEveryTest();
     void wrongAnswersCoverEveryTask();
-    void wrongAnswerFailsASample_data();
-    void wrongAnswerFailsASample();
+    void wrongAnswerFailsATest_data();
+    void wrongAnswerFailsATest();
+
+private:
+    QList<QList<RunRequest>> requestsFor(const QString& program, int task) const;
+
+    QTemporaryDir dir_;
+    QHash<int, QList<content::TaskTest>> tests_;
+    QHash<int, QStringList> inputs_;      // every test's input written to a file once, in the tests' order
+    QHash<QString, QString> programs_;    // "solution 07" or a wrong answer's file name -> program
+    QHash<QString, QString> complaints_;  // the same names -> what g++ said
 };
 
-void TestSolutions::solutionCompilesAndAnswersItsSamples_data()
+void TestSolutions::initTestCase()
 {
-    QTest::addColumn<int>("task");
-    for (int k = 1; k <= 20; ++k)
-        QTest::addRow("task %d", k) << k;
+    QVERIFY(dir_.isValid());
+    for (int task = 1; task <= Tasks; ++task) {
+        tests_.insert(task, lesson().tests(task));
+        for (const content::TaskTest& test : tests_.value(task)) {
+            const QString path = dir_.filePath(taskFolderName(task) + u'_' + QString(test.name).replace(u'/', u'_'));
+            QVERIFY(writeFile(path, test.input.toUtf8()));
+            inputs_[task] << path;
+        }
+    }
+
+    // The author's solutions must compile without a warning; a student's code
+    // need not, and -fwrapv makes its int overflow wrap the way it does on the
+    // classroom's machines instead of being undefined.
+    const testing_support::ProgramBuilder solutions(checker::languageFlags() + QStringList{u"-Wextra"_s, u"-Werror"_s});
+    const testing_support::ProgramBuilder wrongAnswers(checker::languageFlags() + QStringList{u"-fwrapv"_s});
+    QVERIFY2(solutions.complaint().isEmpty(), qPrintable(solutions.complaint()));
+    QVERIFY2(wrongAnswers.complaint().isEmpty(), qPrintable(wrongAnswers.complaint()));
+
+    QList<QPair<QString, QString>> solutionBuilds, wrongBuilds;
+    QStringList solutionNames, wrongNames;
+    for (int task = 1; task <= Tasks; ++task) {
+        const QString name = u"solution "_s + taskFolderName(task);
+        const QString source = dir_.filePath(u"solution%1.cpp"_s.arg(taskFolderName(task)));
+        QVERIFY(writeFile(source, app::authorSolution(lesson(), task).toUtf8()));
+        solutionBuilds.append({source, dir_.filePath(u"solution"_s + taskFolderName(task))});
+        solutionNames << name;
+    }
+    const QString wrongFolder = lesson().folder() + u"/wrong_answers/";
+    for (const QString& file : wrongAnswerFiles()) {
+        const QString source = dir_.filePath(file);
+        QVERIFY(QFile::copy(wrongFolder + file, source));
+        wrongBuilds.append({source, dir_.filePath(file.chopped(4))});
+        wrongNames << file;
+    }
+    const QStringList solutionComplaints = solutions.compileAll(solutionBuilds);
+    const QStringList wrongComplaints = wrongAnswers.compileAll(wrongBuilds);
+    for (qsizetype i = 0; i < solutionNames.size(); ++i) {
+        programs_.insert(solutionNames.at(i), solutionBuilds.at(i).second);
+        complaints_.insert(solutionNames.at(i), solutionComplaints.at(i));
+    }
+    for (qsizetype i = 0; i < wrongNames.size(); ++i) {
+        programs_.insert(wrongNames.at(i), wrongBuilds.at(i).second);
+        complaints_.insert(wrongNames.at(i), wrongComplaints.at(i));
+    }
 }
 
-void TestSolutions::solutionCompilesAndAnswersItsSamples()
+// The requests that run a program on the task's tests, in the tests' order,
+// in groups of RunsAtOnce.
+QList<QList<RunRequest>> TestSolutions::requestsFor(const QString& program, int task) const
+{
+    QList<QList<RunRequest>> groups;
+    const QStringList inputs = inputs_.value(task);
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        if (i % RunsAtOnce == 0)
+            groups.append(QList<RunRequest>());
+        groups.last().append({program, inputs.at(i), lesson().timeLimitMs(task), {}});
+    }
+    return groups;
+}
+
+void TestSolutions::everyInputIsAdmissible_data()
+{
+    QTest::addColumn<int>("task");
+    for (int task = 1; task <= Tasks; ++task)
+        QTest::addRow("task %d", task) << task;
+}
+
+// The task's input validator (a Python program of the package) accepts every input.
+void TestSolutions::everyInputIsAdmissible()
 {
     QFETCH(int, task);
-    const QString solution = authorSolution(task);
-    QVERIFY(solution.contains(u"int main"_s));
-    QTemporaryDir dir;
-    QFile source(dir.filePath(u"solution.cpp"_s));
-    QVERIFY(source.open(QIODevice::WriteOnly));
-    QVERIFY(source.write(solution.toUtf8()) > 0);
-    source.close();
-    const QString program = dir.filePath(u"solution"_s);
-    const QString complaint = compile(source.fileName(), program, {u"-Wall"_s, u"-Wextra"_s, u"-Werror"_s});
-    QVERIFY2(complaint.isEmpty(), qPrintable(complaint));
+    // Debian's own python3 first: a version manager's wrapper found first on
+    // the path would add a tenth of a second to every run. -S: no site packages.
+    QString python = QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s});
+    if (python.isEmpty())
+        python = QStandardPaths::findExecutable(u"python3"_s);
+    QVERIFY2(!python.isEmpty(), "python3 runs the input validators");
+    const QString validator = lesson().folder() + u"/tasks/" + taskFolderName(task) + u"/input_validators/validate.py";
+    const QString copy = dir_.filePath(u"validate%1.py"_s.arg(taskFolderName(task)));
+    QVERIFY(QFile::exists(copy) || QFile::copy(validator, copy));
+    QList<RunRequest> requests;
+    for (const QString& input : inputs_.value(task))
+        requests.append({python, input, 10000, {u"-S"_s, copy}});
+    const QList<RunResult> runs = testing_support::runAll(requests, RunsAtOnce);
+    const QList<content::TaskTest> tests = tests_.value(task);
+    for (qsizetype i = 0; i < runs.size(); ++i)
+        QVERIFY2(runs.at(i).end == RunResult::End::Exited && runs.at(i).status == 42, qPrintable(tests.at(i).name));
+}
 
-    const QList<content::Lesson::Sample> samples = lesson().samples(task);
-    QVERIFY(!samples.isEmpty());
-    for (const content::Lesson::Sample& sample : samples) {
-        const Run r = run(program, sample.input);
-        QVERIFY2(r.finished, qPrintable(sample.input));
-        QCOMPARE(r.output, sample.output);
-    }
+void TestSolutions::solutionIsRightOnEveryTest_data()
+{
+    QTest::addColumn<int>("task");
+    for (int task = 1; task <= Tasks; ++task)
+        QTest::addRow("task %d", task) << task;
+}
+
+void TestSolutions::solutionIsRightOnEveryTest()
+{
+    QFETCH(int, task);
+    const QString name = u"solution "_s + taskFolderName(task);
+    QVERIFY2(complaints_.value(name).isEmpty(), qPrintable(complaints_.value(name)));
+    QVERIFY(lesson().timeLimitMs(task) > 0);
+    const QList<content::TaskTest> tests = tests_.value(task);
+    QList<RunRequest> all;
+    for (const QList<RunRequest>& group : requestsFor(programs_.value(name), task))
+        all << group;
+    const QList<RunResult> runs = testing_support::runAll(all, RunsAtOnce);
+    QCOMPARE(runs.size(), tests.size());
+    for (qsizetype i = 0; i < runs.size(); ++i)
+        QVERIFY2(verdict(runs.at(i), tests.at(i)) == u"accepted", qPrintable(tests.at(i).name));
 }
 
 void TestSolutions::wrongAnswersCoverEveryTask()
 {
-    QSet<int> tasks;
+    QHash<int, int> perTask;
     for (const QString& file : wrongAnswerFiles()) {
-        const int task = taskOfWrongAnswer(file);
-        QVERIFY2(task >= 1 && task <= 20, qPrintable(file));
-        tasks.insert(task);
+        const int task = app::taskOfWrongAnswer(file);
+        QVERIFY2(task >= 1 && task <= Tasks, qPrintable(file));
+        perTask[task]++;
     }
-    for (int k = 1; k <= 20; ++k)
-        QVERIFY2(tasks.contains(k), qPrintable(u"no wrong answer for task "_s + QString::number(k)));
+    for (int task = 1; task <= Tasks; ++task)
+        QVERIFY2(perTask.value(task) >= 2,
+                 qPrintable(u"fewer than two wrong answers for task "_s + QString::number(task)));
 }
 
-void TestSolutions::wrongAnswerFailsASample_data()
+void TestSolutions::wrongAnswerFailsATest_data()
 {
     QTest::addColumn<QString>("file");
     for (const QString& file : wrongAnswerFiles())
         QTest::newRow(qPrintable(file.chopped(4))) << file;
 }
 
-void TestSolutions::wrongAnswerFailsASample()
+// The tests run in order until the first one the wrong answer fails: that
+// failure must be of the kind the answer's name gives, the folder of
+// submissions/ it goes to in the task's problem package.
+void TestSolutions::wrongAnswerFailsATest()
 {
     QFETCH(QString, file);
-    QTemporaryDir dir;
-    const QString program = dir.filePath(u"wrong"_s);
-    // A student's code need not be warning-free; -fwrapv makes its int overflow
-    // wrap the way it does on the classroom's machines instead of being undefined.
-    const QString complaint = compile(QDir(wrongAnswersDir()).filePath(file), program, {u"-fwrapv"_s});
-    QVERIFY2(complaint.isEmpty(), qPrintable(complaint));
-
-    const QList<content::Lesson::Sample> samples = lesson().samples(taskOfWrongAnswer(file));
-    QVERIFY(!samples.isEmpty());
-    int failed = 0;
-    for (const content::Lesson::Sample& sample : samples) {
-        const Run r = run(program, sample.input);
-        failed += !r.finished || r.output != sample.output;
+    QVERIFY2(complaints_.value(file).isEmpty(), qPrintable(complaints_.value(file)));
+    const int task = app::taskOfWrongAnswer(file);
+    const QList<content::TaskTest> tests = tests_.value(task);
+    qsizetype next = 0;
+    for (const QList<RunRequest>& group : requestsFor(programs_.value(file), task)) {
+        const QList<RunResult> runs = testing_support::runAll(group, RunsAtOnce);
+        for (const RunResult& run : runs) {
+            const content::TaskTest& test = tests.at(next++);
+            const QString got = verdict(run, test);
+            if (got == u"accepted")
+                continue;
+            QVERIFY2(got == app::wrongAnswerFolder(file),
+                     qPrintable(test.name + u": "_s + got + u" instead of "_s + app::wrongAnswerFolder(file)));
+            return;
+        }
     }
-    QVERIFY2(failed > 0, "the wrong answer passes every sample of its task");
+    QFAIL("the wrong answer passes every test of its task");
 }
 
 QTEST_GUILESS_MAIN(TestSolutions)

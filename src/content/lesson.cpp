@@ -1,9 +1,11 @@
 #include "content/lesson.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace content {
 
@@ -41,11 +43,35 @@ const Lesson& Lesson::embedded()
     return lesson;
 }
 
-Lesson::Lesson(const QString& folder)
+Lesson::Lesson(const QString& folder) : folder_(folder)
 {
     loadCaptions(folder);
     for (const QString& window : windowNames())
         loadWindow(folder, window);
+}
+
+// tasks/NN/: the tests of task NN. Only the names, hints and limits are read
+// here; the inputs and answers when a check asks for them.
+const QHash<int, TaskPackage>& Lesson::tasks() const
+{
+    std::call_once(tasksScanned_, [this] {
+        static const QRegularExpression taskFolder(QStringLiteral("^[0-9][0-9]$"));
+        const QDir tasks(folder_ + u"/tasks");
+        for (const QString& name : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (!taskFolder.match(name).hasMatch())
+                continue;
+            TaskPackage package = scanTaskPackage(tasks.filePath(name));
+            taskProblems_ << package.problems;
+            tasks_.insert(name.toInt(), std::move(package));
+        }
+    });
+    return tasks_;
+}
+
+QStringList Lesson::problems() const
+{
+    tasks();
+    return problems_ + taskProblems_;
 }
 
 // pictures/captions.json, written by pictures/generate.py: what each picture
@@ -107,11 +133,25 @@ void Lesson::loadWindow(const QString& folder, const QString& window)
     if (window == u"Lesko")
         for (const QJsonValue& name : root.value(u"answerFiles").toArray())
             answerFiles_ << name.toString();
-    const QJsonObject samples = root.value(u"samples").toObject();
-    for (auto t = samples.begin(); t != samples.end(); ++t)
-        for (const QJsonValue& pair : t.value().toArray())
-            samples_[t.key().toInt()].append(
-                {pair.toObject().value(u"input").toString(), pair.toObject().value(u"output").toString()});
+}
+
+QList<TaskTest> Lesson::tests(int task) const
+{
+    const Result<QList<TaskTest>> read = readTests(tasks().value(task).tests);
+    return read ? read.value() : QList<TaskTest>();
+}
+
+QList<Lesson::Sample> Lesson::samples(int task) const
+{
+    QList<TestFiles> sampleFiles;
+    for (const TestFiles& files : tasks().value(task).tests)
+        if (files.sample)
+            sampleFiles << files;
+    QList<Sample> samples;
+    if (const Result<QList<TaskTest>> read = readTests(sampleFiles))
+        for (const TaskTest& test : read.value())
+            samples.append({test.input, test.answer});
+    return samples;
 }
 
 const Lesson::Entry* Lesson::find(const QString& window, const QString& name, int member) const

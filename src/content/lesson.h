@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/task_package.h"
 #include "forms/form.h"
 #include "forms/picture.h"
 
@@ -7,10 +8,13 @@
 #include <QList>
 #include <QStringList>
 
+#include <mutex>
+
 namespace content {
 
 // The lesson carried by the program: the design content of every window's
-// lists, texts and pictures, read once from the embedded JSON files.
+// lists, texts and pictures, read once from the embedded JSON files, and the
+// tests of its tasks (tasks/NN/, in the problem package layout).
 class Lesson {
 public:
     enum class Type { List, Text, Picture };
@@ -27,7 +31,7 @@ public:
 
     // The lesson embedded in the program, loaded on first use.
     static const Lesson& embedded();
-    // Loads the lesson from a folder holding <Window>.json and pictures/.
+    // Loads the lesson from a folder holding <Window>.json, pictures/ and tasks/.
     explicit Lesson(const QString& folder);
 
     static const QStringList& windowNames();
@@ -37,18 +41,32 @@ public:
     QStringList containers(const QString& window) const;
 
     const QStringList& answerFiles() const { return answerFiles_; }
-    QList<Sample> samples(int task) const { return samples_.value(task); }
-    // Problems met while loading (missing or malformed files); empty when sound.
-    const QStringList& problems() const { return problems_; }
+    // Every test of the task: samples first, then secret tests, each in name
+    // order. The inputs and answers are read from the lesson at each call.
+    QList<TaskTest> tests(int task) const;
+    // The sample tests only.
+    QList<Sample> samples(int task) const;
+    // The task's time limit (CPU), from its problem.yaml; 0 when it has none.
+    int timeLimitMs(int task) const { return tasks().value(task).timeLimitMs; }
+    // The folder the lesson was loaded from (":/lesson" for the embedded one).
+    const QString& folder() const { return folder_; }
+    // Problems met while loading (missing or malformed files, the tasks'
+    // packages included); empty when sound.
+    QStringList problems() const;
 
 private:
     void loadWindow(const QString& folder, const QString& window);
     void loadCaptions(const QString& folder);
+    // The tasks' packages, scanned when first asked for: start-up need not wait for them.
+    const QHash<int, TaskPackage>& tasks() const;
 
     QHash<QString, Entry> entries_;  // "Window/Name#member"
     QHash<QString, QStringList> containers_;
     QStringList answerFiles_;
-    QHash<int, QList<Sample>> samples_;
+    QString folder_;
+    mutable std::once_flag tasksScanned_;
+    mutable QHash<int, TaskPackage> tasks_;  // by task number
+    mutable QStringList taskProblems_;
     QStringList problems_;
     QHash<QString, QString> captions_;  // picture file name -> what it shows
 };

@@ -63,8 +63,7 @@ sleep 0.5
 right='int main() { long long x; std::cin >> x; std::cout << 2 * x + 3 << "\n"; }'
 check_answer '#include <iostream>' "$right"
 # A right answer shows its last sample; the lesson says how many task 1 has.
-samples=$(/usr/bin/python3 -c 'import json, sys; print(len(json.load(open(sys.argv[1]))["samples"]["1"]))' \
-    "$here/../../lesson/Lesko_Zad.json")
+samples=$(find "$here/../../lesson/tasks/01/data/sample" -name '*.in' | wc -l)
 wait_verdict "Тест $samples: Верен"
 check_answer '#include <iostream>' "${right/long long/short}"
 wait_verdict "Тест 3: Грешен отговор"
