@@ -470,6 +470,8 @@ void TestFileFaults::aReadOnlyMountIsSeenAsOne()
     QVERIFY(app::workingFolderWritable());
     QVERIFY(disk.makeReadOnly());
     QVERIFY(!app::workingFolderWritable());
+}
+
 // The problem packages (lesko_check --export) on a full disk, a read-only
 // folder, and with a link planted on a package's name.
 void TestFileFaults::problemPackagesOnAFaultyFolder_data()
