@@ -4,6 +4,7 @@
 // per machine.
 #include "aux_windows/lesko_zad.h"
 #include "checker/check_job.h"
+#include "checker/task_check.h"
 #include "content/lesson.h"
 
 #include <QCoreApplication>
@@ -26,19 +27,11 @@ QString solution(int task)
     return lines->items.mid(first->items.value(task).toInt()).join(u'\n') + u'\n';
 }
 
-QList<checker::TestCase> taskTests(int task)
-{
-    QList<checker::TestCase> tests;
-    for (const content::Lesson::Sample& s : content::Lesson::embedded().samples(task))
-        tests.append({s.input, s.output, {}, true});
-    return tests;
-}
-
 double checkMs(const checker::CheckSettings& settings, const QString& answer, checker::Verdict& verdict)
 {
     QElapsedTimer clock;
     clock.start();
-    checker::CheckJob job(settings, answer, taskTests(1));
+    checker::CheckJob job(settings, answer, checker::taskTests(content::Lesson::embedded(), 1));
     QEventLoop loop;
     QObject::connect(&job, &checker::CheckJob::finished, &loop, &QEventLoop::quit);
     job.start();
@@ -74,6 +67,7 @@ int main(int argc, char** argv)
     checker::CheckSettings settings;
     settings.cacheFolder = cache.path();
     settings.toolchain.runner = QStringLiteral(LESKO_RUNNER);
+    settings = checker::taskSettings(settings, content::Lesson::embedded(), 1);
     const QString answer = solution(1);
     QFile file(plain.filePath(u"file.cpp"_s));
     if (!file.open(QIODevice::WriteOnly) || file.write(answer.toUtf8()) < 0 || !file.flush())
@@ -91,7 +85,8 @@ int main(int argc, char** argv)
     }
     const double check = median(checks), compile = median(compiles);
     std::printf("first check (builds the precompiled header): %.0f ms\n", first);
-    std::printf("check, %lld tests, sandbox %s: %.0f ms (median of %d)\n", qlonglong(taskTests(1).size()),
+    std::printf("check, %lld tests, sandbox %s: %.0f ms (median of %d)\n",
+                qlonglong(content::Lesson::embedded().testCount(1)),
                 QFileInfo(settings.toolchain.sandbox).isExecutable() ? "on" : "off", check, runs);
     std::printf("plain g++ -std=c++17 file.cpp: %.0f ms (median of %d)\n", compile, runs);
     std::printf("ratio (target at most 0.5 x): %.2f x\n", check / compile);

@@ -4,6 +4,7 @@
 // left running or on disk, and what an answer prints decides nothing.
 #include "aux_windows/lesko_zad.h"
 #include "checker/check_job.h"
+#include "checker/task_check.h"
 #include "content/lesson.h"
 #include "support/checker_settings.h"
 
@@ -48,14 +49,6 @@ bool noAnswerProcessLeft()
 }
 
 QList<checker::TestCase> doubling() { return {{u"21\n"_s, u"42\n"_s, {}, true}, {u"5\n"_s, u"10\n"_s, {}, true}}; }
-
-QList<checker::TestCase> testsOf(const QList<content::Lesson::Sample>& samples)
-{
-    QList<checker::TestCase> tests;
-    for (const content::Lesson::Sample& s : samples)
-        tests.append({s.input, s.output, {}, true});
-    return tests;
-}
 
 // Every file under a folder, with subfolders.
 QStringList filesUnder(const QString& folder)
@@ -138,8 +131,12 @@ void TestCheckJob::everySolutionIsRight()
     const content::Lesson::Entry* first = lesson.find(u"Lesko_Zad"_s, u"Redowe_L"_s, TaskTexts::FirstSolutionLines);
     QVERIFY(lines && first);
     const QString solution = lines->items.mid(first->items.value(task).toInt()).join(u'\n');
-    const checker::CheckResult result = check(solution, testsOf(lesson.samples(task)));
-    QCOMPARE(result.tests.size(), lesson.samples(task).size());
+    // Every test, under the task's own time limit, as the workbench checks it.
+    const checker::CheckSettings saved = settings_;
+    settings_ = checker::taskSettings(settings_, lesson, task);
+    const checker::CheckResult result = check(solution, checker::taskTests(lesson, task));
+    settings_ = saved;
+    QCOMPARE(result.tests.size(), lesson.testCount(task));
     QCOMPARE(result.summary(), QStringLiteral("Верен (%1 от %1 теста)").arg(result.tests.size()));
     QVERIFY(result.sandboxed);
 }

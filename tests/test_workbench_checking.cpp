@@ -8,6 +8,7 @@
 #include "support/workbench_lesson.h"
 
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace testing_support;
@@ -132,19 +133,22 @@ void TestWorkbenchChecking::rightAnswerIsCountedAndTouchesNothing()
     Lesko_Prow& result = t.program().lesko_Prow();
     QVERIFY(result.Visible());
     QCOMPARE(result.Caption(), u"Резултат от проверката"_s);
+    // The samples, then the hidden tests.
     const int samples = int(content::Lesson::embedded().samples(1).size());
-    QCOMPARE(result.Prisyda.Caption(), u"Верен (%1 от %1 теста)"_s.arg(samples));
+    const int tests = content::Lesson::embedded().testCount(1);
+    QVERIFY(tests > samples);
+    QCOMPARE(result.Prisyda.Caption(), u"Верен (%1 от %1 теста)"_s.arg(tests));
     QStringList lines;
-    for (int i = 1; i <= samples; ++i)
-        lines << u"Тест %1: Верен"_s.arg(i);
+    for (int i = 1; i <= tests; ++i)
+        lines << (i <= samples ? u"Тест %1: Верен"_s : u"Тест %1 (скрит): Верен"_s).arg(i);
     QCOMPARE(result.List_Prow.items(), lines);
     QCOMPARE(bench.mnu_Prowerka.Caption(), u"Проверка"_s);
     QVERIFY(bench.mnu_Prowerka.Enabled());
 
     const results::TaskAttempt attempt = taskAttempt(t, 1);
     QCOMPARE(attempt.checks, 1);
-    QCOMPARE(attempt.bestPassed, samples);
-    QCOMPARE(attempt.samplesTotal, samples);
+    QCOMPARE(attempt.bestPassed, tests);
+    QCOMPARE(attempt.samplesTotal, tests);
     QCOMPARE(attempt.lastVerdict, u"Верен"_s);
     QVERIFY(attempt.solved());
     QCOMPARE(bench.RemainingTime, remaining);
@@ -162,9 +166,10 @@ void TestWorkbenchChecking::wrongAnswerShowsTheFirstDifference()
     check(t);
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(OverflowingAnswer);
     Lesko_Prow& result = check(t);
-    // A short cannot hold the third sample's 2 000 000 000; the others fit.
-    const int samples = int(content::Lesson::embedded().samples(1).size());
-    QCOMPARE(result.Prisyda.Caption(), u"Грешен отговор (%1 от %2 теста)"_s.arg(samples - 3).arg(samples));
+    // A short cannot hold the third sample's 2 000 000 000, nor the hidden tests' large numbers.
+    const int tests = content::Lesson::embedded().testCount(1);
+    QVERIFY(result.Prisyda.Caption().startsWith(u"Грешен отговор ("_s));
+    QVERIFY(result.Prisyda.Caption().endsWith(u" от %1 теста)"_s.arg(tests)));
     QCOMPARE(result.List_Prow.List(2), u"Тест 3: Грешен отговор"_s);
     const QString details = result.Podrobno.Text();
     QVERIFY2(details.startsWith(u"Тест 3: Грешен отговор\r\n\r\nВход:\r\n  2000000000\r\nОчакван изход:\r\n"
@@ -173,10 +178,20 @@ void TestWorkbenchChecking::wrongAnswerShowsTheFirstDifference()
     QVERIFY(details.contains(u"Първата разлика е на ред 1"_s));
     result.List_Prow.userClick(0);
     QVERIFY(result.Podrobno.Text().startsWith(u"Тест 1: Верен"_s));
+    // A hidden test that fails shows its hint, never its data.
+    const QStringList rows = result.List_Prow.items();
+    const int hidden = int(rows.indexOf(QRegularExpression(u"^Тест \\d+ \\(скрит\\): Грешен отговор$"_s)));
+    QVERIFY(hidden > 0);
+    result.List_Prow.userClick(hidden);
+    const content::TaskTest test = content::Lesson::embedded().tests(1).at(hidden);
+    QVERIFY(!test.sample && !test.hint.isEmpty());
+    QVERIFY(result.Podrobno.Text().contains(test.hint));
+    QVERIFY(!result.Podrobno.Text().contains(test.input.trimmed()));
+    QVERIFY(!result.Podrobno.Text().contains(u"Вход:"_s));
 
     const results::TaskAttempt attempt = taskAttempt(t, 1);
     QCOMPARE(attempt.checks, 2);
-    QCOMPARE(attempt.bestPassed, samples);
+    QCOMPARE(attempt.bestPassed, tests);
     QCOMPARE(attempt.lastVerdict, u"Грешен отговор"_s);
     QVERIFY(attempt.solved());  // the first check passed every test
 }

@@ -4,6 +4,7 @@
 #include "checker/check_job.h"
 #include "checker/check_store.h"
 #include "checker/result_text.h"
+#include "checker/task_check.h"
 #include "forms/members.h"
 #include "workbench/lesko_n.h"
 
@@ -71,7 +72,9 @@ void Lesko_Izp::mnu_Izpylni_Click()
     checker::TestCase test;
     test.input = QString(Wh_Pole.Text()).replace(u"\r\n"_s, u"\n"_s);
     test.judged = false;
-    run_ = std::make_unique<checker::CheckJob>(program_.checks().settings, answer, QList<checker::TestCase>{test});
+    const checker::CheckSettings settings =
+        checker::taskSettings(program_.checks().settings, program_.lesson(), program_.lesko_n().CurrentTask);
+    run_ = std::make_unique<checker::CheckJob>(settings, answer, QList<checker::TestCase>{test});
     QObject::connect(run_.get(), &checker::CheckJob::finished, run_.get(),
                      [this](const checker::CheckResult& result) { runFinished(result); });
     mnu_Izpylni.setCaption(RunningCaption);

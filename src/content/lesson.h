@@ -44,6 +44,8 @@ public:
     // Every test of the task: samples first, then secret tests, each in name
     // order. The inputs and answers are read from the lesson at each call.
     QList<TaskTest> tests(int task) const;
+    // How many tests the task has, without reading them.
+    int testCount(int task) const { return int(tasks().value(task).tests.size()); }
     // The sample tests only.
     QList<Sample> samples(int task) const;
     // The task's time limit (CPU), from its problem.yaml; 0 when it has none.

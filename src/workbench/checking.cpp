@@ -7,6 +7,7 @@
 #include "checker/check_store.h"
 #include "checker/lesko_izp.h"
 #include "checker/lesko_prow.h"
+#include "checker/task_check.h"
 #include "results/attempt_log.h"
 #include "workbench/lesko_n.h"
 
@@ -14,15 +15,6 @@ namespace {
 
 const QString CheckCaption = QStringLiteral("Проверка");
 const QString RunningCaption = QStringLiteral("Проверка…");
-
-// The tests a check of the task runs.
-QList<checker::TestCase> taskTests(const content::Lesson& lesson, int task)
-{
-    QList<checker::TestCase> tests;
-    for (const content::Lesson::Sample& sample : lesson.samples(task))
-        tests.append({sample.input, sample.output, {}, true});
-    return tests;
-}
 
 }  // namespace
 
@@ -46,7 +38,7 @@ void Lesko_n::buildCheckMenu()
 
 bool Lesko_n::canCheck() const
 {
-    return !program_.lesson().samples(CurrentTask).isEmpty() && !Text_Un[AnswerBox].Text().trimmed().isEmpty();
+    return program_.lesson().testCount(CurrentTask) > 0 && !Text_Un[AnswerBox].Text().trimmed().isEmpty();
 }
 
 void Lesko_n::updateCheckMenu()
@@ -72,8 +64,9 @@ void Lesko_n::mnu_Prowerka_Click()
         return;
     checkedTask_ = CurrentTask;
     const QString answer = QString(Text_Un[AnswerBox].Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    check_ = std::make_unique<checker::CheckJob>(program_.checks().settings, answer,
-                                                 taskTests(program_.lesson(), CurrentTask));
+    const content::Lesson& lesson = program_.lesson();
+    check_ = std::make_unique<checker::CheckJob>(checker::taskSettings(program_.checks().settings, lesson, CurrentTask),
+                                                 answer, checker::taskTests(lesson, CurrentTask));
     QObject::connect(check_.get(), &checker::CheckJob::finished, check_.get(),
                      [this, answer](const checker::CheckResult& result) { checkFinished(result, answer); });
     mnu_Prowerka.setCaption(RunningCaption);
