@@ -30,6 +30,7 @@ QStringList savedEntries(const QString& folder)
     QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     entries.removeAll(u"FUNKR.UFG"_s);
     entries.removeAll(attemptLogName());
+    entries.removeAll(keptAnswersName());
     return entries;
 }
 

@@ -16,6 +16,7 @@ class Lesko_Dis;
 class Lesko_Gra;
 class Cwiat;
 class Lesko_Prow;
+class Lesko_Ime;
 class GlossaryTables;
 class TaskTexts;
 namespace checker {
@@ -55,6 +56,7 @@ public:
     Lesko_Gra& lesko_Gra();
     Cwiat& cwiat();
     Lesko_Prow& lesko_Prow();
+    Lesko_Ime& lesko_Ime();
 
     bool isLoaded(const QString& windowName) const;
     void unload(forms::Form& form);
@@ -114,6 +116,7 @@ private:
     std::unique_ptr<Lesko_Gra> lesko_Gra_;
     std::unique_ptr<Cwiat> cwiat_;
     std::unique_ptr<Lesko_Prow> lesko_Prow_;
+    std::unique_ptr<Lesko_Ime> lesko_Ime_;
     std::vector<std::unique_ptr<forms::Form>> unloaded_;
 };
 

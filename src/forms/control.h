@@ -25,7 +25,7 @@ enum class Property {
     Accessible,  // accessible name or description
 };
 
-enum class Kind { Form, ListBox, TextBox, Label, PictureBox, Shape, MenuItem, Timer, Slider, OptionButton };
+enum class Kind { Form, ListBox, TextBox, Label, PictureBox, Shape, MenuItem, Timer, Slider, OptionButton, CommandButton };
 
 class Control;
 
