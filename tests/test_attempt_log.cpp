@@ -23,7 +23,8 @@ QStringList csvFiles(const QString& folder)
 
 results::csv::Rows logRows(TestLesson& t) { return attemptLogRows(t.folder()); }
 
-void at(TestLesson& t, int minutes, int seconds) { t.services.clock = RunStart.addSecs(60 * minutes + seconds); }
+void at(ScriptedServices& s, int minutes, int seconds) { s.clock = RunStart.addSecs(60 * minutes + seconds); }
+void at(TestLesson& t, int minutes, int seconds) { at(t.services, minutes, seconds); }
 
 void saveAnswerOnly(Lesko_n& bench) { bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick(); }
 
@@ -55,6 +56,9 @@ private slots:
     void aFailedPeriodicWriteIsReportedOnce();
     void aNameAnotherRunTookGetsANumber();
     void checksKeepTheBestResultAndTheLastVerdict();
+    void namesAreWrittenInLatinLetters_data();
+    void namesAreWrittenInLatinLetters();
+    void theStudentNamesTheFileAndEveryRow();
 };
 
 // Task 1 (20 s, hint after 5 s) runs out with the hint and the solution shown
@@ -256,7 +260,9 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     results::AttemptLog log(services, u"pc-7"_s);
     log.taskOpened(4, 2, 60);
     log.recordCheck(4, 3, 5, u"Грешен отговор на пример 4"_s);
-    log.recordCheck(4, 1, 5, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
+    at(services, 2, 30);
+    // A check that does not compile runs no test: the tests stay five.
+    log.recordCheck(4, 0, 0, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
     log.recordCheck(9, 5, 5, u"не е отворена"_s);
 
     QCOMPARE(log.tasks().size(), 1);
@@ -264,6 +270,7 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     QCOMPARE(a.checks, 2);
     QCOMPARE(a.bestPassed, 3);
     QCOMPARE(a.samplesTotal, 5);
+    QCOMPARE(a.lastCheckAt, RunStart.addSecs(150));
     QVERIFY(!a.solved());
 
     QString problem;
@@ -272,8 +279,50 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     QCOMPARE(run->tasks.size(), 1);
     QCOMPARE(run->tasks[0].lastVerdict, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
     QCOMPARE(run->tasks[0].bestPassed, 3);
+    QCOMPARE(run->tasks[0].samplesTotal, 5);
+    QCOMPARE(run->tasks[0].lastCheckAt, RunStart.addSecs(150));
     QCOMPARE(run->tasks[0].timeLimit, qint64(60));
     QCOMPARE(run->host, u"pc-7"_s);
+}
+
+void TestAttemptLog::namesAreWrittenInLatinLetters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("latin");
+    QTest::addRow("every letter of the alphabet")
+        << u"абвгдежзийклмнопрстуфхцчшщъьюя"_s << u"abvgdezhziyklmnoprstufhtschshshtayyuya"_s;
+    QTest::addRow("a name and a family name") << u"Щерю Йорданов"_s << u"Shteryu Yordanov"_s;
+    QTest::addRow("-ия at a word's end") << u"Мария Илиева от София"_s << u"Maria Ilieva ot Sofia"_s;
+    QTest::addRow("a word in capitals") << u"ЖИВКО Цанев"_s << u"ZHIVKO Tsanev"_s;
+    QTest::addRow("Latin letters lose their accents") << u"Émile Šimek"_s << u"Emile Simek"_s;
+}
+
+void TestAttemptLog::namesAreWrittenInLatinLetters()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, latin);
+    QCOMPARE(results::transliterated(name), latin);
+}
+
+// The name, in Latin letters, goes into the file name, so the logs of a whole
+// class can share a folder; the name and class as typed go into every row.
+void TestAttemptLog::theStudentNamesTheFileAndEveryRow()
+{
+    TestLesson t;
+    startWorkbenchLesson(t);
+    t.program().attemptLog().setStudent({u"Щерю Йорданов"_s, u"8 б"_s});
+    Lesko_n& bench = openWorkbench(t);
+    saveAnswerOnly(bench);
+    clickTask(t, 2, {true});
+    saveAnswerOnly(bench);
+    const QString name = QString(attemptLogName()).replace(u"_2025"_s, u"_Shteryu-Yordanov_2025"_s);
+    QCOMPARE(csvFiles(t.folder()), QStringList{name});
+    QString problem;
+    const std::optional<results::Run> run = results::readAttemptLog(fileBytes(t.path(name)), problem);
+    QVERIFY2(run, qPrintable(problem));
+    QCOMPARE(run->student, (results::Student{u"Щерю Йорданов"_s, u"8 б"_s}));
+    QCOMPARE(run->runId, t.program().attemptLog().runId());
+    QCOMPARE(run->tasks.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestAttemptLog)

@@ -298,7 +298,7 @@ QString transliterated(const QString& text)
         const QChar c = text[i];
         const QChar lower = c.toLower();
         QString part = latinOf(lower);
-        // "-ия" at the end of a word is written "-ia" (България → Bulgaria).
+        // "-ия" at the end of a word is written "-ia" (София → Sofia).
         if (lower == u'я' && i > 0 && text[i - 1].toLower() == u'и' && (i + 1 == text.size() || !text[i + 1].isLetter()))
             part = u"a"_s;
         if (c != lower) {
