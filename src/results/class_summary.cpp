@@ -1,12 +1,14 @@
 #include "results/class_summary.h"
 
 #include "app/text_file.h"
+#include "results/kept_answers.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -131,7 +133,11 @@ content::Result<ClassSummary> readAttemptLogs(const QString& folder, const QStri
     const QDir dir(folder);
     QList<std::pair<Run, QString>> read;
     ClassSummary summary;
+    // The answers the lesson keeps for a restart lie beside the logs.
+    const QRegularExpression keptAnswers(QRegularExpression::wildcardToRegularExpression(keptAnswersFileName(lesson, u"*"_s)));
     for (const QString& name : *names) {
+        if (keptAnswers.match(name).hasMatch())
+            continue;
         QString problem;
         const std::optional<Run> run = readRun(dir.filePath(name), lesson, problem);
         if (run && std::any_of(read.begin(), read.end(), [&](const auto& r) { return sameRun(r.first, *run); }))

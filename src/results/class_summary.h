@@ -19,7 +19,8 @@ struct ClassSummary {
 };
 
 // Reads every ".csv" file of the folder (not its subfolders, not hidden
-// files). Files that are not attempt logs, are damaged, belong to another
+// files, not the answers the lesson keeps for a restart). Files that are not
+// attempt logs, are damaged, belong to another
 // lesson, repeat a run already read, cannot be read, are links to nothing or
 // in a circle, or are no regular files are skipped with the reason. A folder
 // that cannot be listed gives its reason instead.
