@@ -85,16 +85,16 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     if (QCoreApplication::arguments().contains(QStringLiteral("--setup")))
         return ui::runSetup(application);
-    ui::LessonApplication lesson(application);
     ui::QtMessages messages;
-    const QStringList folders =
-        app::workingFolderCandidates(app::systemStartFolders(), fromMenu, app::lessonTitle(lesson.program().lesson()));
+    const QStringList folders = app::workingFolderCandidates(app::systemStartFolders(), fromMenu,
+                                                             app::lessonTitle(content::Lesson::embedded()));
     if (QCoreApplication::arguments().contains(QStringLiteral("--results"))) {
         const QString folder = resultsFolder(QCoreApplication::arguments());
         if (folder.isEmpty() && !app::enterWorkingFolder(folders, messages))
             return 1;
         return ui::runResults(application, folder);
     }
+    ui::LessonApplication lesson(application);
     if (!app::enterWorkingFolder(folders, messages))
         return 1;
     lesson.start();

@@ -260,7 +260,7 @@ content::Result<QByteArray> readRegularFile(const QString& path, qsizetype maxBy
     const auto refused = [&path](const QString& why) {
         return content::Result<QByteArray>::failure(u"Файлът "_s + QDir::toNativeSeparators(path) + u' ' + why);
     };
-    const auto systemError = [] { return QString::fromLocal8Bit(std::strerror(errno)) + u'.'; };
+    const auto systemError = []() -> QString { return QString::fromLocal8Bit(std::strerror(errno)) + u'.'; };
     // Non-blocking, so that opening a pipe never waits for a writer.
     Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};

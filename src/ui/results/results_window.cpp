@@ -318,6 +318,7 @@ int runResults(QApplication& application, const QString& folder)
 {
     QTranslator translator;
     installBulgarian(application, translator);
+    QApplication::setQuitOnLastWindowClosed(true);
     const QString lesson = app::designLessonCode(content::Lesson::embedded());
     QtMessages messages;
     ResultsWindow window(folder.isEmpty() ? defaultResultsFolder(lesson) : folder, lesson, messages);
