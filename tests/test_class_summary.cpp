@@ -271,8 +271,8 @@ void TestClassSummary::runsAreToldApartByTheirIdentity()
     QVERIFY(writeFile(folder.filePath(u"d.csv"_s), inEarlierLayout(first.document(u"FUNKR"_s))));
     QVERIFY(writeFile(folder.filePath(u"e.csv"_s), inEarlierLayout(second.document(u"FUNKR"_s))));
     const results::ClassSummary summary = summaryOf(folder.path());
-    QCOMPARE(summary.skipped, (QStringList{u"c.csv: повтаря вече прочетено пускане"_s,
-                                           u"e.csv: повтаря вече прочетено пускане"_s}));
+    QCOMPARE(summary.skipped,
+             (QStringList{u"c.csv: повтаря вече прочетено пускане"_s, u"e.csv: повтаря вече прочетено пускане"_s}));
     QCOMPARE(summary.runs.size(), 3);
     QCOMPARE(summary.files, (QStringList{u"a.csv"_s, u"b.csv"_s, u"d.csv"_s}));
 }
@@ -322,8 +322,9 @@ void TestClassSummary::anEmptyFolderGivesTheHeadingsOnly()
     QVERIFY(summary);
     QCOMPARE(results::summaryCounts(*summary), u"Прочетени дневници: 0, пропуснати: 0"_s);
     QCOMPARE(results::summaryDocument(*summary),
-             Bom + u"Компютър;Начало;Общо време (с);Отворени задачи;Решени задачи;Упътвания;Видени решения;Ученик;"
-                   u"Клас\r\n"_s.toUtf8());
+             Bom +
+                 u"Компютър;Начало;Общо време (с);Отворени задачи;Решени задачи;Упътвания;Видени решения;Ученик;"
+                 u"Клас\r\n"_s.toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestClassSummary)

@@ -19,9 +19,9 @@
 
 #include <sys/file.h>
 #include <sys/mount.h>
-#include <sys/syscall.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QBuffer>
@@ -160,10 +160,16 @@ bool failureShown(const TestLesson& t)
     return false;
 }
 
-QString lastMessage(const TestLesson& t) { return t.services.shown.isEmpty() ? QString() : t.services.shown.last().text; }
+QString lastMessage(const TestLesson& t)
+{
+    return t.services.shown.isEmpty() ? QString() : t.services.shown.last().text;
+}
 
 // The working folder holds exactly these names: no temporary file is left.
-QStringList entries() { return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System); }
+QStringList entries()
+{
+    return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
 
 QString bigAnswer() { return QString(40000, u'я'); }
 
@@ -471,8 +477,7 @@ void TestFileFaults::theClassSummaryHoldsUnderBadInput_data()
     QTest::addColumn<int>("logsRead");
     QTest::addRow("a folder that does not exist") << u"missing folder"_s << 1 << u"не може да бъде прочетена"_s << -1;
     QTest::addRow("a file given as the folder") << u"file as folder"_s << 1 << u"не може да бъде прочетена"_s << -1;
-    QTest::addRow("an unreadable log") << u"unreadable"_s << 0
-                                       << u"Пропуснат x.csv: не може да бъде прочетен: "_s << 1;
+    QTest::addRow("an unreadable log") << u"unreadable"_s << 0 << u"Пропуснат x.csv: не може да бъде прочетен: "_s << 1;
     QTest::addRow("a link in a circle") << u"loop"_s << 0 << u"Пропуснат x.csv: връзка в кръг"_s << 1;
     QTest::addRow("a link to nothing") << u"dangling"_s << 0
                                        << u"Пропуснат x.csv: връзка към файл, който не съществува"_s << 1;
@@ -681,10 +686,10 @@ void TestFileFaults::theNewFilesOnFaults()
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"първият отговор"_s);
     bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
     const QString tag = t.program().attemptLog().writing.handInTag;
-    const QString target = file == u"kept answers"       ? t.path(keptAnswersName())
-                           : file == u"hand-in solution" ? QDir(other.path()).filePath(
-                                                               results::handInSolutionName(u"FUNKR_01.TXT"_s, tag))
-                                                         : QDir(other.path()).filePath(u"клас"_s);
+    const QString target = file == u"kept answers" ? t.path(keptAnswersName())
+                           : file == u"hand-in solution"
+                               ? QDir(other.path()).filePath(results::handInSolutionName(u"FUNKR_01.TXT"_s, tag))
+                               : QDir(other.path()).filePath(u"клас"_s);
     if (!QFileInfo::exists(target))
         QVERIFY(writeFile(target, "the old table"));
     const QByteArray old = readFile(target);

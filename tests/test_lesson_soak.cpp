@@ -508,7 +508,7 @@ void TestLessonSoak::aStudentPlaysTheWholeLesson()
         return;
 
     play.readPoint(5);
-    QCOMPARE(t.program().lesko().Item_Done[0], quint8(0));   // every point read
+    QCOMPARE(t.program().lesko().Item_Done[0], quint8(0));                       // every point read
     QVERIFY(!t.program().lesko().Shape_Lenta[Lesko::PlanLeftRibbon].Visible());  // the plan ribbon is all passed
     play.openWorkbench();
     play.leaveWorkbench();

@@ -25,7 +25,8 @@ const QString RightAnswer =
 
 void writeClassSettings(const QString& folder, const content::ClassSettings& settings)
 {
-    QVERIFY(writeFile(QDir(folder).filePath(u"FUNKR_klas.ini"_s), content::serialiseClassSettings(settings, u"FUNKR"_s)));
+    QVERIFY(
+        writeFile(QDir(folder).filePath(u"FUNKR_klas.ini"_s), content::serialiseClassSettings(settings, u"FUNKR"_s)));
 }
 
 content::ClassSettings askingForTheName()
@@ -247,8 +248,9 @@ void TestStudentResults::answersOfARunThatDidNotEndAreOfferedBack()
     QCOMPARE(later.services.shown.size(), 1);
     const ShownMessage& offer = later.services.shown.first();
     QCOMPARE(offer.flags, 4);  // Yes and No, Yes the default
-    QVERIFY2(offer.text.startsWith(u"60\r\nУрокът, започнат на 10.03.2025 в 09:00 от Боян Денев (8 а), не е завършен."_s),
-             qPrintable(offer.text));
+    QVERIFY2(
+        offer.text.startsWith(u"60\r\nУрокът, започнат на 10.03.2025 в 09:00 от Боян Денев (8 а), не е завършен."_s),
+        qPrintable(offer.text));
     QVERIFY(offer.text.contains(u"задачи 1, 3."_s));
     Lesko_n& again = later.program->lesko_n();
     later.program->lesko().mnu_Wyprosi_Click();

@@ -98,10 +98,10 @@ void ViewResults::theTableShowsWhoSolvedWhat()
     auto* table = window.findChild<QTableWidget*>(u"resultsTable"_s);
     QVERIFY(table);
     QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(rowTexts(*table, 0), (QStringList{u"Асен Белев"_s, u"8 а"_s, u"6/6 П"_s, u"3/6"_s, u"1"_s, u"1"_s,
-                                               u"0"_s, u"0"_s, u"pc-1"_s}));
-    QCOMPARE(rowTexts(*table, 1), (QStringList{u"Яна Илиева"_s, u"8 а"_s, u"— Р"_s, QString(), u"0"_s, u"0"_s,
-                                               u"1"_s, u"0"_s, u"pc-2"_s}));
+    QCOMPARE(rowTexts(*table, 0),
+             (QStringList{u"Асен Белев"_s, u"8 а"_s, u"6/6 П"_s, u"3/6"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s, u"pc-1"_s}));
+    QCOMPARE(rowTexts(*table, 1),
+             (QStringList{u"Яна Илиева"_s, u"8 а"_s, u"— Р"_s, QString(), u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"pc-2"_s}));
     QCOMPARE(table->horizontalHeaderItem(2)->text(), u"Задача 1"_s);
     QCOMPARE(table->item(0, 2)->background().color(), results::standingColour(results::Standing::Solved));
     QCOMPARE(table->item(0, 3)->background().color(), results::standingColour(results::Standing::SomePassed));

@@ -62,8 +62,7 @@ Message mainWindowMessage(quint8 code, const QString& detail)
                          box::YesNo);
         case message_code::HandInUnusable:
             return lines({QString::number(code), QStringLiteral("Папката за предаване не може да бъде използвана:"),
-                          detail,
-                          QStringLiteral("Урокът продължава; работата се пази в папката на урока.")},
+                          detail, QStringLiteral("Урокът продължава; работата се пази в папката на урока.")},
                          StopOk);
         case message_code::ResultsNotSaved:
             return lines({QString::number(code), QStringLiteral("Резултатите не са записани във файла:"), detail,

@@ -62,9 +62,9 @@ Lesko_Ime& Program::lesko_Ime() { return touch(lesko_Ime_); }
 
 bool Program::isLoaded(const QString& windowName) const
 {
-    const forms::Form* forms[] = {lesko_.get(),     lesko_n_.get(),   lesko_Glos_.get(), lesko_Zad_.get(),
-                                  lesko_Dis_.get(), lesko_Gra_.get(), cwiat_.get(),      lesko_Prow_.get(),
-                                  lesko_Ime_.get()};
+    const forms::Form* forms[] = {lesko_.get(),     lesko_n_.get(),    lesko_Glos_.get(),
+                                  lesko_Zad_.get(), lesko_Dis_.get(),  lesko_Gra_.get(),
+                                  cwiat_.get(),     lesko_Prow_.get(), lesko_Ime_.get()};
     for (const forms::Form* f : forms)
         if (f && f->name() == windowName)
             return true;

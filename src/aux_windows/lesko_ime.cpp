@@ -35,7 +35,7 @@ Lesko_Ime::Lesko_Ime(app::Program& program) : Form(QStringLiteral("Lesko_Ime")),
     Komanda_Im.setCaption(QStringLiteral("Към задачите"));
     Komanda_Im.setToolTipText(QStringLiteral(" Отваря задачите с това име "));
     for (forms::Control* c : std::initializer_list<forms::Control*>{&Label_Im[0], &Label_Im[1], &Label_Im[2],
-                                                                   &Text_Im[0], &Text_Im[1], &Komanda_Im})
+                                                                    &Text_Im[0], &Text_Im[1], &Komanda_Im})
         c->setFontSize(11);
 
     for (int i : {NameBox, ClassBox}) {

@@ -197,10 +197,10 @@ Run runOf(const QStringList& fields)
 QString latinOf(QChar lower)
 {
     static const QString cyrillic = QStringLiteral("абвгдежзийклмнопрстуфхцчшщъьюя");
-    static const QStringList latin{u"a"_s,  u"b"_s,  u"v"_s,   u"g"_s, u"d"_s, u"e"_s,  u"zh"_s, u"z"_s,
-                                   u"i"_s,  u"y"_s,  u"k"_s,   u"l"_s, u"m"_s, u"n"_s,  u"o"_s,  u"p"_s,
-                                   u"r"_s,  u"s"_s,  u"t"_s,   u"u"_s, u"f"_s, u"h"_s,  u"ts"_s, u"ch"_s,
-                                   u"sh"_s, u"sht"_s, u"a"_s,  u"y"_s, u"yu"_s, u"ya"_s};
+    static const QStringList latin{u"a"_s,  u"b"_s,   u"v"_s, u"g"_s, u"d"_s,  u"e"_s, u"zh"_s, u"z"_s,
+                                   u"i"_s,  u"y"_s,   u"k"_s, u"l"_s, u"m"_s,  u"n"_s, u"o"_s,  u"p"_s,
+                                   u"r"_s,  u"s"_s,   u"t"_s, u"u"_s, u"f"_s,  u"h"_s, u"ts"_s, u"ch"_s,
+                                   u"sh"_s, u"sht"_s, u"a"_s, u"y"_s, u"yu"_s, u"ya"_s};
     const qsizetype at = cyrillic.indexOf(lower);
     if (at >= 0)
         return latin.at(at);
@@ -299,7 +299,8 @@ QString transliterated(const QString& text)
         const QChar lower = c.toLower();
         QString part = latinOf(lower);
         // "-ия" at the end of a word is written "-ia" (София → Sofia).
-        if (lower == u'я' && i > 0 && text[i - 1].toLower() == u'и' && (i + 1 == text.size() || !text[i + 1].isLetter()))
+        if (lower == u'я' && i > 0 && text[i - 1].toLower() == u'и' &&
+            (i + 1 == text.size() || !text[i + 1].isLetter()))
             part = u"a"_s;
         if (c != lower) {
             const bool wordInCapitals = i + 1 < text.size() && text[i + 1].isUpper();
@@ -401,6 +402,9 @@ QString AttemptLog::fileName(const QString& lesson, const QString& suffix) const
     return logFileName(lesson, nameTag() + suffix);
 }
 
-QString logFileName(const QString& lesson, const QString& tag) { return safeNamePart(lesson) + u"_opiti_" + tag + u".csv"; }
+QString logFileName(const QString& lesson, const QString& tag)
+{
+    return safeNamePart(lesson) + u"_opiti_" + tag + u".csv";
+}
 
 }  // namespace results

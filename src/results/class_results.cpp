@@ -90,7 +90,7 @@ QString tagOfLog(const QString& fileName, const QString& lesson)
 {
     const QString prefix = logFileName(lesson, {}).chopped(4);
     return fileName.startsWith(prefix) && fileName.endsWith(u".csv"_s) ? fileName.mid(prefix.size()).chopped(4)
-                                                                      : QString();
+                                                                       : QString();
 }
 
 const TaskAttempt* attemptOf(const Run& run, int task)
@@ -163,10 +163,11 @@ QString savedAnswerPath(const ClassResults& results, int student, int task)
         const QString tag = tagOfLog(results.summary.files.at(*run), results.summary.runs.at(*run).lesson);
         if (!tag.isEmpty() && QFileInfo(dir.filePath(handInSolutionName(a->savedFile, tag))).isFile())
             return dir.filePath(handInSolutionName(a->savedFile, tag));
-        const int namers = int(std::count_if(results.summary.runs.begin(), results.summary.runs.end(), [&](const Run& r) {
-            const TaskAttempt* other = attemptOf(r, task);
-            return other && other->savedFile == a->savedFile;
-        }));
+        const int namers =
+            int(std::count_if(results.summary.runs.begin(), results.summary.runs.end(), [&](const Run& r) {
+                const TaskAttempt* other = attemptOf(r, task);
+                return other && other->savedFile == a->savedFile;
+            }));
         if (namers == 1 && QFileInfo(dir.filePath(a->savedFile)).isFile())
             return dir.filePath(a->savedFile);
     }

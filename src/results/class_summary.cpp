@@ -134,7 +134,8 @@ content::Result<ClassSummary> readAttemptLogs(const QString& folder, const QStri
     QList<std::pair<Run, QString>> read;
     ClassSummary summary;
     // The answers the lesson keeps for a restart lie beside the logs.
-    const QRegularExpression keptAnswers(QRegularExpression::wildcardToRegularExpression(keptAnswersFileName(lesson, u"*"_s)));
+    const QRegularExpression keptAnswers(
+        QRegularExpression::wildcardToRegularExpression(keptAnswersFileName(lesson, u"*"_s)));
     for (const QString& name : *names) {
         if (keptAnswers.match(name).hasMatch())
             continue;
@@ -170,11 +171,10 @@ QString taskCell(const TaskAttempt& a)
 QByteArray summaryDocument(const ClassSummary& summary)
 {
     const int tasks = lastTask(summary.runs);
-    QStringList header{QStringLiteral("Компютър"),       QStringLiteral("Начало"),
-                       QStringLiteral("Общо време (с)"), QStringLiteral("Отворени задачи"),
-                       QStringLiteral("Решени задачи"),  QStringLiteral("Упътвания"),
-                       QStringLiteral("Видени решения"), QStringLiteral("Ученик"),
-                       QStringLiteral("Клас")};
+    QStringList header{
+        QStringLiteral("Компютър"),        QStringLiteral("Начало"),        QStringLiteral("Общо време (с)"),
+        QStringLiteral("Отворени задачи"), QStringLiteral("Решени задачи"), QStringLiteral("Упътвания"),
+        QStringLiteral("Видени решения"),  QStringLiteral("Ученик"),        QStringLiteral("Клас")};
     for (int k = 1; k <= tasks; ++k)
         header << u"Задача " + QString::number(k);
     csv::Rows rows{header};

@@ -13,9 +13,9 @@
 namespace results {
 
 struct ClassSummary {
-    QList<Run> runs;          // by class, student, host, then start
-    QStringList files;        // the file each run was read from, in the same order
-    QStringList skipped;      // one line per file left out: its name and why
+    QList<Run> runs;      // by class, student, host, then start
+    QStringList files;    // the file each run was read from, in the same order
+    QStringList skipped;  // one line per file left out: its name and why
 };
 
 // Reads every ".csv" file of the folder (not its subfolders, not hidden

@@ -22,7 +22,7 @@ enum Column { Lesson, Host, Start, RunId, Process, StudentName, ClassName, State
 
 QStringList columns()
 {
-    return {u"Урок"_s,  u"Компютър"_s, u"Начало"_s,    u"Пускане"_s, u"Процес"_s,
+    return {u"Урок"_s,   u"Компютър"_s, u"Начало"_s,    u"Пускане"_s, u"Процес"_s,
             u"Ученик"_s, u"Клас"_s,     u"Състояние"_s, u"Задача"_s,  u"Отговор"_s};
 }
 
@@ -90,8 +90,8 @@ QString question(const KeptAnswers& kept)
     QStringList tasks;
     for (auto it = kept.answers.cbegin(); it != kept.answers.cend(); ++it)
         tasks << QString::number(it.key());
-    return u"Урокът, започнат на "_s + start.toString(u"dd.MM.yyyy в HH:mm"_s) + who +
-           u", не е завършен."_s + u"\r\nЗапазени са отговорите по задачи "_s + tasks.join(u", "_s) + u'.';
+    return u"Урокът, започнат на "_s + start.toString(u"dd.MM.yyyy в HH:mm"_s) + who + u", не е завършен."_s +
+           u"\r\nЗапазени са отговорите по задачи "_s + tasks.join(u", "_s) + u'.';
 }
 
 void takeBack(app::Program& program, const KeptAnswers& kept)

@@ -113,12 +113,13 @@ private:
     {
         if (needed(logBytes, writing_.logWritten)) {
             if (writeLog(u"."_s, writing_.tag, log_, lesson_, logBytes) != 0)
-                return localFailed(writing_.tag.isEmpty() ? log_.fileName(lesson_) : logFileName(lesson_, writing_.tag));
+                return localFailed(writing_.tag.isEmpty() ? log_.fileName(lesson_)
+                                                          : logFileName(lesson_, writing_.tag));
             writing_.logWritten = logBytes;
         }
-        const KeptAnswers kept{lesson_,        log_.host(), log_.start().toString(Qt::ISODate),
-                               log_.runId(),   thisProcess(), log_.student(),
-                               state,          answers};
+        const KeptAnswers kept{lesson_,      log_.host(),   log_.start().toString(Qt::ISODate),
+                               log_.runId(), thisProcess(), log_.student(),
+                               state,        answers};
         const QByteArray keptBytes = keptAnswersDocument(kept);
         // No file until there is an answer to keep.
         if (answers.isEmpty() && writing_.answersWritten.isEmpty())
@@ -155,8 +156,8 @@ private:
         if (writing_.handInFailureReported)
             return;
         writing_.handInFailureReported = true;
-        report(program_, app::message_code::HandInUnusable, QDir::toNativeSeparators(path) + u": "_s + systemError(error),
-               afterTick_);
+        report(program_, app::message_code::HandInUnusable,
+               QDir::toNativeSeparators(path) + u": "_s + systemError(error), afterTick_);
     }
 
     app::Program& program_;

@@ -17,8 +17,7 @@ namespace {
 
 enum Exit { Done = 0, Unusable = 1, Misused = 2 };
 
-int writeTable(const QString& output, const QString& folder, const QByteArray& table, QIODevice& out,
-               QTextStream& err)
+int writeTable(const QString& output, const QString& folder, const QByteArray& table, QIODevice& out, QTextStream& err)
 {
     if (output.isEmpty()) {
         if (out.write(table) == table.size())

@@ -159,9 +159,9 @@ void paintReport(QPagedPaintDevice& device, const ClassResults& results)
     setTextSize(painter, 5 * mm, true);
     painter.drawText(QPointF(10 * mm, y + 5 * mm), u"Резултати на класа"_s);
     setTextSize(painter, 3.2 * mm);
-    painter.drawText(QPointF(10 * mm, y + 11 * mm),
-                     QDir::toNativeSeparators(results.folder) + u" · "_s + summaryCounts(results.summary) + u" · "_s +
-                         QDateTime::currentDateTime().toString(u"dd.MM.yyyy HH:mm"_s));
+    painter.drawText(QPointF(10 * mm, y + 11 * mm), QDir::toNativeSeparators(results.folder) + u" · "_s +
+                                                        summaryCounts(results.summary) + u" · "_s +
+                                                        QDateTime::currentDateTime().toString(u"dd.MM.yyyy HH:mm"_s));
     y = TablePainter(device, painter, results, mm).paint(y + 15 * mm) + 8 * mm;
     const double chartHeight = 70 * mm;
     if (y + chartHeight > device.height() - 10 * mm) {

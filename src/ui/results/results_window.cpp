@@ -32,8 +32,7 @@ namespace ui {
 namespace {
 
 // The columns after the tasks'.
-const QStringList TotalTitles{u"Решени"_s, u"Упътвания"_s, u"Решения на автора"_s, u"Време (мин)"_s,
-                              u"Компютър"_s};
+const QStringList TotalTitles{u"Решени"_s, u"Упътвания"_s, u"Решения на автора"_s, u"Време (мин)"_s, u"Компютър"_s};
 constexpr int FirstTaskColumn = 2;
 
 QWidget* titled(const QString& title, QLabel** label, QWidget* content)
@@ -133,8 +132,7 @@ QWidget* ResultsWindow::buildContent()
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    connect(table_, &QTableWidget::currentCellChanged, this,
-            [this](int row, int column) { showCell(row, column); });
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int column) { showCell(row, column); });
     chart_ = new SolvedChart;
     answer_ = new QPlainTextEdit;
     answer_->setObjectName(u"answerView"_s);
@@ -178,10 +176,10 @@ void ResultsWindow::reload()
     snapshot_ = results::folderSnapshot(results_.folder);
     results_ = results::readClassResults(results_.folder, lesson_);
     const QString folder = QDir::toNativeSeparators(QDir(results_.folder).absolutePath());
-    status_->setText(results_.problem.isEmpty() ? u"Папка: "_s + folder + u" · "_s +
-                                                      results::summaryCounts(results_.summary) + u" · обновено в "_s +
-                                                      QTime::currentTime().toString(u"HH:mm:ss"_s)
-                                                : results_.problem);
+    status_->setText(results_.problem.isEmpty()
+                         ? u"Папка: "_s + folder + u" · "_s + results::summaryCounts(results_.summary) +
+                               u" · обновено в "_s + QTime::currentTime().toString(u"HH:mm:ss"_s)
+                         : results_.problem);
     skipped_->clear();
     skipped_->addItems(results_.summary.skipped);
     fillTable();
