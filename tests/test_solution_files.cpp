@@ -136,8 +136,8 @@ void TestSolutionFiles::noAuthorsSolutionNeverReplacesASavedAnswer()
     QCOMPARE(fileBytes(t.path(name)), content::toWindows1251(u"моят отговор"_s));
     QCOMPARE(t.services.shown.size(), 1);
     QCOMPARE(t.services.shown[0].text,
-             u"62\r\nРешението на автора още не е показано.\r\n"
-             u"Файлът пази Вашия отговор и не е заменен с празен:\r\n"_s +
+             u"62\r\nРешението на автора не е показано за тази задача.\r\n"
+             u"Файлът пази Вашия отговор и не е заменен:\r\n"_s +
                  QDir(t.folder()).absoluteFilePath(name));
     QCOMPARE(t.services.shown[0].flags, 0);
     // With nothing saved yet, the save goes on as described: an empty file.

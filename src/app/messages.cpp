@@ -89,8 +89,8 @@ Message workbenchMessage(quint8 code, const QString& detail)
         case message_code::SaveFailed:
             return notSaved(code, QStringLiteral("Работата Ви не е записана."), detail);
         case message_code::AuthorSolutionNotSaved:
-            return lines({QString::number(code), QStringLiteral("Решението на автора още не е показано."),
-                          QStringLiteral("Файлът пази Вашия отговор и не е заменен с празен:"), detail},
+            return lines({QString::number(code), QStringLiteral("Решението на автора не е показано за тази задача."),
+                          QStringLiteral("Файлът пази Вашия отговор и не е заменен:"), detail},
                          box::OkOnly);
         default:
             return {};
