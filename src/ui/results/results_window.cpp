@@ -35,12 +35,16 @@ namespace {
 const QStringList TotalTitles{u"Решени"_s, u"Упътвания"_s, u"Решения на автора"_s, u"Време (мин)"_s, u"Компютър"_s};
 constexpr int FirstTaskColumn = 2;
 
+// A titled part of the window; the title is named after the content.
 QWidget* titled(const QString& title, QLabel** label, QWidget* content)
 {
     auto* box = new QWidget;
+    box->setObjectName(content->objectName() + u"Box"_s);
+    box->setAccessibleName(title);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* heading = new QLabel(title);
+    heading->setObjectName(content->objectName() + u"Title"_s);
     heading->setBuddy(content);
     layout->addWidget(heading);
     layout->addWidget(content);
@@ -106,8 +110,11 @@ ResultsWindow::ResultsWindow(const QString& folder, const QString& lesson, app::
 
 void ResultsWindow::buildMenus()
 {
+    menuBar()->setObjectName(u"menuBar"_s);
+    menuBar()->setAccessibleName(u"Меню"_s);
     QMenu* file = menuBar()->addMenu(u"Файл"_s);
     file->setObjectName(u"fileMenu"_s);
+    file->setAccessibleName(u"Файл"_s);
     connect(namedAction(file, u"saveTableAction"_s, u"Запис на таблицата (CSV)…"_s, QKeySequence::Save),
             &QAction::triggered, this, &ResultsWindow::chooseTableFile);
     connect(namedAction(file, u"savePdfAction"_s, u"Запис като PDF…"_s, QKeySequence()), &QAction::triggered, this,
@@ -125,6 +132,7 @@ QWidget* ResultsWindow::buildContent()
 {
     status_ = new QLabel;
     status_->setObjectName(u"statusLine"_s);
+    status_->setAccessibleName(u"Папка и прочетени дневници"_s);
     status_->setWordWrap(true);
     table_ = new QTableWidget;
     table_->setObjectName(u"resultsTable"_s);
@@ -159,6 +167,10 @@ QWidget* ResultsWindow::buildContent()
     split->setStretchFactor(2, 2);
 
     auto* content = new QWidget;
+    content->setObjectName(u"resultsContent"_s);
+    content->setAccessibleName(u"Резултати на класа"_s);
+    split->setAccessibleName(u"Таблица, диаграма и подробности"_s);
+    bottom->setAccessibleName(u"Запазен отговор и пропуснати файлове"_s);
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(status_);
     layout->addWidget(split, 1);
