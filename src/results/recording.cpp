@@ -170,8 +170,6 @@ private:
 
 }  // namespace
 
-void saveAttemptLog(app::Program& program) { RunWriter(program, false, false).write(KeptAnswers::State::Running); }
-
 void saveAtExit(app::Program& program) { RunWriter(program, false, false).write(KeptAnswers::State::Finished); }
 
 void attemptLogTicked(app::Program& program)

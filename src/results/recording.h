@@ -15,11 +15,9 @@ class Program;
 // once per run, and the working folder's files go on.
 namespace results {
 
-// Writes the run's files now and reports a failure. Nothing is written before
-// the first task was opened.
-void saveAttemptLog(app::Program& program);
-// The same when the lesson is left: the kept answers are marked as those of
-// a run that ended, so no later start offers them back.
+// Writes the run's files when the lesson is left and reports a failure; the
+// kept answers are marked as those of a run that ended, so no later start
+// offers them back. Nothing is written before the first task was opened.
 void saveAtExit(app::Program& program);
 
 // One tick of the workbench clock (every 100 ms while it is open). Every
