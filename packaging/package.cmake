@@ -2,9 +2,10 @@
 # writes lesko_<version>_<architecture>.deb into the build folder.
 include(GNUInstallDirs)
 
-# The installed programs. Each has its manual page packaging/<name>.1; to
-# install another program, add its target here and write its page.
-set(LESKO_INSTALLED_PROGRAMS lesko lesko_config)
+# The installed programs. Each has its manual page in English,
+# packaging/<name>.1, and in Bulgarian, packaging/man/bg/<name>.1; to install
+# another program, add its target here and write both pages.
+set(LESKO_INSTALLED_PROGRAMS lesko lesko_config lesko_report)
 
 set(LESKO_APP_ID bg.lesko.funkr)  # reverse-DNS name of the desktop entry, icon and metainfo
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
@@ -23,12 +24,23 @@ endfunction()
 
 set(compressed)
 foreach(program IN LISTS LESKO_INSTALLED_PROGRAMS)
-    if(NOT EXISTS ${packaging}/${program}.1)
-        message(FATAL_ERROR "packaging/${program}.1: the manual page of ${program} is missing")
-    endif()
-    lesko_gzip(${packaging}/${program}.1 ${CMAKE_CURRENT_BINARY_DIR}/${program}.1.gz)
-    list(APPEND compressed ${CMAKE_CURRENT_BINARY_DIR}/${program}.1.gz)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${program}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    foreach(language IN ITEMS en bg)
+        if(language STREQUAL en)
+            set(page ${packaging}/${program}.1)
+            set(mandir ${CMAKE_INSTALL_MANDIR}/man1)
+        else()
+            set(page ${packaging}/man/${language}/${program}.1)
+            set(mandir ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+        endif()
+        if(NOT EXISTS ${page})
+            message(FATAL_ERROR "${page}: the ${language} manual page of ${program} is missing")
+        endif()
+        set(gz ${CMAKE_CURRENT_BINARY_DIR}/man/${language}/${program}.1.gz)
+        file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/man/${language})
+        lesko_gzip(${page} ${gz})
+        list(APPEND compressed ${gz})
+        install(FILES ${gz} DESTINATION ${mandir})
+    endforeach()
 endforeach()
 lesko_gzip(${packaging}/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
 list(APPEND compressed ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
@@ -37,6 +49,7 @@ add_custom_target(package_files ALL DEPENDS ${compressed})
 install(TARGETS ${LESKO_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${packaging}/${LESKO_APP_ID}.desktop ${packaging}/${LESKO_APP_ID}.setup.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging}/${LESKO_APP_ID}.results.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${LESKO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${packaging}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "*.png" PATTERN "*.svg")

@@ -23,7 +23,8 @@ QStringList csvFiles(const QString& folder)
 
 results::csv::Rows logRows(TestLesson& t) { return attemptLogRows(t.folder()); }
 
-void at(TestLesson& t, int minutes, int seconds) { t.services.clock = RunStart.addSecs(60 * minutes + seconds); }
+void at(ScriptedServices& s, int minutes, int seconds) { s.clock = RunStart.addSecs(60 * minutes + seconds); }
+void at(TestLesson& t, int minutes, int seconds) { at(t.services, minutes, seconds); }
 
 void saveAnswerOnly(Lesko_n& bench) { bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick(); }
 
@@ -55,6 +56,9 @@ private slots:
     void aFailedPeriodicWriteIsReportedOnce();
     void aNameAnotherRunTookGetsANumber();
     void checksKeepTheBestResultAndTheLastVerdict();
+    void namesAreWrittenInLatinLetters_data();
+    void namesAreWrittenInLatinLetters();
+    void theStudentNamesTheFileAndEveryRow();
 };
 
 // Task 1 (20 s, hint after 5 s) runs out with the hint and the solution shown
@@ -82,43 +86,34 @@ void TestAttemptLog::aScriptedRunGivesOneRowPerTaskOpened()
 
     const QString host = QSysInfo::machineHostName();
     const QString start = u"2025-03-10T09:00:00"_s;
-    const results::csv::Rows expected{results::attemptLogColumns(),
-                                      {u"FUNKR"_s,
-                                       host,
-                                       start,
-                                       u"1"_s,
-                                       u"1"_s,
-                                       u"20"_s,
-                                       u"20"_s,
-                                       u"да"_s,
-                                       u"2025-03-10T09:00:30"_s,
-                                       u"да"_s,
-                                       u"2025-03-10T09:01:00"_s,
-                                       {},
-                                       {},
-                                       {},
-                                       {},
-                                       u"да"_s,
-                                       u"FUNKR_01.TXT"_s,
-                                       u"7"_s},
-                                      {u"FUNKR"_s,
-                                       host,
-                                       start,
-                                       u"2"_s,
-                                       u"1"_s,
-                                       u"3000"_s,
-                                       u"1"_s,
-                                       u"не"_s,
-                                       {},
-                                       u"не"_s,
-                                       {},
-                                       {},
-                                       {},
-                                       {},
-                                       {},
-                                       u"не"_s,
-                                       {},
-                                       u"3"_s}};
+    const QString runId = t.program().attemptLog().runId();
+    QCOMPARE(runId.size(), 16);
+    const results::csv::Rows expected{
+        results::attemptLogColumns(),
+        {u"FUNKR"_s,
+         host,
+         start,
+         u"1"_s,
+         u"1"_s,
+         u"20"_s,
+         u"20"_s,
+         u"да"_s,
+         u"2025-03-10T09:00:30"_s,
+         u"да"_s,
+         u"2025-03-10T09:01:00"_s,
+         {},
+         {},
+         {},
+         {},
+         u"да"_s,
+         u"FUNKR_01.TXT"_s,
+         u"7"_s,
+         {},
+         {},
+         {},
+         runId},
+        {u"FUNKR"_s, host, start, u"2"_s, u"1"_s,  u"3000"_s, u"1"_s, u"не"_s, {}, u"не"_s, {},
+         {},         {},   {},    {},     u"не"_s, {},        u"3"_s, {},      {}, {},      runId}};
     QCOMPARE(logRows(t), expected);
     QCOMPARE(t.services.ends, 1);
     QCOMPARE(logMessages(t), 0);
@@ -133,7 +128,7 @@ void TestAttemptLog::theFileIsWrittenAtEachSave()
     QCOMPARE(csvFiles(t.folder()), QStringList());
 
     saveAnswerOnly(bench);
-    QCOMPARE(csvFiles(t.folder()), QStringList{attemptLogName()});
+    QCOMPARE(csvFiles(t.folder()), (QStringList{attemptLogName(), keptAnswersName()}));
     QCOMPARE(logRows(t).value(1).value(log_column::AnswerLength), u"3"_s);
 
     clickTask(t, 7, {true});
@@ -142,9 +137,9 @@ void TestAttemptLog::theFileIsWrittenAtEachSave()
     const results::csv::Rows rows = logRows(t);
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[2].value(log_column::Task), u"7"_s);
-    QCOMPARE(rows[2].mid(log_column::Saved), (QStringList{u"да"_s, u"FUNKR_07.TXT"_s, u"5"_s}));
+    QCOMPARE(rows[2].mid(log_column::Saved, 3), (QStringList{u"да"_s, u"FUNKR_07.TXT"_s, u"5"_s}));
     QCOMPARE(fileBytes(t.path(attemptLogName())), t.program().attemptLog().document(u"FUNKR"_s));
-    QCOMPARE(csvFiles(t.folder()), QStringList{attemptLogName()});
+    QCOMPARE(csvFiles(t.folder()), (QStringList{attemptLogName(), keptAnswersName()}));
 }
 
 void TestAttemptLog::theFileIsWrittenEveryMinuteTheLogChanged()
@@ -197,7 +192,8 @@ void TestAttemptLog::nothingIsWrittenWhereTheRecordIsNot()
 }
 
 // A folder stands where the log must go: every minute's write fails, but
-// the student hears of it once; a save and the exit still say so.
+// the student hears of it once, after the tick has returned (so the clock
+// goes on under the box); a save and the exit still say so at once.
 void TestAttemptLog::aFailedPeriodicWriteIsReportedOnce()
 {
     TestLesson t;
@@ -210,6 +206,8 @@ void TestAttemptLog::aFailedPeriodicWriteIsReportedOnce()
     for (int minute = 0; minute < 3; ++minute) {
         bench.Text_Un[Lesko_n::AnswerBox].setText(QString(minute + 1, u'a'));
         tick(bench, results::TicksPerWrite);
+        QCOMPARE(logMessages(t), minute == 0 ? 0 : 1);
+        t.services.runDeferred();
     }
     QCOMPARE(logMessages(t), 1);
     const ShownMessage& message = t.services.shown.last();
@@ -243,7 +241,9 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     results::AttemptLog log(services, u"pc-7"_s);
     log.taskOpened(4, 2, 60);
     log.recordCheck(4, 3, 5, u"Грешен отговор на пример 4"_s);
-    log.recordCheck(4, 1, 5, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
+    at(services, 2, 30);
+    // A check that does not compile runs no test: the tests stay five.
+    log.recordCheck(4, 0, 0, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
     log.recordCheck(9, 5, 5, u"не е отворена"_s);
 
     QCOMPARE(log.tasks().size(), 1);
@@ -251,6 +251,7 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     QCOMPARE(a.checks, 2);
     QCOMPARE(a.bestPassed, 3);
     QCOMPARE(a.samplesTotal, 5);
+    QCOMPARE(a.lastCheckAt, RunStart.addSecs(150));
     QVERIFY(!a.solved());
 
     QString problem;
@@ -259,8 +260,50 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     QCOMPARE(run->tasks.size(), 1);
     QCOMPARE(run->tasks[0].lastVerdict, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
     QCOMPARE(run->tasks[0].bestPassed, 3);
+    QCOMPARE(run->tasks[0].samplesTotal, 5);
+    QCOMPARE(run->tasks[0].lastCheckAt, RunStart.addSecs(150));
     QCOMPARE(run->tasks[0].timeLimit, qint64(60));
     QCOMPARE(run->host, u"pc-7"_s);
+}
+
+void TestAttemptLog::namesAreWrittenInLatinLetters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("latin");
+    QTest::addRow("every letter of the alphabet")
+        << u"абвгдежзийклмнопрстуфхцчшщъьюя"_s << u"abvgdezhziyklmnoprstufhtschshshtayyuya"_s;
+    QTest::addRow("a name and a family name") << u"Щерю Йорданов"_s << u"Shteryu Yordanov"_s;
+    QTest::addRow("-ия at a word's end") << u"Мария Илиева от София"_s << u"Maria Ilieva ot Sofia"_s;
+    QTest::addRow("a word in capitals") << u"ЖИВКО Цанев"_s << u"ZHIVKO Tsanev"_s;
+    QTest::addRow("Latin letters lose their accents") << u"Émile Šimek"_s << u"Emile Simek"_s;
+}
+
+void TestAttemptLog::namesAreWrittenInLatinLetters()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, latin);
+    QCOMPARE(results::transliterated(name), latin);
+}
+
+// The name, in Latin letters, goes into the file name, so the logs of a whole
+// class can share a folder; the name and class as typed go into every row.
+void TestAttemptLog::theStudentNamesTheFileAndEveryRow()
+{
+    TestLesson t;
+    startWorkbenchLesson(t);
+    t.program().attemptLog().setStudent({u"Щерю Йорданов"_s, u"8 б"_s});
+    Lesko_n& bench = openWorkbench(t);
+    saveAnswerOnly(bench);
+    clickTask(t, 2, {true});
+    saveAnswerOnly(bench);
+    const QString name = QString(attemptLogName()).replace(u"_2025"_s, u"_Shteryu-Yordanov_2025"_s);
+    QCOMPARE(csvFiles(t.folder()), QStringList{name});
+    QString problem;
+    const std::optional<results::Run> run = results::readAttemptLog(fileBytes(t.path(name)), problem);
+    QVERIFY2(run, qPrintable(problem));
+    QCOMPARE(run->student, (results::Student{u"Щерю Йорданов"_s, u"8 б"_s}));
+    QCOMPARE(run->runId, t.program().attemptLog().runId());
+    QCOMPARE(run->tasks.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestAttemptLog)

@@ -246,6 +246,8 @@ void checkTheFolder(TestLesson& t, const Row& row)
                                       [](const ShownMessage& box) { return box.text == HardTaskQuestion; });
     if (row.recordOn && row.answerTask > 0 && !declined && !(row.obstacles & ReadOnlyFolder)) {
         expectedEntries << attemptLogName();
+        if (!row.answer.trimmed().isEmpty())
+            expectedEntries << keptAnswersName();
         checkTheAttemptLog(t, row);
     }
     expectedEntries.sort();

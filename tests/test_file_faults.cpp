@@ -7,24 +7,46 @@
 #include "app/exit.h"
 #include "app/problem_packages.h"
 #include "app/text_file.h"
+#include "content/class_settings.h"
 #include "content/codepage.h"
+#include "results/class_results.h"
+#include "results/kept_answers.h"
+#include "results/recording.h"
+#include "results/report_tool.h"
+#include "results/results_report.h"
 #include "setup/config_store.h"
 #include "setup/menu_entry.h"
 #include "support/expected_files.h"
 #include "support/workbench_lesson.h"
 
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+
+// A disk that syncs slowly: while FsyncDelayMs is above 0, every fsync of
+// this process (the lesson's saves included) waits that long first.
+static std::atomic<int> FsyncDelayMs{0};
+
+extern "C" int fsync(int fd)
+{
+    if (const int delay = FsyncDelayMs.load(); delay > 0)
+        ::usleep(useconds_t(delay) * 1000);
+    return int(::syscall(SYS_fsync, fd));
+}
 
 using namespace testing_support;
 using namespace testing_support::workbench_lesson;
@@ -140,12 +162,61 @@ bool failureShown(const TestLesson& t)
     return false;
 }
 
-QString lastMessage(const TestLesson& t) { return t.services.shown.isEmpty() ? QString() : t.services.shown.last().text; }
+QString lastMessage(const TestLesson& t)
+{
+    return t.services.shown.isEmpty() ? QString() : t.services.shown.last().text;
+}
 
 // The working folder holds exactly these names: no temporary file is left.
-QStringList entries() { return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System); }
+QStringList entries()
+{
+    return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
 
 QString bigAnswer() { return QString(40000, u'я'); }
+
+// A log of task 1 for the class summary's folder.
+QByteArray aLog(const QString& host, int minute)
+{
+    ScriptedServices clock;
+    clock.clock = QDateTime(QDate(2025, 3, 10), QTime(9, minute));
+    results::AttemptLog log(clock, host);
+    log.taskOpened(1, 1, 20);
+    log.recordCheck(1, 6, 6, u"Верен"_s);
+    return log.document(u"FUNKR"_s);
+}
+
+struct ReportRun {
+    int code = -1;
+    QByteArray table;
+    QString err;
+};
+
+ReportRun runReport(const QStringList& arguments)
+{
+    ReportRun run;
+    QBuffer out(&run.table);
+    out.open(QIODevice::WriteOnly);
+    QTextStream err(&run.err);
+    run.code = results::runReportTool(QStringList{u"lesko_report"_s} + arguments, out, err);
+    err.flush();
+    return run;
+}
+
+// The lesson with its class settings naming a hand-in folder.
+void startWithHandIn(TestLesson& t, const QString& handIn)
+{
+    content::ClassSettings settings;
+    settings.handInFolder = handIn;
+    QVERIFY(writeFile(u"FUNKR_klas.ini"_s, content::serialiseClassSettings(settings, u"FUNKR"_s)));
+    startWorkbenchLesson(t);
+}
+
+int messagesStartingWith(const TestLesson& t, const QString& code)
+{
+    return int(std::count_if(t.services.shown.begin(), t.services.shown.end(),
+                             [&](const ShownMessage& m) { return m.text.startsWith(code + u"\r\n"_s); }));
+}
 
 }  // namespace
 
@@ -170,6 +241,13 @@ private slots:
     void aReadOnlyMountIsSeenAsOne();
     void problemPackagesOnAFaultyFolder_data();
     void problemPackagesOnAFaultyFolder();
+    void theClassSummaryHoldsUnderBadInput_data();
+    void theClassSummaryHoldsUnderBadInput();
+    void twoLessonsStartedInOneSecondKeepBothLogs();
+    void leftoversOfAKilledSaveAreRemovedAtStart();
+    void theMinuteWritesFailureBoxComesAfterTheTick();
+    void theNewFilesOnFaults_data();
+    void theNewFilesOnFaults();
 };
 
 void TestFileFaults::aFullDiskKeepsTheOldSolutionFile()
@@ -527,5 +605,286 @@ void TestFileFaults::problemPackagesOnAFaultyFolder()
     QCOMPARE(readFile(victim), OldBytes);
 }
 
-QTEST_GUILESS_MAIN(TestFileFaults)
+// lesko_report on the folders and files a classroom produces. Every row has
+// one good log beside its trouble; the tool never hangs, never fills the
+// memory, says what it left out and why, and never replaces a student's log.
+void TestFileFaults::theClassSummaryHoldsUnderBadInput_data()
+{
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("logsRead");
+    QTest::addRow("a folder that does not exist") << u"missing folder"_s << 1 << u"не може да бъде прочетена"_s << -1;
+    QTest::addRow("a file given as the folder") << u"file as folder"_s << 1 << u"не може да бъде прочетена"_s << -1;
+    QTest::addRow("an unreadable log") << u"unreadable"_s << 0 << u"Пропуснат x.csv: не може да бъде прочетен: "_s << 1;
+    QTest::addRow("a link in a circle") << u"loop"_s << 0 << u"Пропуснат x.csv: връзка в кръг"_s << 1;
+    QTest::addRow("a link to nothing") << u"dangling"_s << 0
+                                       << u"Пропуснат x.csv: връзка към файл, който не съществува"_s << 1;
+    QTest::addRow("a link to /dev/zero") << u"zero"_s << 0 << u"Пропуснат x.csv: не е обикновен файл"_s << 1;
+    QTest::addRow("a pipe named as a log") << u"fifo"_s << 0 << u"Пропуснат x.csv: не е обикновен файл"_s << 1;
+    QTest::addRow("a used time no lesson has")
+        << u"huge time"_s << 0 << u"Пропуснат x.csv: ред 2: неправилно поле „Използвано време (с)“"_s << 1;
+    QTest::addRow("a log saved with CR line ends") << u"cr only"_s << 0 << u"пропуснати: 0"_s << 2;
+    QTest::addRow("-o naming one of the logs")
+        << u"output is a log"_s << 1 << u"е един от файловете в папката с дневниците"_s << 1;
+    QTest::addRow("-o naming a student's log elsewhere")
+        << u"output is a log elsewhere"_s << 1 << u"е дневник на опитите на ученик"_s << 1;
+    QTest::addRow("-o into a folder that does not exist")
+        << u"output folder missing"_s << 1 << u": "_s + QString::fromLocal8Bit(std::strerror(ENOENT)) << 1;
+}
+
+void TestFileFaults::theClassSummaryHoldsUnderBadInput()
+{
+    QFETCH(QString, trouble);
+    QFETCH(int, code);
+    QFETCH(QString, said);
+    QFETCH(int, logsRead);
+    if (trouble == u"unreadable" && isRoot())
+        QSKIP("Permissions do not stop root.");
+    QTemporaryDir work;
+    const QDir dir(work.path());
+    QVERIFY(dir.mkdir(u"logs"_s));
+    const QString logs = dir.filePath(u"logs"_s);
+    const QString good = QDir(logs).filePath(u"good.csv"_s);
+    const QString x = QDir(logs).filePath(u"x.csv"_s);
+    QVERIFY(writeFile(good, aLog(u"pc-1"_s, 0)));
+    QString folder = logs;
+    QStringList options;
+    QString kept;  // a file that must stay as it is
+    if (trouble == u"missing folder") {
+        folder = dir.filePath(u"няма"_s);
+    } else if (trouble == u"file as folder") {
+        folder = good;
+    } else if (trouble == u"unreadable") {
+        QVERIFY(writeFile(x, aLog(u"pc-2"_s, 1)) && QFile::setPermissions(x, {}));
+    } else if (trouble == u"loop") {
+        QVERIFY(QFile::link(x, x));
+    } else if (trouble == u"dangling") {
+        QVERIFY(QFile::link(dir.filePath(u"gone.csv"_s), x));
+    } else if (trouble == u"zero") {
+        QVERIFY(QFile::link(u"/dev/zero"_s, x));
+    } else if (trouble == u"fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(x).constData(), 0600) == 0);
+    } else if (trouble == u"huge time") {
+        QVERIFY(writeFile(x, QByteArray(aLog(u"pc-2"_s, 1)).replace(";20;0;не;", ";20;9223372036854775807;не;")));
+    } else if (trouble == u"cr only") {
+        QVERIFY(writeFile(x, QByteArray(aLog(u"pc-2"_s, 1)).replace("\r\n", "\r")));
+    } else if (trouble == u"output is a log") {
+        options << u"-o"_s << good;
+        kept = good;
+    } else if (trouble == u"output is a log elsewhere") {
+        kept = dir.filePath(u"ученик.csv"_s);
+        QVERIFY(writeFile(kept, aLog(u"pc-9"_s, 5)));
+        options << u"-o"_s << kept;
+    } else if (trouble == u"output folder missing") {
+        options << u"-o"_s << dir.filePath(u"няма/клас.csv"_s);
+    }
+    const QByteArray keptBytes = readFile(kept);
+
+    const ReportRun run = runReport(QStringList{folder} + options);
+
+    QCOMPARE(run.code, code);
+    QVERIFY2(run.err.contains(said), qPrintable(run.err));
+    if (logsRead >= 0)
+        QVERIFY2(run.err.contains(u"Прочетени дневници: "_s + QString::number(logsRead)), qPrintable(run.err));
+    if (!kept.isEmpty())
+        QCOMPARE(readFile(kept), keptBytes);
+    // A table goes out exactly when the run succeeded; it holds the good log.
+    QCOMPARE(run.table.contains("pc-1"), code == 0);
+}
+
+// Two lessons started in one folder in the same second on one computer, on a
+// disk slow to sync: each keeps its own log and answers, and the summary
+// reads both runs.
+void TestFileFaults::twoLessonsStartedInOneSecondKeepBothLogs()
+{
+    TestLesson t;
+    workbench_lesson::install(t.program());
+    QVERIFY(writeFile(u"FUNKR.UFG"_s, content::serialiseConfig(app::openLessonConfig(t.program()))));
+    FsyncDelayMs = 300;
+    QList<pid_t> children;
+    for (int run = 1; run <= 2; ++run) {
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ScriptedServices services;
+            app::Program program(services.services());
+            workbench_lesson::install(program);
+            program.start();
+            program.lesko().mnu_Wyprosi_Click();
+            program.lesko_n().Text_Un[Lesko_n::AnswerBox].userEdited(u"отговор на пускане "_s + QString::number(run));
+            program.lesko_n().mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
+            ::_exit(services.shown.isEmpty() ? 0 : 3);
+        }
+        children << child;
+    }
+    FsyncDelayMs = 0;
+    for (const pid_t child : children) {
+        int status = 0;
+        QVERIFY(::waitpid(child, &status, 0) == child);
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+    const QStringList logs = QDir().entryList({u"FUNKR_opiti_*.csv"_s}, QDir::Files);
+    QCOMPARE(logs.size(), 2);
+    QCOMPARE(QDir().entryList({u"FUNKR_otgowori_*.csv"_s}, QDir::Files).size(), 2);
+    const content::Result<results::ClassSummary> summary = results::readAttemptLogs(u"."_s, u"FUNKR"_s);
+    QVERIFY(summary);
+    QCOMPARE(summary->skipped, QStringList());
+    QCOMPARE(summary->runs.size(), 2);
+    QCOMPARE(summary->runs[0].start, summary->runs[1].start);
+    QVERIFY(summary->runs[0].runId != summary->runs[1].runId);
+}
+
+// A save killed while its temporary file was being synced leaves it behind;
+// the next start removes it, and any other of the lesson's leftovers, but not
+// a file a running save holds, nor anybody else's.
+void TestFileFaults::leftoversOfAKilledSaveAreRemovedAtStart()
+{
+    TestLesson t;
+    FsyncDelayMs = 5000;
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        app::replaceFileInWorkingFolder(u"FUNKR_01.TXT"_s, "half way");
+        ::_exit(0);
+    }
+    FsyncDelayMs = 0;
+    const QString killed = u".FUNKR_01.TXT."_s + QString::number(child) + u".0"_s;
+    QTRY_VERIFY(QFileInfo::exists(killed));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    const QString record = content::Lesson::embedded().answerFiles().value(1);
+    const QStringList leftovers{u".FUNKR_opiti_pc_20250310-090000.csv.4242.0"_s, u"."_s + record + u".17.3"_s};
+    for (const QString& name : leftovers + QStringList{u".FUNKR_02.TXT.77.0"_s, u".notes.txt.5.0"_s})
+        QVERIFY(writeFile(name, "left"));
+    // A save of another lesson in this folder is writing this one right now.
+    const int held = ::open(".FUNKR_02.TXT.77.0", O_WRONLY | O_CLOEXEC);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+
+    startWorkbenchLesson(t);
+
+    ::close(held);
+    QVERIFY(!QFileInfo::exists(killed));
+    for (const QString& name : leftovers)
+        QVERIFY2(!QFileInfo::exists(name), qPrintable(name));
+    QVERIFY(QFileInfo::exists(u".FUNKR_02.TXT.77.0"_s));
+    QVERIFY(QFileInfo::exists(u".notes.txt.5.0"_s));
+}
+
+// The box of a failed minute's write is shown once the workbench's tick has
+// returned, not inside it: the clock goes on ticking under the box.
+void TestFileFaults::theMinuteWritesFailureBoxComesAfterTheTick()
+{
+    TestLesson t;
+    startWorkbenchLesson(t);
+    Lesko_n& bench = openWorkbench(t);
+    clickTask(t, 2, {true});
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();  // the log takes its name
+    t.services.shown.clear();
+    QVERIFY(QFile::remove(attemptLogName()) && QDir().mkdir(attemptLogName()));
+    tick(bench, results::TicksPerWrite);
+    QVERIFY(t.services.shown.isEmpty());
+    QCOMPARE(t.services.deferred.size(), std::size_t(1));
+    const double before = bench.RemainingTime;
+    tick(bench, 5);  // the event loop runs the next ticks before the box
+    t.services.runDeferred();
+    QCOMPARE(messagesStartingWith(t, u"42"_s), 1);
+    QVERIFY(bench.RemainingTime < before);
+}
+
+// The files this lesson added: the answers kept for a restart, the hand-in
+// copies and the results window's exports, on a full disk, with a link
+// planted on the name and in a read-only folder. Nothing is lost, nothing is
+// written through the link, and each failure is told.
+void TestFileFaults::theNewFilesOnFaults_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("fault");
+    for (const QString& file : {u"kept answers"_s, u"hand-in solution"_s, u"summary table"_s, u"pdf report"_s})
+        for (const QString& fault : {u"full disk"_s, u"link"_s, u"read-only folder"_s})
+            QTest::addRow("%s, %s", qPrintable(file), qPrintable(fault)) << file << fault;
+}
+
+void TestFileFaults::theNewFilesOnFaults()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, fault);
+    if (fault == u"read-only folder" && !isRoot())
+        QSKIP("A read-only folder needs a read-only mount, which needs root.");
+    TestLesson t;
+    QTemporaryDir other;  // the hand-in folder, or the export's folder
+    std::unique_ptr<SmallDisk> disk;
+    const bool inWorkingFolder = file == u"kept answers";
+    if (fault != u"link" && isRoot()) {
+        disk = std::make_unique<SmallDisk>(inWorkingFolder ? t.folder() : other.path(), "256k");
+        QVERIFY(disk->mounted());
+        QVERIFY(::chdir(QFile::encodeName(t.folder()).constData()) == 0);
+    }
+    startWithHandIn(t, other.path());
+    Lesko_n& bench = openWorkbench(t);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"първият отговор"_s);
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
+    const QString tag = t.program().attemptLog().writing.handInTag;
+    const QString target = file == u"kept answers" ? t.path(keptAnswersName())
+                           : file == u"hand-in solution"
+                               ? QDir(other.path()).filePath(results::handInSolutionName(u"FUNKR_01.TXT"_s, tag))
+                               : QDir(other.path()).filePath(u"клас"_s);
+    if (!QFileInfo::exists(target))
+        QVERIFY(writeFile(target, "the old table"));
+    const QByteArray old = readFile(target);
+    QVERIFY(!old.isEmpty());
+
+    QTemporaryDir outside;
+    const QString victim = outside.filePath(u"victim"_s);
+    std::unique_ptr<FullDisk> full;
+    if (fault == u"link") {
+        QVERIFY(writeFile(victim, OldBytes) && QFile::remove(target) && QFile::link(victim, target));
+    } else if (fault == u"full disk") {
+        if (disk) {
+            QVERIFY(::chdir(QFile::encodeName(inWorkingFolder ? t.folder() : other.path()).constData()) == 0);
+            disk->fill();
+            QVERIFY(::chdir(QFile::encodeName(t.folder()).constData()) == 0);
+        } else {
+            full = std::make_unique<FullDisk>(t, 16 * 1024);
+            full->fill();
+        }
+    } else {
+        QVERIFY(disk->makeReadOnly());
+        QVERIFY(::chdir(QFile::encodeName(t.folder()).constData()) == 0);
+    }
+
+    t.services.shown.clear();
+    QString exportFailure;
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(bigAnswer());
+    if (inWorkingFolder) {
+        tick(bench, results::TicksPerWrite);
+        t.services.runDeferred();
+    } else if (file == u"hand-in solution") {
+        bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
+    } else {
+        const results::ClassResults results = results::readClassResults(t.folder(), u"FUNKR"_s);
+        exportFailure = file == u"summary table" ? results::saveSummaryTable(results, target)
+                                                 : results::saveReportPdf(results, target);
+    }
+    if (full)
+        full->release();
+
+    if (fault == u"link") {
+        QVERIFY(!QFileInfo(target).isSymLink());
+        QCOMPARE(readFile(victim), OldBytes);
+        QVERIFY(t.services.shown.isEmpty() && exportFailure.isEmpty());
+        return;
+    }
+    QCOMPARE(readFile(target), old);
+    QVERIFY(!folderEntries(QFileInfo(target).path()).join(u' ').contains(u'.' + QFileInfo(target).fileName() + u'.'));
+    if (inWorkingFolder)
+        QCOMPARE(messagesStartingWith(t, u"42"_s), 1);
+    else if (file == u"hand-in solution")
+        QCOMPARE(messagesStartingWith(t, u"61"_s), 1);
+    else
+        QVERIFY2(exportFailure.startsWith(target + u": "_s), qPrintable(exportFailure));
+}
+
+// A GUI application (offscreen in the tests): the PDF report paints text.
+QTEST_MAIN(TestFileFaults)
 #include "test_file_faults.moc"

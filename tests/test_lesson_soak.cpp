@@ -7,6 +7,7 @@
 // texts on screen and the answers typed.
 #include "app/program.h"
 #include "aux_windows/lesko_dis.h"
+#include "results/kept_answers.h"
 #include "settings/cwiat.h"
 #include "support/attempt_log_file.h"
 #include "support/expected_files.h"
@@ -110,6 +111,7 @@ private:
     void saveInEveryWay(int task);
     QByteArray expectedAnswerRecord() const;
     void checkTheAttemptLog();
+    void checkTheKeptAnswers();
 
     TestLesson& t_;
     content::ConfigRecords config_;
@@ -385,19 +387,21 @@ QByteArray LessonPlay::expectedAnswerRecord() const
     return referenceWindows1251(answerRecordText(answers));
 }
 
-// Exactly the configuration, the twenty solution files, the answer record and
-// the attempt log: no temporary file is left behind.
+// Exactly the configuration, the twenty solution files, the answer record,
+// the attempt log and the answers kept for a restart: no temporary file is
+// left behind.
 void LessonPlay::checkTheFilesOnDisk()
 {
     // Option 31 is off, so the record takes the second of the lesson's names.
     expectedFiles_.insert(content::Lesson::embedded().answerFiles().value(1), expectedAnswerRecord());
     QCOMPARE(expectedFiles_.size(), 1 + TaskCount + 1);
-    QStringList expected = expectedFiles_.keys() << attemptLogName();
+    QStringList expected = expectedFiles_.keys() << attemptLogName() << keptAnswersName();
     expected.sort();
     QCOMPARE(folderEntries(t_.folder()), expected);
     for (auto file = expectedFiles_.cbegin(); file != expectedFiles_.cend(); ++file)
         QVERIFY2(readFile(t_.path(file.key())) == file.value(), qPrintable(file.key()));
     checkTheAttemptLog();
+    checkTheKeptAnswers();
 }
 
 // Every task ran out on its clock with the solution shown, and was saved with
@@ -415,6 +419,21 @@ void LessonPlay::checkTheAttemptLog()
         QCOMPARE(row.value(log_column::SavedFile), solutionFileName(task));
         QCOMPARE(row.value(log_column::AnswerLength), QString::number(QStringView(answerFor(task)).toUcs4().size()));
     }
+}
+
+// Every answer, kept as typed, marked as that of a run that ended: no later
+// start offers it back.
+void LessonPlay::checkTheKeptAnswers()
+{
+    QString problem;
+    const std::optional<results::KeptAnswers> kept =
+        results::readKeptAnswers(readFile(t_.path(keptAnswersName())), problem);
+    QVERIFY2(kept, qPrintable(problem));
+    QCOMPARE(kept->state, results::KeptAnswers::State::Finished);
+    QMap<int, QString> answers;
+    for (int task = 1; task <= TaskCount; ++task)
+        answers.insert(task, answerFor(task));
+    QCOMPARE(kept->answers, answers);
 }
 
 void LessonPlay::checkTheBoxesShown()
@@ -489,7 +508,7 @@ void TestLessonSoak::aStudentPlaysTheWholeLesson()
         return;
 
     play.readPoint(5);
-    QCOMPARE(t.program().lesko().Item_Done[0], quint8(0));   // every point read
+    QCOMPARE(t.program().lesko().Item_Done[0], quint8(0));                       // every point read
     QVERIFY(!t.program().lesko().Shape_Lenta[Lesko::PlanLeftRibbon].Visible());  // the plan ribbon is all passed
     play.openWorkbench();
     play.leaveWorkbench();

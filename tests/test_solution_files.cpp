@@ -30,6 +30,7 @@ QStringList savedEntries(const QString& folder)
     QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     entries.removeAll(u"FUNKR.UFG"_s);
     entries.removeAll(attemptLogName());
+    entries.removeAll(keptAnswersName());
     return entries;
 }
 
@@ -41,6 +42,8 @@ private slots:
     void layouts_data();
     void layouts();
     void theAuthorsSolutionOnceTheTimeIsOver();
+    void noAuthorsSolutionNeverReplacesASavedAnswer_data();
+    void noAuthorsSolutionNeverReplacesASavedAnswer();
     void fileNames_data();
     void fileNames();
     void aSaveReplacesTheWholeFile();
@@ -100,6 +103,48 @@ void TestSolutionFiles::theAuthorsSolutionOnceTheTimeIsOver()
     tick(bench, 201);
     bench.mnu_ZapReshen[Lesko_n::SaveAuthorSolution].userClick();
     QCOMPARE(fileBytes(t.path(u"FUNKR_01.TXT"_s)), content::toWindows1251(solutionText(1)));
+}
+
+// "Решение на автора" while the solution box holds no solution writes an empty
+// file (or the notice) only where there was nothing: a saved answer stays,
+// and the student is told why.
+void TestSolutionFiles::noAuthorsSolutionNeverReplacesASavedAnswer_data()
+{
+    QTest::addColumn<int>("task");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("option6");
+    QTest::addRow("before the time is over") << 1 << 10 << 1;
+    QTest::addRow("the solution closed when the time is over") << 2 << 30100 << 0;
+}
+
+void TestSolutionFiles::noAuthorsSolutionNeverReplacesASavedAnswer()
+{
+    QFETCH(int, task);
+    QFETCH(int, ticks);
+    QFETCH(int, option6);
+    TestLesson t;
+    startWorkbenchLesson(t, [&](content::ConfigRecords& r) { setFlag(r, 6, option6); });
+    Lesko_n& bench = openOnTask(t, task);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"моят отговор"_s);
+    bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
+    tick(bench, ticks);
+    t.services.shown.clear();
+    const QString name = solutionFileName(task);
+
+    bench.mnu_ZapReshen[Lesko_n::SaveAuthorSolution].userClick();
+
+    QCOMPARE(fileBytes(t.path(name)), content::toWindows1251(u"моят отговор"_s));
+    QCOMPARE(t.services.shown.size(), 1);
+    QCOMPARE(t.services.shown[0].text,
+             u"62\r\nРешението на автора не е показано за тази задача.\r\n"
+             u"Файлът пази Вашия отговор и не е заменен:\r\n"_s +
+                 QDir(t.folder()).absoluteFilePath(name));
+    QCOMPARE(t.services.shown[0].flags, 0);
+    // With nothing saved yet, the save goes on as described: an empty file.
+    QVERIFY(QFile::remove(t.path(name)));
+    bench.mnu_ZapReshen[Lesko_n::SaveAuthorSolution].userClick();
+    QVERIFY(QFileInfo(t.path(name)).isFile());
+    QCOMPARE(t.services.shown.size(), 1);
 }
 
 void TestSolutionFiles::fileNames_data()

@@ -28,7 +28,7 @@ bool recordsMayBeWritten(Program& program)
 
 void Write_Answer_Record(Program& program)
 {
-    results::saveAttemptLog(program);
+    results::saveAtExit(program);
     if (!recordsMayBeWritten(program))
         return;
     const QString name = answerRecordName(program);

@@ -10,8 +10,9 @@ class Program;
 // folder on a removable or fixed drive, and writable.
 bool recordsMayBeWritten(Program& program);
 
-// Writes the attempt log and the record of the tasks the student typed an
-// answer for, when the options and the drive allow it.
+// Writes the run's files (the attempt log and the answers kept for a restart,
+// marked as those of a run that ended) and the record of the tasks the
+// student typed an answer for, when the options and the drive allow it.
 void Write_Answer_Record(Program& program);
 // Ends the program at once.
 void End_Lesson(Program& program);

@@ -56,6 +56,18 @@ Message mainWindowMessage(quint8 code, const QString& detail)
             return notSaved(code, QStringLiteral("Записът с отговорите не можа да бъде запазен."), detail);
         case message_code::AttemptLogFailed:
             return notSaved(code, QStringLiteral("Дневникът на опитите по задачите не можа да бъде запазен."), detail);
+        case message_code::AnswersKept:
+            return lines({QString::number(code), detail, QStringLiteral("Да бъдат ли върнати в задачите?"),
+                          QStringLiteral("(При „Не“ файлът с тях остава в папката за учителя.)")},
+                         box::YesNo);
+        case message_code::HandInUnusable:
+            return lines({QString::number(code), QStringLiteral("Папката за предаване не може да бъде използвана:"),
+                          detail, QStringLiteral("Урокът продължава; работата се пази в папката на урока.")},
+                         StopOk);
+        case message_code::ResultsNotSaved:
+            return lines({QString::number(code), QStringLiteral("Резултатите не са записани във файла:"), detail,
+                          QStringLiteral("Файлът, който е бил там, е непроменен.")},
+                         StopOk);
         case message_code::ClassSettingsUnusable:
             return lines({QString::number(code), QStringLiteral("Настройките на класа не могат да бъдат прочетени:"),
                           detail, QStringLiteral("Урокът продължава без тях.")},
@@ -86,6 +98,10 @@ Message workbenchMessage(quint8 code, const QString& detail)
                 Question);
         case message_code::SaveFailed:
             return notSaved(code, QStringLiteral("Работата Ви не е записана."), detail);
+        case message_code::AuthorSolutionNotSaved:
+            return lines({QString::number(code), QStringLiteral("Решението на автора не е показано за тази задача."),
+                          QStringLiteral("Файлът пази Вашия отговор и не е заменен:"), detail},
+                         box::OkOnly);
         default:
             return {};
     }

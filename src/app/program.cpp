@@ -3,6 +3,7 @@
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
+#include "aux_windows/lesko_ime.h"
 #include "aux_windows/lesko_zad.h"
 #include "checker/check_store.h"
 #include "checker/lesko_izp.h"
@@ -59,12 +60,13 @@ Lesko_Gra& Program::lesko_Gra() { return touch(lesko_Gra_); }
 Cwiat& Program::cwiat() { return touch(cwiat_); }
 Lesko_Prow& Program::lesko_Prow() { return touch(lesko_Prow_); }
 Lesko_Izp& Program::lesko_Izp() { return touch(lesko_Izp_); }
+Lesko_Ime& Program::lesko_Ime() { return touch(lesko_Ime_); }
 
 bool Program::isLoaded(const QString& windowName) const
 {
     const forms::Form* forms[] = {lesko_.get(),     lesko_n_.get(),   lesko_Glos_.get(), lesko_Zad_.get(),
                                   lesko_Dis_.get(), lesko_Gra_.get(), cwiat_.get(),      lesko_Prow_.get(),
-                                  lesko_Izp_.get()};
+                                  lesko_Izp_.get(), lesko_Ime_.get()};
     for (const forms::Form* f : forms)
         if (f && f->name() == windowName)
             return true;
@@ -83,7 +85,7 @@ void Program::unload(forms::Form& form)
         return true;
     };
     take(lesko_n_) || take(lesko_Glos_) || take(lesko_Zad_) || take(lesko_Dis_) || take(lesko_Gra_) || take(cwiat_) ||
-        take(lesko_Prow_) || take(lesko_Izp_) || take(lesko_);
+        take(lesko_Prow_) || take(lesko_Izp_) || take(lesko_Ime_) || take(lesko_);
 }
 
 void Program::releaseUnloaded() { unloaded_.clear(); }

@@ -17,6 +17,7 @@ class Lesko_Gra;
 class Cwiat;
 class Lesko_Prow;
 class Lesko_Izp;
+class Lesko_Ime;
 class GlossaryTables;
 class TaskTexts;
 namespace checker {
@@ -57,6 +58,7 @@ public:
     Cwiat& cwiat();
     Lesko_Prow& lesko_Prow();
     Lesko_Izp& lesko_Izp();
+    Lesko_Ime& lesko_Ime();
 
     bool isLoaded(const QString& windowName) const;
     void unload(forms::Form& form);
@@ -117,6 +119,7 @@ private:
     std::unique_ptr<Cwiat> cwiat_;
     std::unique_ptr<Lesko_Prow> lesko_Prow_;
     std::unique_ptr<Lesko_Izp> lesko_Izp_;
+    std::unique_ptr<Lesko_Ime> lesko_Ime_;
     std::vector<std::unique_ptr<forms::Form>> unloaded_;
 };
 

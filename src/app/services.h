@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // What the windows need from the platform. The Qt build passes real
 // implementations; tests pass scripted ones.
@@ -72,6 +73,14 @@ public:
     virtual QDateTime now() = 0;
 };
 
+class LaterService {
+public:
+    virtual ~LaterService() = default;
+    // Runs work once the handler now running has returned: a box shown from
+    // a timer's tick is shown after the tick, so the timer goes on meanwhile.
+    virtual void runLater(std::function<void()> work) = 0;
+};
+
 struct Services {
     MessageService& messages;
     ClipboardService& clipboard;
@@ -79,6 +88,7 @@ struct Services {
     FontService& fonts;
     EndService& end;
     ClockService& clock;
+    LaterService& later;
 };
 
 }  // namespace app

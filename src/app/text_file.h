@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 namespace app {
 
@@ -26,6 +28,20 @@ bool writeTextFile(const QString& name, const QString& text);
 
 // The system's error number in words a teacher reads: "няма място на диска".
 QString errorText(int error);
+
+// Writes bytes to a new file of the folder under the first of names that no
+// file has yet, the same way (temporary file, checked writes, fsync). The
+// name is taken in the same step that puts the bytes there, so two programs
+// writing into one folder at once never take the same name, whatever the
+// disk's speed. Returns the name taken; empty on failure, with the error
+// number in error (EEXIST when every name was taken).
+QString createNewFile(const QString& folder, const QStringList& names, const QByteArray& bytes, int* error = nullptr);
+
+// Removes from the folder the hidden temporary files of saves that never
+// finished (a program killed half-way leaves ".NAME.<pid>.<n>"), for the
+// NAMEs ours accepts. A temporary file a running save holds is locked and
+// stays. Returns how many were removed.
+int removeLeftoverTemporaries(const QString& folder, const std::function<bool(const QString& name)>& ours);
 
 // Reads a regular file of at most maxBytes. A folder, a pipe, a device or a
 // socket is refused without waiting for it, and so is a longer file; the

@@ -21,11 +21,23 @@ enum class Property {
     ToolTip,
     Picture,
     Value,
-    Cursor,  // the caret line of a text box
+    Cursor,      // the caret line of a text box
     Accessible,  // accessible name or description
 };
 
-enum class Kind { Form, ListBox, TextBox, Label, PictureBox, Shape, MenuItem, Timer, Slider, OptionButton };
+enum class Kind {
+    Form,
+    ListBox,
+    TextBox,
+    Label,
+    PictureBox,
+    Shape,
+    MenuItem,
+    Timer,
+    Slider,
+    OptionButton,
+    CommandButton
+};
 
 class Control;
 

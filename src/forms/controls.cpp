@@ -125,6 +125,14 @@ void MenuItem::setCaption(const QString& caption)
     notify(Property::Text);
 }
 
+void CommandButton::setCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    notify(Property::Text);
+}
+
 void Slider::setValue(int v)
 {
     v = std::clamp(v, min_, max_);

@@ -67,6 +67,15 @@ public:
     // False for a box whose text must be typed: the view then refuses every
     // route of pasting (clipboard, selection, drag and drop).
     bool pasteAllowed = true;
+    // A box of one line (a name, a class): the view shows a line field, whose
+    // Enter key runs onEnter; set before the window is shown.
+    bool singleLine = false;
+    void userPressedEnter()
+    {
+        if (onEnter)
+            onEnter();
+    }
+    Handler onEnter;
 
     // The line (from 1) the caret was last put on from code. Setting it moves
     // the caret to the start of that line and gives the box the keyboard focus.
@@ -205,6 +214,24 @@ public:
 
 private:
     bool value_ = false;
+};
+
+// A push button with a caption; the user's click runs its handler when it is
+// enabled.
+class CommandButton : public Control {
+public:
+    explicit CommandButton(QString name = {}, int index = -1) : Control(Kind::CommandButton, std::move(name), index) {}
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    void userClick()
+    {
+        if (onClick && Enabled())
+            onClick();
+    }
+    Handler onClick;
+
+private:
+    QString caption_;
 };
 
 }  // namespace forms

@@ -10,6 +10,7 @@
 #include "aux_windows/lesko_zad.h"
 #include "content/numbers.h"
 #include "forms/members.h"
+#include "results/recording.h"
 #include "workbench/lesko_n.h"
 
 namespace {
@@ -182,6 +183,7 @@ void Lesko::Form_Load()
     Fill_Plan();
     program_.lesko_n().mnu_All_zadachi.setEnabled(true);
     List_Ur[ChoiceList].setList(RecordedTaskItem, QStringLiteral("0"));
+    results::startRecords(program_);
 }
 
 // "Запис" is off on drives that do not keep the work and in a folder that

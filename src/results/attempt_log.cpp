@@ -3,8 +3,11 @@
 #include "app/configuration.h"
 #include "content/codepage.h"
 
+#include <QRandomGenerator>
 #include <cmath>
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace results {
 
@@ -29,23 +32,42 @@ enum Column {
     Saved,
     SavedFile,
     AnswerLength,
+    // Added later: logs without them still read.
+    LastCheckAt,
+    StudentName,
+    ClassName,
+    RunId,
     ColumnCount
 };
+constexpr int EarlierColumnCount = LastCheckAt;
 
 const QString Yes = QStringLiteral("да");
 const QString No = QStringLiteral("не");
+
+// Far above any lesson's time (a task of factor 1000 gets at most about 3.3e7
+// seconds), low enough that no sum of them overflows.
+constexpr qint64 MaxNumber = 1'000'000'000'000;
 
 QString yesNo(bool value) { return value ? Yes : No; }
 QString isoTime(const QDateTime& time) { return time.isValid() ? time.toString(Qt::ISODate) : QString(); }
 // Check columns stay empty while no check has run.
 QString checkNumber(const TaskAttempt& a, int value) { return a.checks > 0 ? QString::number(value) : QString(); }
 
-QStringList row(const QString& lesson, const QString& host, const QDateTime& start, const TaskAttempt& a)
+// The titles of the log's first layout, where tests were called samples.
+QStringList earlierColumns()
+{
+    QStringList titles = attemptLogColumns().mid(0, EarlierColumnCount);
+    titles[BestPassed] = QStringLiteral("Най-много верни примери");
+    titles[SamplesTotal] = QStringLiteral("Примери");
+    return titles;
+}
+
+QStringList row(const QString& lesson, const AttemptLog& log, const TaskAttempt& a)
 {
     QStringList r(ColumnCount);
     r[Lesson] = lesson;
-    r[Host] = host;
-    r[Start] = isoTime(start);
+    r[Host] = log.host();
+    r[Start] = isoTime(log.start());
     r[Task] = QString::number(a.task);
     r[Level] = QString::number(a.level);
     r[TimeLimit] = QString::number(a.timeLimit);
@@ -61,6 +83,10 @@ QStringList row(const QString& lesson, const QString& host, const QDateTime& sta
     r[Saved] = yesNo(!a.savedFile.isEmpty());
     r[SavedFile] = a.savedFile;
     r[AnswerLength] = QString::number(a.answerLength);
+    r[LastCheckAt] = isoTime(a.lastCheckAt);
+    r[StudentName] = log.student().name;
+    r[ClassName] = log.student().className;
+    r[RunId] = log.runId();
     return r;
 }
 
@@ -77,7 +103,7 @@ public:
         }
         bool ok = false;
         value = fields_[c].toLongLong(&ok);
-        return ok && value >= 0 ? true : fail(c);
+        return ok && value >= 0 && value <= MaxNumber ? true : fail(c);
     }
     bool number(Column c, int& value, bool emptyIsZero = false)
     {
@@ -91,7 +117,7 @@ public:
     {
         bool ok = false;
         value = fields_[c].toDouble(&ok);
-        return ok ? true : fail(c);
+        return ok && std::isfinite(value) ? true : fail(c);
     }
     // A yes/no column and the time beside it: a time exactly when "да".
     bool event(Column flag, Column at, QDateTime& time)
@@ -101,6 +127,15 @@ public:
             return fail(flag);
         time = QDateTime::fromString(fields_[at], Qt::ISODate);
         return (f == Yes) == time.isValid() ? true : fail(at);
+    }
+    // The time of the last check: there exactly when a check ran. The
+    // earlier layout has no such column.
+    bool lastCheck(int checks, QDateTime& time)
+    {
+        if (fields_.size() <= LastCheckAt)
+            return true;
+        time = QDateTime::fromString(fields_[LastCheckAt], Qt::ISODate);
+        return (checks > 0) == time.isValid() ? true : fail(LastCheckAt);
     }
 
 private:
@@ -123,7 +158,8 @@ std::optional<TaskAttempt> attemptFromRow(const QStringList& fields, QString& pr
                     r.decimal(Level, a.level) && r.number(TimeLimit, a.timeLimit) && r.number(TimeUsed, seconds) &&
                     r.event(Hint, HintAt, a.hintAt) && r.event(Solution, SolutionAt, a.solutionAt) &&
                     r.number(Checks, a.checks, true) && r.number(BestPassed, a.bestPassed, true) &&
-                    r.number(SamplesTotal, a.samplesTotal, true) && r.number(AnswerLength, a.answerLength);
+                    r.number(SamplesTotal, a.samplesTotal, true) && r.number(AnswerLength, a.answerLength) &&
+                    r.lastCheck(a.checks, a.lastCheckAt);
     if (!ok) {
         if (problem.isEmpty())
             problem = QStringLiteral("неправилен номер на задача");
@@ -133,6 +169,44 @@ std::optional<TaskAttempt> attemptFromRow(const QStringList& fields, QString& pr
     a.lastVerdict = fields[LastVerdict];
     a.savedFile = fields[SavedFile];
     return a;
+}
+
+// The fields every row of one run repeats.
+QStringList runFields(const QStringList& fields)
+{
+    QStringList same{fields[Lesson], fields[Host], fields[Start]};
+    if (fields.size() > RunId)
+        same << fields[StudentName] << fields[ClassName] << fields[RunId];
+    return same;
+}
+
+Run runOf(const QStringList& fields)
+{
+    Run run;
+    run.lesson = fields[Lesson];
+    run.host = fields[Host];
+    run.start = fields[Start];
+    if (fields.size() > RunId) {
+        run.student = {fields[StudentName], fields[ClassName]};
+        run.runId = fields[RunId];
+    }
+    return run;
+}
+
+// The official transliteration of Bulgarian, lower case.
+QString latinOf(QChar lower)
+{
+    static const QString cyrillic = QStringLiteral("абвгдежзийклмнопрстуфхцчшщъьюя");
+    static const QStringList latin{u"a"_s,  u"b"_s,   u"v"_s, u"g"_s, u"d"_s,  u"e"_s, u"zh"_s, u"z"_s,
+                                   u"i"_s,  u"y"_s,   u"k"_s, u"l"_s, u"m"_s,  u"n"_s, u"o"_s,  u"p"_s,
+                                   u"r"_s,  u"s"_s,   u"t"_s, u"u"_s, u"f"_s,  u"h"_s, u"ts"_s, u"ch"_s,
+                                   u"sh"_s, u"sht"_s, u"a"_s, u"y"_s, u"yu"_s, u"ya"_s};
+    const qsizetype at = cyrillic.indexOf(lower);
+    if (at >= 0)
+        return latin.at(at);
+    // A Latin letter with an accent loses it: "é" → "e".
+    const QString plain = QString(lower).normalized(QString::NormalizationForm_D);
+    return plain.isEmpty() ? QString(lower) : QString(plain.front());
 }
 
 }  // namespace
@@ -151,12 +225,16 @@ QStringList attemptLogColumns()
             QStringLiteral("Решение на автора"),
             QStringLiteral("Решение на автора в"),
             QStringLiteral("Проверки"),
-            QStringLiteral("Най-много верни примери"),
-            QStringLiteral("Примери"),
+            QStringLiteral("Най-много верни тестове"),
+            QStringLiteral("Тестове"),
             QStringLiteral("Последен резултат"),
             QStringLiteral("Записан файл"),
             QStringLiteral("Име на файла"),
-            QStringLiteral("Дължина на отговора (знаци)")};
+            QStringLiteral("Дължина на отговора (знаци)"),
+            QStringLiteral("Последна проверка в"),
+            QStringLiteral("Ученик"),
+            QStringLiteral("Клас"),
+            QStringLiteral("Пускане")};
 }
 
 std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem)
@@ -164,7 +242,7 @@ std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem)
     const std::optional<csv::Rows> rows = csv::parse(bytes, problem);
     if (!rows)
         return std::nullopt;
-    if (rows->isEmpty() || rows->first() != attemptLogColumns()) {
+    if (rows->isEmpty() || (rows->first() != attemptLogColumns() && rows->first() != earlierColumns())) {
         problem = QStringLiteral("не е дневник на опитите");
         return std::nullopt;
     }
@@ -172,21 +250,20 @@ std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem)
         problem = QStringLiteral("няма редове със задачи");
         return std::nullopt;
     }
+    const qsizetype columns = rows->first().size();
     Run run;
     for (qsizetype i = 1; i < rows->size(); ++i) {
         const QStringList& fields = rows->at(i);
         const QString where = u"ред " + QString::number(i + 1) + u": ";
-        if (fields.size() != ColumnCount) {
+        if (fields.size() != columns) {
             problem = where + u"полетата са " + QString::number(fields.size()) + u", а трябва да са " +
-                      QString::number(ColumnCount);
+                      QString::number(columns);
             return std::nullopt;
         }
         if (i == 1) {
-            run.lesson = fields[Lesson];
-            run.host = fields[Host];
-            run.start = fields[Start];
-        } else if (fields[Lesson] != run.lesson || fields[Host] != run.host || fields[Start] != run.start) {
-            problem = where + u"урокът, компютърът или началото се различават от първия ред";
+            run = runOf(fields);
+        } else if (runFields(fields) != runFields(rows->at(1))) {
+            problem = where + u"урокът, компютърът, началото или ученикът се различават от първия ред";
             return std::nullopt;
         }
         std::optional<TaskAttempt> attempt = attemptFromRow(fields, problem);
@@ -214,7 +291,31 @@ QString safeNamePart(const QString& text)
     return safe.isEmpty() ? QStringLiteral("pc") : safe;
 }
 
-AttemptLog::AttemptLog(app::ClockService& clock, const QString& host) : clock_(clock), host_(host), start_(clock.now())
+QString transliterated(const QString& text)
+{
+    QString latin;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const QChar lower = c.toLower();
+        QString part = latinOf(lower);
+        // "-ия" at the end of a word is written "-ia" (София → Sofia).
+        if (lower == u'я' && i > 0 && text[i - 1].toLower() == u'и' &&
+            (i + 1 == text.size() || !text[i + 1].isLetter()))
+            part = u"a"_s;
+        if (c != lower) {
+            const bool wordInCapitals = i + 1 < text.size() && text[i + 1].isUpper();
+            part = wordInCapitals ? part.toUpper() : part.left(1).toUpper() + part.mid(1);
+        }
+        latin += part;
+    }
+    return latin;
+}
+
+AttemptLog::AttemptLog(app::ClockService& clock, const QString& host)
+    : clock_(clock),
+      host_(host),
+      start_(clock.now()),
+      runId_(QString::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, u'0'))
 {
 }
 
@@ -233,78 +334,77 @@ void AttemptLog::taskOpened(int task, double level, double timeLimit)
     TaskAttempt a;
     a.task = task;
     a.level = level;
-    a.timeLimit = std::isfinite(timeLimit) && timeLimit > 0 ? qint64(std::llround(std::min(timeLimit, 1e15))) : 0;
+    a.timeLimit = std::isfinite(timeLimit) && timeLimit > 0 ? qint64(std::llround(std::min(timeLimit, 1e12))) : 0;
     tasks_ << a;
-    changed_ = true;
 }
 
 void AttemptLog::hintShown(int task)
 {
     TaskAttempt* a = find(task);
-    if (a && !a->hintUsed()) {
+    if (a && !a->hintUsed())
         a->hintAt = clock_.now();
-        changed_ = true;
-    }
 }
 
 void AttemptLog::solutionShown(int task)
 {
     TaskAttempt* a = find(task);
-    if (a && !a->solutionSeen()) {
+    if (a && !a->solutionSeen())
         a->solutionAt = clock_.now();
-        changed_ = true;
-    }
 }
 
 void AttemptLog::clockTicked(int task)
 {
-    if (TaskAttempt* a = find(task)) {
+    if (TaskAttempt* a = find(task))
         ++a->tenthsUsed;
-        changed_ = true;
-    }
 }
 
 void AttemptLog::solutionFileSaved(int task, const QString& fileName)
 {
-    if (TaskAttempt* a = find(task)) {
+    if (TaskAttempt* a = find(task))
         a->savedFile = fileName;
-        changed_ = true;
-    }
 }
 
 void AttemptLog::answerMeasured(int task, const QString& answer)
 {
-    TaskAttempt* a = find(task);
-    const qsizetype length = content::characterCount(answer);
-    if (a && a->answerLength != length) {
-        a->answerLength = length;
-        changed_ = true;
-    }
+    if (TaskAttempt* a = find(task))
+        a->answerLength = content::characterCount(answer);
 }
 
-void AttemptLog::recordCheck(int task, int samplesPassed, int samplesTotal, const QString& verdictText)
+void AttemptLog::recordCheck(int task, int testsPassed, int testsTotal, const QString& verdictText)
 {
     if (TaskAttempt* a = find(task)) {
         ++a->checks;
-        a->bestPassed = std::max(a->bestPassed, samplesPassed);
-        a->samplesTotal = samplesTotal;
+        a->bestPassed = std::max(a->bestPassed, testsPassed);
+        a->samplesTotal = std::max(a->samplesTotal, testsTotal);
         a->lastVerdict = verdictText;
-        changed_ = true;
+        a->lastCheckAt = clock_.now();
     }
 }
+
+void AttemptLog::setStudent(const Student& student) { student_ = student; }
 
 QByteArray AttemptLog::document(const QString& lesson) const
 {
     csv::Rows rows{attemptLogColumns()};
     for (const TaskAttempt& a : tasks_)
-        rows << row(lesson, host_, start_, a);
+        rows << row(lesson, *this, a);
     return csv::document(rows);
+}
+
+QString AttemptLog::nameTag() const
+{
+    const QString student = student_.isEmpty() ? QString() : u'_' + safeNamePart(transliterated(student_.name));
+    return safeNamePart(host_) + student + u'_' + start_.toString(QStringLiteral("yyyyMMdd-HHmmss"));
 }
 
 QString AttemptLog::fileName(const QString& lesson, const QString& suffix) const
 {
-    return safeNamePart(lesson) + u"_opiti_" + safeNamePart(host_) + u'_' +
-           start_.toString(QStringLiteral("yyyyMMdd-HHmmss")) + suffix + u".csv";
+    return logFileName(lesson, nameTag() + suffix);
+}
+
+QString logFileName(const QString& lesson, const QString& tag)
+{
+    return safeNamePart(lesson) + u"_opiti_" + tag + u".csv";
 }
 
 }  // namespace results

@@ -20,17 +20,27 @@ struct TaskAttempt {
     qint64 tenthsUsed = 0;  // tenths of a second the task's clock ran
     QDateTime hintAt;       // invalid while the hint has not come
     QDateTime solutionAt;   // invalid while the author's solution has not been shown
-    int checks = 0;         // runs of the checker
-    int bestPassed = 0;     // the most samples one check passed
-    int samplesTotal = 0;
+    int checks = 0;         // finished runs of the checker
+    int bestPassed = 0;     // the most tests one check passed
+    int samplesTotal = 0;   // the tests a check runs (samples and hidden tests)
     QString lastVerdict;
+    QDateTime lastCheckAt;       // invalid while no check has finished
     QString savedFile;           // the last solution file saved, empty when none
     qsizetype answerLength = 0;  // characters
 
     bool hintUsed() const { return hintAt.isValid(); }
     bool solutionSeen() const { return solutionAt.isValid(); }
-    // Every sample passed in some check.
+    // Every test passed in some check.
     bool solved() const { return checks > 0 && samplesTotal > 0 && bestPassed >= samplesTotal; }
+};
+
+// Who worked: the name and class the lesson asked for, empty when it did not.
+struct Student {
+    QString name;
+    QString className;
+
+    bool isEmpty() const { return name.isEmpty(); }
+    bool operator==(const Student&) const = default;
 };
 
 // The column titles of the log, in order.
@@ -41,16 +51,26 @@ struct Run {
     QString lesson;
     QString host;
     QString start;  // ISO 8601, as written
+    Student student;
+    QString runId;  // empty in logs written before runs had one
     QList<TaskAttempt> tasks;
 };
 
 // Reads a log file. Empty, with the reason in problem, for a file that is not
-// an attempt log or is damaged.
+// an attempt log or is damaged. Logs of the earlier layout, without the last
+// four columns, still read.
 std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem);
+
+// The log's file name: lesson code + "_opiti_" + tag + ".csv".
+QString logFileName(const QString& lesson, const QString& tag);
 
 // Host names made safe for a file name on any file system: ASCII letters,
 // digits and "-"; anything else becomes "-". Never empty.
 QString safeNamePart(const QString& text);
+// A name in Latin letters: Bulgarian Cyrillic by the official
+// transliteration ("Щерю Йорданов" → "Shteryu Yordanov"), Latin letters
+// without their accents; other characters stay as they are.
+QString transliterated(const QString& text);
 
 class AttemptLog {
 public:
@@ -65,31 +85,44 @@ public:
     void clockTicked(int task);  // the task's clock ran a tenth of a second
     void solutionFileSaved(int task, const QString& fileName);
     void answerMeasured(int task, const QString& answer);
-    // A run of the checker on the task's samples; verdict is its text.
-    void recordCheck(int task, int samplesPassed, int samplesTotal, const QString& verdictText);
+    // A finished run of the checker on the task's tests; verdict is its text.
+    // The row keeps the most tests passed and the most tests run (a check that
+    // did not compile runs none), the last verdict and its time.
+    void recordCheck(int task, int testsPassed, int testsTotal, const QString& verdictText);
+
+    // The student, as the name box took it; set before the first task opens.
+    void setStudent(const Student& student);
+    const Student& student() const { return student_; }
 
     const QList<TaskAttempt>& tasks() const { return tasks_; }
     bool isEmpty() const { return tasks_.isEmpty(); }
     const QString& host() const { return host_; }
     const QDateTime& start() const { return start_; }
+    // Tells this run apart from any other, even one started on the same
+    // computer in the same second.
+    const QString& runId() const { return runId_; }
 
     // The file, header and one row per task in the order first opened.
     QByteArray document(const QString& lesson) const;
-    // Lesson code + "_opiti_" + host + "_" + start as yyyyMMdd-HHmmss, then
-    // suffix (for a name already taken), then ".csv".
+    // What the run's file names share: the host, the student's name when
+    // there is one, and the start as yyyyMMdd-HHmmss.
+    QString nameTag() const;
+    // logFileName(lesson, nameTag() + suffix): suffix for a name already taken.
     QString fileName(const QString& lesson, const QString& suffix = {}) const;
 
-    // Whether anything changed since the last markWritten().
-    bool changed() const { return changed_; }
-    void markWritten() { changed_ = false; }
-
-    // Kept for the writing of the file (recording.h): the name chosen at the
-    // first write, the clock ticks since the last periodic write, and whether
-    // a failed periodic write has been reported.
+    // Kept for the writing of the run's files (recording.h): the name tags
+    // taken in the working and the hand-in folder (nameTag() with the suffix
+    // a name already taken got), the files as last written there, the clock
+    // ticks since the last periodic write, and which failures were reported.
     struct Writing {
-        QString fileName;
+        QString tag;
+        QString handInTag;
+        QByteArray logWritten;
+        QByteArray answersWritten;
+        QByteArray handInLogWritten;
         int ticks = 0;
         bool periodicFailureReported = false;
+        bool handInFailureReported = false;
     } writing;
 
 private:
@@ -98,8 +131,9 @@ private:
     app::ClockService& clock_;
     QString host_;
     QDateTime start_;
+    QString runId_;
+    Student student_;
     QList<TaskAttempt> tasks_;
-    bool changed_ = false;
 };
 
 }  // namespace results

@@ -1,34 +1,78 @@
 #include "results/class_summary.h"
 
+#include "app/text_file.h"
+#include "results/kept_answers.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
 
 namespace results {
 
 namespace {
 
-constexpr qint64 MaxLogSize = 16 * 1024 * 1024;  // far above any lesson's log
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-std::optional<QByteArray> fileBytes(const QString& path, QString& problem)
+// The names of the folder's visible ".csv" entries, sorted; the reason when
+// the folder cannot be listed.
+content::Result<QStringList> csvEntries(const QString& folder)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("не може да бъде прочетен");
-        return std::nullopt;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return content::Result<QStringList>::failure(u"Папката "_s + QDir::toNativeSeparators(folder) +
+                                                     u" не може да бъде прочетена: "_s + systemError() + u'.');
+    QStringList names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (!name.startsWith(u'.') && name.endsWith(u".csv"_s, Qt::CaseInsensitive))
+            names << name;
     }
-    if (file.size() > MaxLogSize) {
-        problem = QStringLiteral("твърде голям");
-        return std::nullopt;
+    ::closedir(dir);
+    names.sort();
+    return names;
+}
+
+// Why a folder entry cannot be read as a log, before reading it; empty when
+// it can be tried.
+QString unreadable(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0) {
+        if (errno == ELOOP)
+            return u"връзка в кръг"_s;
+        struct stat link {};
+        if (errno == ENOENT && ::lstat(native.constData(), &link) == 0)
+            return u"връзка към файл, който не съществува"_s;
+        return u"не може да бъде прочетен: "_s + systemError();
     }
-    return file.readAll();
+    if (!S_ISREG(st.st_mode))
+        return u"не е обикновен файл"_s;
+    if (st.st_size > MaxLogSize)
+        return u"твърде голям"_s;
+    if (::access(native.constData(), R_OK) != 0)
+        return u"не може да бъде прочетен: "_s + systemError();
+    return {};
 }
 
 std::optional<Run> readRun(const QString& path, const QString& lesson, QString& problem)
 {
-    const std::optional<QByteArray> bytes = fileBytes(path, problem);
-    if (!bytes)
+    problem = unreadable(path);
+    if (!problem.isEmpty())
         return std::nullopt;
+    const content::Result<QByteArray> bytes = app::readRegularFile(path, MaxLogSize);
+    if (!bytes) {
+        problem = bytes.reason();
+        return std::nullopt;
+    }
     std::optional<Run> run = readAttemptLog(*bytes, problem);
     if (run && run->lesson != lesson) {
         problem = u"на друг урок (" + run->lesson + u")";
@@ -37,21 +81,11 @@ std::optional<Run> readRun(const QString& path, const QString& lesson, QString& 
     return run;
 }
 
-const Run* sameRun(const QList<Run>& runs, const Run& run)
+// Runs are told apart by their identity; logs written before runs had one,
+// by host and start.
+bool sameRun(const Run& a, const Run& b)
 {
-    for (const Run& r : runs)
-        if (r.host == run.host && r.start == run.start)
-            return &r;
-    return nullptr;
-}
-
-QString taskCell(const TaskAttempt& a)
-{
-    QString cell =
-        a.checks > 0 ? QString::number(a.bestPassed) + u'/' + QString::number(a.samplesTotal) : QStringLiteral("—");
-    if (a.hintUsed())
-        cell += QStringLiteral(" П");
-    return cell;
+    return a.runId == b.runId && (!a.runId.isEmpty() || (a.host == b.host && a.start == b.start));
 }
 
 int lastTask(const QList<Run>& runs)
@@ -81,46 +115,91 @@ QStringList summaryRow(const Run& run, int tasks)
                        QString::number(run.tasks.size()),
                        QString::number(solved),
                        QString::number(hints),
-                       QString::number(solutions)} +
+                       QString::number(solutions),
+                       run.student.name,
+                       run.student.className} +
            cells;
 }
 
+auto sortKey(const Run& r) { return std::tie(r.student.className, r.student.name, r.host, r.start); }
+
 }  // namespace
 
-ClassSummary readAttemptLogs(const QString& folder, const QString& lesson)
+content::Result<ClassSummary> readAttemptLogs(const QString& folder, const QString& lesson)
 {
-    ClassSummary summary;
+    const content::Result<QStringList> names = csvEntries(folder);
+    if (!names)
+        return content::Result<ClassSummary>::failure(names.reason());
     const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QStringLiteral("*.csv"), QStringLiteral("*.CSV")}, QDir::Files | QDir::Readable, QDir::Name);
-    for (const QString& name : names) {
+    QList<std::pair<Run, QString>> read;
+    ClassSummary summary;
+    // The answers the lesson keeps for a restart lie beside the logs.
+    const QRegularExpression keptAnswers(
+        QRegularExpression::wildcardToRegularExpression(keptAnswersFileName(lesson, u"*"_s)));
+    for (const QString& name : *names) {
+        if (keptAnswers.match(name).hasMatch())
+            continue;
         QString problem;
         const std::optional<Run> run = readRun(dir.filePath(name), lesson, problem);
-        if (run && sameRun(summary.runs, *run))
+        if (run && std::any_of(read.begin(), read.end(), [&](const auto& r) { return sameRun(r.first, *run); }))
             problem = QStringLiteral("повтаря вече прочетено пускане");
         if (!run || !problem.isEmpty())
             summary.skipped << name + u": " + problem;
         else
-            summary.runs << *run;
+            read.append({*run, name});
     }
-    std::stable_sort(summary.runs.begin(), summary.runs.end(),
-                     [](const Run& a, const Run& b) { return std::tie(a.host, a.start) < std::tie(b.host, b.start); });
+    std::stable_sort(read.begin(), read.end(),
+                     [](const auto& a, const auto& b) { return sortKey(a.first) < sortKey(b.first); });
+    for (const auto& [run, name] : read) {
+        summary.runs << run;
+        summary.files << name;
+    }
     return summary;
+}
+
+QString taskCell(const TaskAttempt& a)
+{
+    QString cell =
+        a.checks > 0 ? QString::number(a.bestPassed) + u'/' + QString::number(a.samplesTotal) : QStringLiteral("—");
+    if (a.hintUsed())
+        cell += QStringLiteral(" П");
+    if (a.solutionSeen())
+        cell += QStringLiteral(" Р");
+    return cell;
 }
 
 QByteArray summaryDocument(const ClassSummary& summary)
 {
     const int tasks = lastTask(summary.runs);
-    QStringList header{QStringLiteral("Компютър"),       QStringLiteral("Начало"),
-                       QStringLiteral("Общо време (с)"), QStringLiteral("Отворени задачи"),
-                       QStringLiteral("Решени задачи"),  QStringLiteral("Упътвания"),
-                       QStringLiteral("Видени решения")};
+    QStringList header{
+        QStringLiteral("Компютър"),        QStringLiteral("Начало"),        QStringLiteral("Общо време (с)"),
+        QStringLiteral("Отворени задачи"), QStringLiteral("Решени задачи"), QStringLiteral("Упътвания"),
+        QStringLiteral("Видени решения"),  QStringLiteral("Ученик"),        QStringLiteral("Клас")};
     for (int k = 1; k <= tasks; ++k)
         header << u"Задача " + QString::number(k);
     csv::Rows rows{header};
     for (const Run& run : summary.runs)
         rows << summaryRow(run, tasks);
     return csv::document(rows);
+}
+
+QString whyKeptFromTable(const QString& path, const QString& folder)
+{
+    struct stat target {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0)
+        return {};
+    const content::Result<QStringList> names = csvEntries(folder);
+    for (const QString& name : names ? *names : QStringList()) {
+        struct stat st {};
+        if (::stat(QFile::encodeName(QDir(folder).filePath(name)).constData(), &st) == 0 &&
+            st.st_dev == target.st_dev && st.st_ino == target.st_ino)
+            return u"е един от файловете в папката с дневниците"_s;
+    }
+    const content::Result<QByteArray> bytes = app::readRegularFile(path, MaxLogSize);
+    QString problem;
+    if (bytes && readAttemptLog(*bytes, problem))
+        return u"е дневник на опитите на ученик"_s;
+    return {};
 }
 
 QString summaryCounts(const ClassSummary& summary)

@@ -21,8 +21,8 @@ QString field(const QString& text)
 }
 
 // Reads rows field by field. A line break ends a row outside quotes only; a
-// lone LF counts as a row end too, so a file saved again by an editor still
-// reads.
+// lone LF or a lone CR counts as a row end too, so a file saved again by an
+// editor with other line ends still reads.
 class Reader {
 public:
     explicit Reader(QStringView text) : text_(text) {}
@@ -48,8 +48,8 @@ public:
                 quoted = true;
             } else if (c == Separator) {
                 row << std::exchange(current, QString());
-            } else if (c == u'\n' || (c == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n')) {
-                if (c == u'\r')
+            } else if (c == u'\n' || c == u'\r') {
+                if (c == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n')
                     ++i;
                 row << std::exchange(current, QString());
                 rows << std::exchange(row, QStringList());

@@ -6,69 +6,171 @@
 #include "app/program.h"
 #include "app/text_file.h"
 #include "results/attempt_log.h"
-#include "workbench/lesko_n.h"
+#include "results/kept_answers.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
 
 namespace results {
 
 namespace {
 
-// The answers as they stand: the answer box holds the current task's, the
-// workbench's answer store the others'.
-void measureAnswers(app::Program& program, AttemptLog& log)
+// The names a run's log may take in a folder: its own, then numbered.
+QStringList logNames(const AttemptLog& log, const QString& lesson)
 {
-    if (!program.isLoaded(QStringLiteral("Lesko_n")))
-        return;
-    const Lesko_n& bench = program.lesko_n();
-    for (const TaskAttempt& a : log.tasks())
-        log.answerMeasured(a.task, a.task == bench.CurrentTask ? bench.Text_Un[Lesko_n::AnswerBox].Text()
-                                                               : bench.List_Un[Lesko_n::AnswerStoreList].List(a.task));
+    QStringList names{log.fileName(lesson)};
+    for (int n = 2; n < 100; ++n)
+        names << log.fileName(lesson, u'-' + QString::number(n));
+    return names;
 }
 
-// The name is chosen at the first write; a name another run already took
-// gets a number, so no run replaces another's log.
-const QString& chosenFileName(app::Program& program, AttemptLog& log)
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Writes the log into the folder: the first time under a name taken there in
+// one step (tag receives its tag), then over that name. 0, or the error number.
+int writeLog(const QString& folder, QString& tag, const AttemptLog& log, const QString& lesson, const QByteArray& bytes)
 {
-    QString& name = log.writing.fileName;
-    const QString lesson = app::lessonCode(program);
-    name = log.fileName(lesson);
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = log.fileName(lesson, u'-' + QString::number(n));
-    return name;
+    int error = 0;
+    if (!tag.isEmpty())
+        return app::replaceFile(QDir(folder).filePath(logFileName(lesson, tag)), bytes, &error) ? 0 : error;
+    const QString taken = app::createNewFile(folder, logNames(log, lesson), bytes, &error);
+    const QString prefix = logFileName(lesson, {}).chopped(4);  // "FUNKR_opiti_"
+    if (!taken.isEmpty())
+        tag = taken.mid(prefix.size()).chopped(4);
+    return taken.isEmpty() ? error : 0;
 }
 
-enum class Outcome { NotNeeded, Written, Failed };
-
-Outcome write(app::Program& program, bool onlyIfChanged)
+// The hand-in folder named by the class settings, a relative one taken from
+// the working folder; empty when there is none, when option 12 keeps the
+// records off, or when it is the working folder itself.
+QString handInFolder(app::Program& program)
 {
-    AttemptLog& log = program.attemptLog();
-    if (log.isEmpty() || !app::recordsMayBeWritten(program))
-        return Outcome::NotNeeded;
-    measureAnswers(program, log);
-    if (onlyIfChanged && !log.changed())
-        return Outcome::NotNeeded;
-    const QString& name = log.writing.fileName.isEmpty() ? chosenFileName(program, log) : log.writing.fileName;
-    if (!app::replaceFileInWorkingFolder(name, log.document(app::lessonCode(program))))
-        return Outcome::Failed;
-    log.markWritten();
-    return Outcome::Written;
+    const QString named = program.classSettings().handInFolder;
+    if (named.isEmpty() || program.Option_Flag(12) < 1)
+        return {};
+    const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(named));
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QDir::current().canonicalPath() ? QString() : folder;
 }
 
-void reportFailure(app::Program& program)
+void report(app::Program& program, quint8 code, const QString& detail, bool afterTick)
 {
-    const QString path = QDir::current().absoluteFilePath(program.attemptLog().writing.fileName);
-    app::showMessage(program.services().messages, app::mainWindowMessage(app::message_code::AttemptLogFailed, path));
+    const app::Message message = app::mainWindowMessage(code, detail);
+    app::Services& services = program.services();
+    if (afterTick)
+        services.later.runLater([&services, message] { app::showMessage(services.messages, message); });
+    else
+        app::showMessage(services.messages, message);
 }
+
+class RunWriter {
+public:
+    RunWriter(app::Program& program, bool onlyIfChanged, bool afterTick)
+        : program_(program),
+          log_(program.attemptLog()),
+          writing_(log_.writing),
+          lesson_(app::lessonCode(program)),
+          onlyIfChanged_(onlyIfChanged),
+          afterTick_(afterTick)
+    {
+    }
+
+    void write(KeptAnswers::State state)
+    {
+        if (log_.isEmpty())
+            return;
+        const QMap<int, QString> answers = currentAnswers(program_);
+        for (const TaskAttempt& a : log_.tasks())
+            log_.answerMeasured(a.task, answerOf(program_, a.task));
+        const QByteArray logBytes = log_.document(lesson_);
+        if (app::recordsMayBeWritten(program_))
+            writeLocal(logBytes, answers, state);
+        if (const QString folder = handInFolder(program_); !folder.isEmpty())
+            writeHandIn(folder, logBytes);
+    }
+
+    void copySolutionFile(const QString& fileName, const QByteArray& bytes)
+    {
+        const QString folder = handInFolder(program_);
+        if (folder.isEmpty() || writing_.handInTag.isEmpty())
+            return;
+        int error = 0;
+        const QString path = QDir(folder).filePath(handInSolutionName(fileName, writing_.handInTag));
+        if (!app::replaceFile(path, bytes, &error))
+            handInFailed(path, error);
+    }
+
+private:
+    bool needed(const QByteArray& bytes, const QByteArray& written) const
+    {
+        return !onlyIfChanged_ || bytes != written;
+    }
+
+    void writeLocal(const QByteArray& logBytes, const QMap<int, QString>& answers, KeptAnswers::State state)
+    {
+        if (needed(logBytes, writing_.logWritten)) {
+            if (writeLog(u"."_s, writing_.tag, log_, lesson_, logBytes) != 0)
+                return localFailed(writing_.tag.isEmpty() ? log_.fileName(lesson_)
+                                                          : logFileName(lesson_, writing_.tag));
+            writing_.logWritten = logBytes;
+        }
+        const KeptAnswers kept{lesson_,      log_.host(),   log_.start().toString(Qt::ISODate),
+                               log_.runId(), thisProcess(), log_.student(),
+                               state,        answers};
+        const QByteArray keptBytes = keptAnswersDocument(kept);
+        // No file until there is an answer to keep.
+        if (answers.isEmpty() && writing_.answersWritten.isEmpty())
+            return;
+        if (needed(keptBytes, writing_.answersWritten)) {
+            const QString name = keptAnswersFileName(lesson_, writing_.tag);
+            if (!app::replaceFileInWorkingFolder(name, keptBytes))
+                return localFailed(name);
+            writing_.answersWritten = keptBytes;
+        }
+    }
+
+    void writeHandIn(const QString& folder, const QByteArray& logBytes)
+    {
+        if (!needed(logBytes, writing_.handInLogWritten))
+            return;
+        if (const int error = writeLog(folder, writing_.handInTag, log_, lesson_, logBytes); error != 0)
+            return handInFailed(folder, error);
+        writing_.handInLogWritten = logBytes;
+    }
+
+    // Every failure of a save or of the exit is reported; of the minute's
+    // writes, the first.
+    void localFailed(const QString& name)
+    {
+        if (afterTick_ && writing_.periodicFailureReported)
+            return;
+        writing_.periodicFailureReported = writing_.periodicFailureReported || afterTick_;
+        report(program_, app::message_code::AttemptLogFailed, QDir::current().absoluteFilePath(name), afterTick_);
+    }
+
+    void handInFailed(const QString& path, int error)
+    {
+        if (writing_.handInFailureReported)
+            return;
+        writing_.handInFailureReported = true;
+        report(program_, app::message_code::HandInUnusable,
+               QDir::toNativeSeparators(path) + u": "_s + systemError(error), afterTick_);
+    }
+
+    app::Program& program_;
+    AttemptLog& log_;
+    AttemptLog::Writing& writing_;
+    const QString lesson_;
+    const bool onlyIfChanged_;
+    const bool afterTick_;
+};
 
 }  // namespace
 
-void saveAttemptLog(app::Program& program)
-{
-    if (write(program, false) == Outcome::Failed)
-        reportFailure(program);
-}
+void saveAtExit(app::Program& program) { RunWriter(program, false, false).write(KeptAnswers::State::Finished); }
 
 void attemptLogTicked(app::Program& program)
 {
@@ -76,16 +178,34 @@ void attemptLogTicked(app::Program& program)
     if (++writing.ticks < TicksPerWrite)
         return;
     writing.ticks = 0;
-    if (write(program, true) == Outcome::Failed && !writing.periodicFailureReported) {
-        writing.periodicFailureReported = true;
-        reportFailure(program);
-    }
+    RunWriter(program, true, true).write(KeptAnswers::State::Running);
 }
 
-void solutionFileSaved(app::Program& program, int task, const QString& fileName)
+void solutionFileSaved(app::Program& program, int task, const QString& fileName, const QByteArray& bytes)
 {
     program.attemptLog().solutionFileSaved(task, fileName);
-    saveAttemptLog(program);
+    RunWriter writer(program, false, false);
+    writer.write(KeptAnswers::State::Running);
+    writer.copySolutionFile(fileName, bytes);
+}
+
+QString handInSolutionName(const QString& fileName, const QString& tag)
+{
+    const QFileInfo info(fileName);
+    return info.completeBaseName() + u'_' + tag + u'.' + info.suffix();
+}
+
+void startRecords(app::Program& program)
+{
+    const QString lesson = app::lessonCode(program);
+    const QStringList records = program.lesson().answerFiles();
+    const auto ours = [&](const QString& name) {
+        return (!lesson.isEmpty() && name.startsWith(lesson)) || records.contains(name);
+    };
+    app::removeLeftoverTemporaries(u"."_s, ours);
+    if (const QString folder = handInFolder(program); !folder.isEmpty())
+        app::removeLeftoverTemporaries(folder, ours);
+    offerKeptAnswers(program);
 }
 
 }  // namespace results

@@ -18,6 +18,8 @@ QString captionOf(const forms::Control& c)
             return static_cast<const forms::Label&>(c).Caption();
         case Kind::MenuItem:
             return static_cast<const forms::MenuItem&>(c).Caption();
+        case Kind::CommandButton:
+            return static_cast<const forms::CommandButton&>(c).Caption();
         case Kind::Form:
             return static_cast<const forms::Form&>(c).Caption();
         default:

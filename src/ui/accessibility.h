@@ -8,7 +8,8 @@
 // the controls' own texts, ribbons as progress bars, announcements.
 namespace ui::accessibility {
 
-// The caption of a label, menu item or window; empty for other controls.
+// The caption of a label, button, menu item or window; empty for other
+// controls.
 QString captionOf(const forms::Control& c);
 
 // The name a screen reader says for the control: the name the window gave it,

@@ -8,11 +8,13 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -157,6 +159,7 @@ bool takesFocus(const forms::Control& c)
         case Kind::TextBox:
         case Kind::Slider:
         case Kind::OptionButton:
+        case Kind::CommandButton:
             return true;
         case Kind::PictureBox:
             return bool(static_cast<const forms::PictureBox&>(c).onClick);
@@ -288,6 +291,8 @@ QWidget* FormView::createWidget(forms::Control& c)
         }
         case Kind::TextBox: {
             auto& box = static_cast<forms::TextBox&>(c);
+            if (box.singleLine)
+                return createLineField(box);
             auto* w = new TextEdit(box.pasteAllowed);
             connect(w, &QPlainTextEdit::textChanged, this, [this, w, &box] {
                 if (!syncing_)
@@ -327,9 +332,28 @@ QWidget* FormView::createWidget(forms::Control& c)
                     [this, &option] { dispatcher_.run([&option] { option.userClick(); }); });
             return w;
         }
+        case Kind::CommandButton: {
+            auto* w = new QPushButton;
+            auto& button = static_cast<forms::CommandButton&>(c);
+            connect(w, &QPushButton::clicked, this,
+                    [this, &button] { dispatcher_.run([&button] { button.userClick(); }); });
+            return w;
+        }
         default:
             return nullptr;
     }
+}
+
+QWidget* FormView::createLineField(forms::TextBox& box)
+{
+    auto* w = new QLineEdit;
+    connect(w, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
+        if (!syncing_)
+            box.userEdited(text);
+    });
+    connect(w, &QLineEdit::returnPressed, this, [this, &box] { dispatcher_.run([&box] { box.userPressedEnter(); }); });
+    w->installEventFilter(this);
+    return w;
 }
 
 void FormView::buildMenus()
@@ -432,13 +456,19 @@ void FormView::refreshWidget(forms::Control& c, QWidget& w, Property property)
             w.setEnabled(c.Enabled());
             break;
         case Property::Text:
-            if (c.kind() == Kind::TextBox) {
+            if (auto* line = qobject_cast<QLineEdit*>(&w)) {
+                if (line->text() != static_cast<forms::TextBox&>(c).Text())
+                    line->setText(static_cast<forms::TextBox&>(c).Text());
+            } else if (c.kind() == Kind::TextBox) {
                 auto& edit = static_cast<QPlainTextEdit&>(w);
                 const QString text = fromControlText(static_cast<forms::TextBox&>(c).Text());
                 if (edit.toPlainText() != text)
                     edit.setPlainText(text);
             } else if (c.kind() == Kind::Label) {
                 static_cast<QLabel&>(w).setText(accessibility::captionOf(c));
+                applyAccessibility(w, c);
+            } else if (c.kind() == Kind::CommandButton) {
+                static_cast<QPushButton&>(w).setText(menuText(accessibility::captionOf(c)));
                 applyAccessibility(w, c);
             }
             break;
@@ -457,7 +487,9 @@ void FormView::refreshWidget(forms::Control& c, QWidget& w, Property property)
             }
             break;
         case Property::Locked:
-            if (c.kind() == Kind::TextBox)
+            if (auto* line = qobject_cast<QLineEdit*>(&w))
+                line->setReadOnly(static_cast<forms::TextBox&>(c).Locked());
+            else if (c.kind() == Kind::TextBox)
                 static_cast<QPlainTextEdit&>(w).setReadOnly(static_cast<forms::TextBox&>(c).Locked());
             break;
         case Property::BackColor:
@@ -493,7 +525,11 @@ void FormView::refreshWidget(forms::Control& c, QWidget& w, Property property)
                 static_cast<accessibility::ShapeWidget&>(w).setProgress(static_cast<forms::Shape&>(c).ProgressValue());
             break;
         case Property::Cursor:
-            if (c.kind() == Kind::TextBox)
+            if (auto* line = qobject_cast<QLineEdit*>(&w)) {
+                line->window()->raise();
+                line->window()->activateWindow();
+                line->setFocus();
+            } else if (c.kind() == Kind::TextBox)
                 putCaretOnLine(static_cast<QPlainTextEdit&>(w), static_cast<forms::TextBox&>(c).CursorLine());
             break;
     }

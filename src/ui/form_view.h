@@ -56,6 +56,7 @@ private:
     void build();
     void buildMenus();
     QWidget* createWidget(forms::Control& control);
+    QWidget* createLineField(forms::TextBox& box);
     QAction* createAction(forms::MenuItem& item);
     void createTimer(forms::Timer& timer);
     void refresh(forms::Control& control, forms::Property property);

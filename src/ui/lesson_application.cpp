@@ -14,8 +14,9 @@ void installBulgarian(QApplication& application, QTranslator& translator)
 }
 
 LessonApplication::LessonApplication(QApplication& application)
-    : program_({messages_, clipboard_, drive_, fonts_, end_, clock_}), view_(program_)
+    : program_({messages_, clipboard_, drive_, fonts_, end_, clock_, later_}), view_(program_)
 {
+    later_.dispatcher = &view_.dispatcher();
     QApplication::setQuitOnLastWindowClosed(false);
     installBulgarian(application, translator_);
 }

@@ -33,6 +33,7 @@ private:
     QtFonts fonts_;
     QtEnd end_;
     SystemClock clock_;
+    EventLoopLater later_;
     app::Program program_;
     ProgramView view_;
 };

@@ -1,6 +1,7 @@
 #include "ui/qt_services.h"
 
 #include "app/drive_type.h"
+#include "ui/dispatcher.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 
 namespace ui {
 
@@ -65,5 +67,13 @@ void QtEnd::endProgram()
 }
 
 QDateTime SystemClock::now() { return QDateTime::currentDateTime(); }
+
+void EventLoopLater::runLater(std::function<void()> work)
+{
+    QTimer::singleShot(0, QCoreApplication::instance(), [this, work = std::move(work)] {
+        if (dispatcher)
+            dispatcher->run(work);
+    });
+}
 
 }  // namespace ui

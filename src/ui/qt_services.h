@@ -36,4 +36,14 @@ public:
     QDateTime now() override;
 };
 
+class Dispatcher;
+
+// Work put off until the event loop is back: it runs through the dispatcher,
+// as every handler does, and not at all once the program has ended.
+class EventLoopLater : public app::LaterService {
+public:
+    void runLater(std::function<void()> work) override;
+    Dispatcher* dispatcher = nullptr;  // set once the view exists
+};
+
 }  // namespace ui

@@ -128,6 +128,9 @@ private:
     void showTask(int k);
     void countDown(int task);
     void applySolutionAccessRule(int task);
+    // The solution box holds the author's solution, not nothing or the notice
+    // that it is closed.
+    bool authorSolutionShown() const;
 
     // The task at the task list's selection, 0 when nothing is selected.
     int selectedTask() const;

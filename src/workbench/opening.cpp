@@ -2,12 +2,22 @@
 // workbench is open the main window is hidden and its reading clock stands
 // still; the task clock runs instead.
 #include "app/program.h"
+#include "aux_windows/lesko_ime.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "results/attempt_log.h"
 #include "workbench/lesko_n.h"
 
+// When the class settings ask for the student's name and the run has none
+// yet, the name box comes first; it opens the workbench once it has a name.
 void Lesko::mnu_Wyprosi_Click()
 {
+    if (program_.classSettings().askStudentName && program_.attemptLog().student().isEmpty()) {
+        Lesko_Ime& nameBox = program_.lesko_Ime();
+        nameBox.Show();
+        nameBox.Text_Im[Lesko_Ime::NameBox].setCursorLine(1);
+        return;
+    }
     Timer1.setEnabled(false);
     Hide();
     Lesko_n& bench = program_.lesko_n();

@@ -4,10 +4,12 @@
 #include "app/configuration.h"
 #include "app/messages.h"
 #include "app/text_file.h"
+#include "content/codepage.h"
 #include "results/recording.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -52,11 +54,19 @@ void Lesko_n::MakeSolutionFileName()
 
 // The file is replaced whole. When it cannot be written the student is told
 // and the previous file, if any, stays as it was; a saved file goes into the
-// attempt log.
+// attempt log. "Решение на автора" while the box holds no solution (it is
+// empty before the time is over, or says the solution is closed) never
+// replaces a file that holds something: the student is told why instead.
 void Lesko_n::WriteSolutionFile(int mode)
 {
-    if (!app::writeTextFile(SolutionFileName, solutionFileText(*this, mode)))
-        Greska_Otgowor2(app::message_code::SaveFailed, QDir::current().absoluteFilePath(SolutionFileName));
+    const QString path = QDir::current().absoluteFilePath(SolutionFileName);
+    if (mode == SaveAuthorSolution && !authorSolutionShown() && QFileInfo(SolutionFileName).size() > 0) {
+        Greska_Otgowor2(app::message_code::AuthorSolutionNotSaved, path);
+        return;
+    }
+    const QByteArray bytes = content::toWindows1251(solutionFileText(*this, mode));
+    if (!app::replaceFileInWorkingFolder(SolutionFileName, bytes))
+        Greska_Otgowor2(app::message_code::SaveFailed, path);
     else
-        results::solutionFileSaved(program_, selectedTask(), SolutionFileName);
+        results::solutionFileSaved(program_, selectedTask(), SolutionFileName, bytes);
 }

@@ -15,6 +15,7 @@
 namespace {
 
 constexpr forms::Colour FocusedBoxColour = 6909565;  // RGB(125, 110, 105)
+const QString NoSolutionAccess = QStringLiteral("Нямате достъп за раглеждане на решението!");
 
 // The clock shows the whole seconds left, never a negative number.
 QString wholeSeconds(double remaining) { return QString::number(remaining > 0 ? std::trunc(remaining) : 0.0, 'f', 0); }
@@ -90,9 +91,15 @@ void Lesko_n::TaskTimeUp()
 void Lesko_n::applySolutionAccessRule(int task)
 {
     if (task > 1 && workbenchFlag(6) < 1)
-        Text_Un[SolutionBox].setText(QStringLiteral("Нямате достъп за раглеждане на решението!"));
+        Text_Un[SolutionBox].setText(NoSolutionAccess);
     else
         ShowAuthorSolution();
+}
+
+bool Lesko_n::authorSolutionShown() const
+{
+    const QString& shown = Text_Un[SolutionBox].Text();
+    return !shown.isEmpty() && shown != NoSolutionAccess;
 }
 
 void Lesko_n::ShowExtraHint()

@@ -5,7 +5,9 @@ X input (xdotool) and closed by its frame the way a window manager does it
 item, clicks an entry of every list, types answers, closes every closable
 window by its frame and opens it again, and leaves through "Изход" and "Да".
 After every step the process must be alive; at the end the log must hold no
-sanitizer report and the answer record what was typed.
+sanitizer report and the answer record what was typed. The class settings
+ask for the student's name and name a hand-in folder; after the lesson, the
+results window ("lesko --results") over that folder gets the same treatment.
 
 Usage: crawler.py LESKO LESKO_CONFIG WORK_FOLDER
 """
@@ -34,9 +36,14 @@ BOX = "Електронен урок"
 SETUP = "Настройка на урока"
 GUIDE = "Ръководство за учителя"
 SAVE_AS = "Запис като"
+NAME_BOX = "Ученик"
+RESULTS = "Резултати на класа"
+TABLE_DIALOG = "Запис на таблицата"
+PDF_DIALOG = "Запис като PDF"
+PRINT_DIALOG = "Печат"
 
 # Design client heights in twips, to find where the menu bar ends.
-CLIENT_HEIGHT = {MAIN: 8190, BENCH: 8220, SETTINGS: 4710}
+CLIENT_HEIGHT = {MAIN: 8190, BENCH: 8220, SETTINGS: 4710, NAME_BOX: 3000}
 
 step_name = "start"
 
@@ -229,10 +236,27 @@ def main_window_steps():
     return steps
 
 
+def name_box_steps():
+    open_tasks = lambda: menu(MAIN, "Right", "Right", "Right", "Return")
+    return [
+        ("Задачи/Речник asks for the name first", lambda: (open_tasks(), wait_window(NAME_BOX))),
+        ("an empty name is refused", lambda: (click(NAME_BOX, 4500, 2550), wait_window(NAME_BOX))),
+        ("the name box closed by its frame", lambda: (close_by_frame(NAME_BOX), wait_gone(NAME_BOX),
+                                                      no_window(BENCH))),
+        ("Задачи/Речник asks again", lambda: (open_tasks(), wait_window(NAME_BOX))),
+        ("a name and a class", lambda: (click(NAME_BOX, 600, 650), type_text("Иван Петров"), keys("Return"),
+                                        type_text("8 а"), keys("Return"), wait_window(BENCH))),
+    ]
+
+
+def no_window(title):
+    if windows(title):
+        fail(f'window "{title}" is open')
+
+
 def workbench_steps():
     open_bench = lambda: (menu(MAIN, "Right", "Right", "Right", "Return"), wait_window(BENCH))
     return [
-        ("Задачи/Речник opens the workbench", open_bench),
         ("typing the answer of task 1", lambda: (click(BENCH, 600, 6300), type_text("crawler answer one"))),
         ("Проверка of an answer that is no C++", lambda: (menu(BENCH, *["Right"] * 5, "Return"),
                                                            wait_window(RESULT, timeout=60))),
@@ -251,7 +275,10 @@ def workbench_steps():
         ("a middle click into the answer pastes nothing", lambda: click(BENCH, 3000, 6300, button=2)),
         ("Запис условие+решение", lambda: menu(BENCH, *["Right"] * 4, "Return", "Down", "Return")),
         ("Запис само решение", lambda: menu(BENCH, *["Right"] * 4, "Return", "Down", "Down", "Return")),
-        ("Решение на автора", lambda: menu(BENCH, *["Right"] * 4, "Return", "Down", "Down", "Down", "Return")),
+        # Before the time is over the solution is not shown yet, and the saved
+        # answer is not replaced: a box says so.
+        ("Решение на автора", lambda: (menu(BENCH, *["Right"] * 4, "Return", "Down", "Down", "Down", "Return"),
+                                       answer_boxes_if_any(False))),
         ("a glossary term", lambda: click(BENCH, 3900, 300)),
         ("Фокус of the workbench", lambda: (menu(BENCH, "Right", "Right", "Return"), wait_window(FOCUS))),
         ("its enlarged text closed by its frame", lambda: (close_by_frame(FOCUS), wait_gone(FOCUS))),
@@ -298,6 +325,12 @@ def check_the_end():
     names = [n for n in os.listdir(".") if "@" in n]
     if not names:
         fail("no answer record")
+    handed_in = sorted(os.listdir(HAND_IN))
+    if not any(n.startswith("FUNKR_opiti_") for n in handed_in) or not any(n.startswith("FUNKR_01_") for n in handed_in):
+        fail(f"the hand-in folder holds {handed_in}")
+    kept = [n for n in os.listdir(".") if n.startswith("FUNKR_otgowori_")]
+    if len(kept) != 1 or ";завършен;" not in open(kept[0], encoding="utf-8-sig").read():
+        fail(f"the kept answers are not marked as those of a run that ended: {kept}")
     record = open(names[0], "rb").read().decode("cp1251")
     # Task 2's stored answer starts as the store's one blank, typed after.
     for task, typed in ((1, "crawler answer one"), (2, " crawler answer two")):
@@ -353,10 +386,56 @@ def crawl_setup():
     return len(steps)
 
 
+def results_window_steps():
+    """The menu "Файл" opens with its first item active."""
+    def save_through(dialog, name):
+        focus(wait_window(dialog))
+        keys("ctrl+a")
+        type_text(os.path.join(WORK, name))
+        keys("Return")
+        wait_gone(dialog)
+        if not os.path.getsize(os.path.join(WORK, name)):
+            fail(f"{name} is empty")
+
+    return [
+        ("a cell of the table", lambda: (focus(wait_window(RESULTS)), keys("Down", "Right", "Left"))),
+        ("Запис на таблицата (CSV)", lambda: (menu(RESULTS, "Return", "Return"), save_through(TABLE_DIALOG, "klas.csv"))),
+        ("Запис като PDF", lambda: (menu(RESULTS, "Return", "Down", "Return"), save_through(PDF_DIALOG, "klas.pdf"))),
+        ("Печат, then Отказ", lambda: (menu(RESULTS, "Return", "Down", "Down", "Return"), wait_window(PRINT_DIALOG),
+                                       focus(wait_window(PRINT_DIALOG)), keys("Escape"), wait_gone(PRINT_DIALOG))),
+        ("Обнови", lambda: menu(RESULTS, "Return", "Down", "Down", "Down", "Return")),
+        ("the results window closed by its frame", lambda: (close_by_frame(RESULTS), lesko.wait(timeout=30))),
+    ]
+
+
+def crawl_results_window():
+    """The results window over the hand-in folder, in a program of its own."""
+    global lesko, step_name
+    with open("results.log", "w") as log:
+        lesko = subprocess.Popen([LESKO, "--results", HAND_IN], stdout=log, stderr=subprocess.STDOUT)
+    steps = results_window_steps()
+    for step_name, action in steps:
+        signal.alarm(60)
+        action()
+        signal.alarm(0)
+        if step_name != steps[-1][0]:
+            alive()
+    log = open("results.log", encoding="utf-8", errors="replace").read()
+    if re.search(r"AddressSanitizer|LeakSanitizer|runtime error:|UndefinedBehaviorSanitizer", log):
+        fail("the sanitizers reported a fault in the results window")
+    if lesko.returncode != 0:
+        fail(f"the results window ended with status {lesko.returncode}")
+    return len(steps)
+
+
 shutil.rmtree(WORK, ignore_errors=True)
 os.makedirs(WORK)
 os.chdir(WORK)
+HAND_IN = os.path.join(WORK, "handin")
+os.makedirs(HAND_IN)
 subprocess.run([CONFIG], check=True, stdout=subprocess.DEVNULL)
+with open("FUNKR_klas.ini", "w", encoding="utf-8") as settings:
+    settings.write(f"[class]\nask-name = yes\nhand-in-folder = {HAND_IN}\n")
 server, os.environ["DISPLAY"] = start_xvfb()
 os.environ["QT_QPA_PLATFORM"] = "xcb"
 os.environ["XDG_CACHE_HOME"] = os.path.join(WORK, "cache")  # the checker's precompiled headers
@@ -365,7 +444,7 @@ try:
     with open("lesko.log", "w") as log:
         lesko = subprocess.Popen([LESKO], stdout=log, stderr=subprocess.STDOUT)
     wait_window(MAIN, timeout=60)
-    steps = main_window_steps() + workbench_steps() + closing_steps()
+    steps = main_window_steps() + name_box_steps() + workbench_steps() + closing_steps()
     signal.signal(signal.SIGALRM, lambda *_: fail("the step took longer than a minute"))
     for step_name, action in steps:
         signal.alarm(60)
@@ -373,8 +452,9 @@ try:
         signal.alarm(0)
         alive() if step_name != "Изход and Да" else None
     check_the_end()
+    count = len(steps) + crawl_results_window()
     setup = crawl_setup()
-    print(f"PASS: {len(steps)} steps through every window of the real program, {setup} through its setup window")
+    print(f"PASS: {count} steps through every window of the real program, {setup} through its setup window")
 finally:
     if lesko.poll() is None:
         lesko.kill()

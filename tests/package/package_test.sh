@@ -28,7 +28,8 @@ root=$work/root
 dpkg -x "$package" "$root"
 share=$root/usr/share
 app_id=bg.lesko.funkr
-desktop_files=("$share/applications/$app_id.desktop" "$share/applications/$app_id.setup.desktop")
+desktop_files=("$share/applications/$app_id.desktop" "$share/applications/$app_id.setup.desktop"
+    "$share/applications/$app_id.results.desktop")
 desktop-file-validate "${desktop_files[@]}" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" || fail "appstreamcli validate"
 
@@ -40,9 +41,35 @@ done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$share/metainfo/$app_id.metainfo.xml" ||
     fail "metainfo launches another desktop entry"
 grep -qx 'Exec=lesko --setup --from-menu' "$share/applications/$app_id.setup.desktop" || fail "setup entry"
-for program in "$root"/usr/bin/*; do
-    [[ -s $share/man/man1/$(basename "$program").1.gz ]] || fail "no manual page for $(basename "$program")"
+grep -qx 'Exec=lesko --results --from-menu' "$share/applications/$app_id.results.desktop" || fail "results entry"
+for program in lesko lesko_config lesko_report; do
+    [[ -x $root/usr/bin/$program ]] || fail "no program $program"
 done
+# Every program has its manual page in English and in Bulgarian, and each reads without a warning.
+for program in "$root"/usr/bin/*; do
+    for page in "$share/man/man1/$(basename "$program").1.gz" "$share/man/bg/man1/$(basename "$program").1.gz"; do
+        [[ -s $page ]] || fail "no manual page $page"
+        warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
+        [[ -z $warnings ]] || fail "$page: $warnings"
+    done
+done
+zcat "$share/man/bg/man1/lesko_report.1.gz" | grep -q '^\.SH ОПЦИИ' || fail "the Bulgarian page of lesko_report is not Bulgarian"
+
+# --help and --version print and end without a display or a window.
+(unset DISPLAY QT_QPA_PLATFORM; "$root/usr/bin/lesko" --help) >help.txt 2>&1 || fail "lesko --help: $(cat help.txt)"
+grep -q -- '--results' help.txt || fail "lesko --help: $(cat help.txt)"
+[[ $(unset DISPLAY QT_QPA_PLATFORM; "$root/usr/bin/lesko" --version) == "lesko $(dpkg-deb -f "$package" Version)" ]] ||
+    fail "lesko --version"
+
+# lesko_report from the package summarises a folder with one log, and says why it cannot use a missing one.
+mkdir -p logs
+printf '\xef\xbb\xbf%s\r\n%s\r\n' \
+    'Урок;Компютър;Начало;Задача;Трудност;Време за задачата (с);Използвано време (с);Упътване;Упътване в;Решение на автора;Решение на автора в;Проверки;Най-много верни примери;Примери;Последен резултат;Записан файл;Име на файла;Дължина на отговора (знаци)' \
+    'FUNKR;pc-1;2025-03-10T09:00:00;1;1;20;12;не;;не;;2;6;6;Верен;не;;40' >logs/FUNKR_opiti_pc-1_20250310-090000.csv
+"$root/usr/bin/lesko_report" logs -o class.csv 2>report.txt || fail "lesko_report: $(cat report.txt)"
+grep -q 'Прочетени дневници: 1, пропуснати: 0' report.txt || fail "lesko_report said: $(cat report.txt)"
+sed -n 2p class.csv | grep -q '^pc-1;2025-03-10T09:00:00;12;1;1;0;0;;;6/6' || fail "summary row: $(sed -n 2p class.csv)"
+if "$root/usr/bin/lesko_report" no-such-folder >/dev/null 2>report.txt; then fail "lesko_report read a missing folder"; fi
 
 version=$(dpkg-deb -f "$package" Version)
 [[ $(zcat "$share/doc/lesko/changelog.gz" | head -n 1) == "lesko ($version) "* ]] || fail "changelog is not at $version"

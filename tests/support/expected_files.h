@@ -74,6 +74,9 @@ inline QString attemptLogName()
     return u"FUNKR_opiti_"_s + (host.isEmpty() ? u"pc"_s : host) + u"_20250310-090000.csv"_s;
 }
 
+// The file of the same run that keeps the typed answers for a restart.
+inline QString keptAnswersName() { return attemptLogName().replace(u"_opiti_"_s, u"_otgowori_"_s); }
+
 // Every entry of a folder, hidden ones too, sorted by name.
 inline QStringList folderEntries(const QString& path)
 {

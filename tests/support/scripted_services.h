@@ -22,13 +22,15 @@ struct ShownMessage {
 // queue is empty), a record of every box shown, a fixed drive type, whether
 // the working folder can be written, a font
 // list (with the families that show no Cyrillic), counters for clipboard clears
-// and program ends, and a clock set by the test.
+// and program ends, a clock set by the test, and the work put off for later,
+// which runs when the test calls runDeferred().
 struct ScriptedServices : app::MessageService,
                           app::ClipboardService,
                           app::DriveService,
                           app::FontService,
                           app::EndService,
-                          app::ClockService {
+                          app::ClockService,
+                          app::LaterService {
     std::deque<bool> answers;
     QList<ShownMessage> shown;
     quint8 drive = app::DriveFixed;
@@ -56,8 +58,19 @@ struct ScriptedServices : app::MessageService,
     bool showsCyrillic(const QString& family) override { return !latinOnlyFonts.contains(family); }
     void endProgram() override { ++ends; }
     QDateTime now() override { return clock; }
+    void runLater(std::function<void()> work) override { deferred.push_back(std::move(work)); }
+    // Runs the work put off so far, as the event loop would after a handler.
+    void runDeferred()
+    {
+        while (!deferred.empty()) {
+            const std::function<void()> work = std::move(deferred.front());
+            deferred.pop_front();
+            work();
+        }
+    }
+    std::deque<std::function<void()>> deferred;
 
-    app::Services services() { return {*this, *this, *this, *this, *this, *this}; }
+    app::Services services() { return {*this, *this, *this, *this, *this, *this, *this}; }
 };
 
 // A program in a fresh temporary working folder, with scripted services.
