@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 # The installed programs. Each has its manual page in English,
 # packaging/<name>.1, and in Bulgarian, packaging/man/bg/<name>.1; to install
 # another program, add its target here and write both pages.
-set(LESKO_INSTALLED_PROGRAMS lesko lesko_config lesko_report)
+set(LESKO_INSTALLED_PROGRAMS lesko lesko_config lesko_report lesko_check)
 
 set(LESKO_APP_ID bg.lesko.funkr)  # reverse-DNS name of the desktop entry, icon and metainfo
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
@@ -47,6 +47,9 @@ list(APPEND compressed ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
 add_custom_target(package_files ALL DEPENDS ${compressed})
 
 install(TARGETS ${LESKO_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The checker's sandbox runner, found by the programs beside them or in
+# ../libexec/lesko; no user starts it.
+install(TARGETS lesko_runner RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/lesko)
 install(FILES ${packaging}/${LESKO_APP_ID}.desktop ${packaging}/${LESKO_APP_ID}.setup.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${LESKO_APP_ID}.results.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

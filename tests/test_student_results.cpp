@@ -10,6 +10,7 @@
 #include "results/kept_answers.h"
 #include "results/recording.h"
 #include "support/attempt_log_file.h"
+#include "support/checker_settings.h"
 #include "support/workbench_lesson.h"
 
 #include <QDir>
@@ -156,7 +157,7 @@ void TestStudentResults::withoutTheSettingNobodyIsAsked()
 void TestStudentResults::aRightAnswerCheckedIsSolvedInTheClassSummary()
 {
     TestLesson t;
-    t.program().checks().settings.cacheFolder = cache_.path();
+    t.program().checks().settings = testCheckSettings(cache_.path());
     startWorkbenchLesson(t);
     t.program().attemptLog().setStudent({u"Асен Белев"_s, u"8 а"_s});
     Lesko_n& bench = openWorkbench(t);
@@ -171,7 +172,7 @@ void TestStudentResults::aRightAnswerCheckedIsSolvedInTheClassSummary()
     QVERIFY(summary);
     QCOMPARE(summary->runs.size(), 1);
     const results::TaskAttempt& task1 = summary->runs[0].tasks.value(0);
-    const int tests = int(content::Lesson::embedded().samples(1).size());
+    const int tests = content::Lesson::embedded().testCount(1);
     QCOMPARE(task1.checks, 1);
     QVERIFY(task1.solved());
     QCOMPARE(results::taskCell(task1), QString::number(tests) + u'/' + QString::number(tests));

@@ -62,7 +62,8 @@ void Lesko_Prow::List_Prow_Click()
         return;
     }
     const checker::Diagnostic error = result_.diagnostics.value(i - result_.tests.size());
-    Podrobno.setText(checker::text::errorDetails(error, answerLines_, result_.compilerText));
+    Podrobno.setText(checker::text::errorDetails(error, answerLines_) +
+                     QStringLiteral("\r\n\r\nТекст на компилатора:\r\n") + result_.compilerText);
     if (error.line > 0 && !showing_)
         program_.lesko_n().Text_Un[Lesko_n::AnswerBox].setCursorLine(error.line);
 }

@@ -39,12 +39,11 @@ QString errorLine(const Diagnostic& error)
     return error.line > 0 ? u"Ред %1, колона %2: %3"_s.arg(error.line).arg(error.column).arg(what) : what;
 }
 
-QString errorDetails(const Diagnostic& error, const QStringList& answerLines, const QString& compilerText)
+QString errorDetails(const Diagnostic& error, const QStringList& answerLines)
 {
     QStringList text{errorLine(error)};
     if (error.line > 0)
         text << u"  %1 | %2"_s.arg(error.line).arg(answerLines.value(error.line - 1));
-    text << QString() << u"Текст на компилатора:"_s << compilerText;
     return text.join(LineBreak);
 }
 

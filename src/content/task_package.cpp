@@ -186,13 +186,14 @@ Result<QHash<QString, QString>> readPackageYaml(const QByteArray& bytes)
     return values;
 }
 
-TaskPackage scanTaskPackage(const QString& folder)
+TaskPackage scanTaskPackage(const QString& folder, PackageFile problemYaml)
 {
     TaskPackage package;
     const QString problemFile = folder + u"/problem.yaml";
-    if (!QFileInfo::exists(problemFile))
-        package.problems << problemFile + u": липсва.";
-    else if (const auto yaml = yamlFile(problemFile, package.problems))
+    if (!QFileInfo::exists(problemFile)) {
+        if (problemYaml == PackageFile::Required)
+            package.problems << problemFile + u": липсва.";
+    } else if (const auto yaml = yamlFile(problemFile, package.problems))
         package.timeLimitMs = timeLimitOf(*yaml, package.problems, problemFile);
     scanGroup(folder, QStringLiteral("sample"), package);
     scanGroup(folder, QStringLiteral("secret"), package);

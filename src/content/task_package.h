@@ -43,7 +43,9 @@ struct TaskPackage {
 
 // Scans the folder: lists the tests, reads problem.yaml and the tests' hints.
 // The inputs and answers are read later, by readTests.
-TaskPackage scanTaskPackage(const QString& folder);
+// A folder of a teacher's own tests may do without problem.yaml.
+enum class PackageFile { Required, Optional };
+TaskPackage scanTaskPackage(const QString& folder, PackageFile problemYaml = PackageFile::Required);
 // Reads every test's input and answer; the reason names a file that cannot be read.
 Result<QList<TaskTest>> readTests(const QList<TestFiles>& tests);
 
