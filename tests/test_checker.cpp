@@ -217,9 +217,13 @@ void TestChecker::linkerAndBrokenOutputBecomeLineLessErrors()
         compilerError(u"expected ';' before '}' token"_s, 3, 9) +
         "compilation terminated.\n"
         "/usr/bin/ld: main.o: undefined reference to `main'\n"
-        "collect2: error: ld returned 1 exit status\n";
+        "collect2: error: ld returned 1 exit status\n"
+        "/tmp/ccVpQKbl.s: Assembler messages:\n"
+        "/tmp/ccVpQKbl.s:7: Error: file not found: /usr/bin/lesko\n";
     const QList<checker::Diagnostic> found = checker::parseDiagnostics(errors, 10);
-    QCOMPARE(found.size(), 3);  // the warning and its note are left out
+    QCOMPARE(found.size(), 4);  // the warning and its note are left out
+    QCOMPARE(found[3].message, u"Error: file not found: /usr/bin/lesko"_s);
+    QCOMPARE(found[3].explanation, u"Асемблерът не приема кода в asm(…): file not found: /usr/bin/lesko"_s);
     QCOMPARE(found[0].line, 3);
     QVERIFY(found[0].notes.isEmpty());
     QCOMPARE(found[1].line, 0);

@@ -46,11 +46,13 @@ bool isContext(const QString& line)
     return pattern.match(line).hasMatch();
 }
 
-// A line with no place that still reports an error: the linker's.
+// A line with no place that still reports an error: the linker's, or the
+// assembler's about an asm statement ("/tmp/ccX.s:7: Error: …").
 bool isLinkerError(const QString& line)
 {
+    static const QRegularExpression assembler(QStringLiteral(R"(^\S+\.s:\d+: (Fatal )?[Ee]rror: )"));
     return line.contains(u"undefined reference") || line.contains(u"multiple definition") ||
-           line.startsWith(u"collect2: error");
+           line.startsWith(u"collect2: error") || assembler.match(line).hasMatch();
 }
 
 // The compiler's own words when a limit stopped it (never an answer's text:
@@ -69,6 +71,13 @@ QString headerName(const QString& path)
     static const QRegularExpression include(QStringLiteral(R"(/include/(?:c\+\+/\d+/)?(?:x86_64-linux-gnu/)?(.+)$)"));
     const QRegularExpressionMatch m = include.match(path);
     return m.hasMatch() ? m.captured(1) : path.section(u'/', -1);
+}
+
+// The assembler's message without its temporary file's name.
+QString assemblerMessage(const QString& line)
+{
+    static const QRegularExpression place(QStringLiteral(R"(^\S+\.s:\d+: )"));
+    return QString(line).remove(place);
 }
 
 }  // namespace
@@ -106,7 +115,7 @@ QList<Diagnostic> parseDiagnostics(const QByteArray& compilerErrors, int max)
             d.column = inAnswer ? m.captured(3).toInt() : contextColumn;
             d.message = m.captured(5);
         } else {
-            d.message = line;
+            d.message = assemblerMessage(line);
         }
         if (m.hasMatch() && m.captured(1) == u"main.cpp")
             contextLine = contextColumn = 0;
@@ -159,6 +168,8 @@ QString explainError(const QString& message, const QStringList& notes)
     if (containsAny(message, {u"cannot convert", u"invalid conversion", u"conversion from", u"no match for",
                               u"invalid operands"}))
         return QStringLiteral("Несъответствие на типове: стойността не е от типа, който се очаква тук.");
+    if (message.startsWith(u"Error: ") || message.startsWith(u"Fatal error: "))
+        return QStringLiteral("Асемблерът не приема кода в asm(…): %1").arg(message.section(QStringLiteral(": "), 1));
     if (message.contains(u"undefined reference to `main'"))
         return QStringLiteral("Липсва функцията main.");
     return {};

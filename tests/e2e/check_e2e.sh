@@ -68,4 +68,39 @@ wait_verdict "Тест $tests (скрит): Верен"
 check_answer '#include <iostream>' "${right/long long/short}"
 wait_verdict "Тест 3: Грешен отговор"
 pgrep -x otgowor >/dev/null && fail "an answer's process is left running"
-echo "PASS: the real program judged a right and a wrong answer"
+
+# A hostile answer through the real program as an ordinary user (nobody):
+# it signals every process it may, forks, fills the shared memory folder and
+# never ends (the session bus the toolkit starts aside). The lesson, the X server and the user's other processes live
+# on; the test is out of time; nothing of it is left.
+if [[ $(id -u) -eq 0 ]] && command -v setpriv >/dev/null; then
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    mkdir -p user && chown 65534:65534 user && cp -p FUNKR.UFG user/ && chown 65534:65534 user/FUNKR.UFG
+    cd user
+    shm_before=$(find /dev/shm /tmp -maxdepth 1 -user 65534 ! -name "dbus-*" 2>/dev/null | sort)
+    mkdir -m 700 runtime && chown 65534:65534 runtime
+    "${as_user[@]}" env HOME="$PWD" XDG_CACHE_HOME="$PWD/cache" XDG_RUNTIME_DIR="$PWD/runtime" "$lesko" >lesko.log 2>&1 &
+    app=$!
+    "${as_user[@]}" sleep 300 &
+    bystander=$!
+    wait_window "Програмиран урок"
+    menu Right Right Right Return
+    wait_window "Комбиниран урок"
+    sleep 0.5
+    check_answer '#include <csignal>' '#include <cstdio>' '#include <string>' '#include <unistd.h>' \
+        'int main() { kill(-1, SIGKILL); for (int i = 0; i < 64; ++i) fork();' \
+        'std::string mb(1 << 20, 1); for (int i = 0; i < 64; ++i) { std::FILE* f = std::fopen(("/dev/shm/" + std::to_string(i)).c_str(), "w"); if (f) std::fwrite(mb.data(), 1, mb.size(), f); }' \
+        'for (;;) {} }'
+    wait_verdict "Тест 1: Превишено време"
+    kill -0 "$app" 2>/dev/null || fail "the lesson of an ordinary user died"
+    kill -0 "$xvfb" 2>/dev/null || fail "the X server died"
+    kill -0 "$bystander" 2>/dev/null || fail "another process of the user died"
+    kill "$bystander"
+    pgrep -x otgowor >/dev/null && fail "an answer's process is left running"
+    shm_after=$(find /dev/shm /tmp -maxdepth 1 -user 65534 ! -name "dbus-*" 2>/dev/null | sort)
+    [[ $shm_after == "$shm_before" ]] || fail "the check left files in /dev/shm or /tmp: $shm_after"
+    [[ -z $(ls -A cache/lesko/jobs 2>/dev/null) ]] || fail "the check left its job folder"
+fi
+echo "PASS: the real program judged a right and a wrong answer, and contained a hostile one"

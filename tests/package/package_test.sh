@@ -42,9 +42,10 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$share/m
     fail "metainfo launches another desktop entry"
 grep -qx 'Exec=lesko --setup --from-menu' "$share/applications/$app_id.setup.desktop" || fail "setup entry"
 grep -qx 'Exec=lesko --results --from-menu' "$share/applications/$app_id.results.desktop" || fail "results entry"
-for program in lesko lesko_config lesko_report; do
+for program in lesko lesko_config lesko_report lesko_check; do
     [[ -x $root/usr/bin/$program ]] || fail "no program $program"
 done
+[[ -x $root/usr/libexec/lesko/lesko_runner ]] || fail "no sandbox runner in libexec"
 # Every program has its manual page in English and in Bulgarian, and each reads without a warning.
 for program in "$root"/usr/bin/*; do
     for page in "$share/man/man1/$(basename "$program").1.gz" "$share/man/bg/man1/$(basename "$program").1.gz"; do
@@ -70,6 +71,42 @@ printf '\xef\xbb\xbf%s\r\n%s\r\n' \
 grep -q 'Прочетени дневници: 1, пропуснати: 0' report.txt || fail "lesko_report said: $(cat report.txt)"
 sed -n 2p class.csv | grep -q '^pc-1;2025-03-10T09:00:00;12;1;1;0;0;;;6/6' || fail "summary row: $(sed -n 2p class.csv)"
 if "$root/usr/bin/lesko_report" no-such-folder >/dev/null 2>report.txt; then fail "lesko_report read a missing folder"; fi
+
+# lesko_check from the package checks an answer in its sandbox.
+printf '#include <iostream>\nint main() { long long x; std::cin >> x; std::cout << 2 * x + 3 << "\\n"; }\n' >right.cpp
+"$root/usr/bin/lesko_check" --task 1 right.cpp >check.txt 2>&1 || fail "lesko_check: $(cat check.txt)"
+head -n 1 check.txt | grep -q '^Верен (\([0-9]*\) от \1 теста)$' || fail "lesko_check said: $(head -n 3 check.txt)"
+
+# Installed under /usr, the lesson's programs (they carry the solutions and
+# the tests) are masked in the sandbox, for the compile and the run alike.
+# A private mount namespace puts the package's programs in /usr/local/bin.
+if [[ $(id -u) -eq 0 ]] && command -v unshare >/dev/null; then
+    mkdir -p masked/data/secret
+    printf '1\n' >masked/data/secret/a.in
+    printf 'masked\n' >masked/data/secret/a.ans
+    cat >embeds_the_lesson.cpp <<'ANSWER'
+asm(".section .rodata\n.incbin \"/usr/local/bin/lesko_check\"\n.text");
+int main() {}
+ANSWER
+    cat >reads_the_lesson.cpp <<'ANSWER'
+#include <cstdio>
+#include <iostream>
+int main() {
+    std::FILE* f = std::fopen("/usr/local/bin/lesko", "rb");
+    long size = 0;
+    if (f && std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+    std::cout << (size == 0 ? "masked" : "visible") << "\n";
+}
+ANSWER
+    unshare -m --propagation private bash -c "
+        mount -t tmpfs lesko /usr/local/bin &&
+        cp '$root'/usr/bin/lesko* '$root'/usr/libexec/lesko/lesko_runner /usr/local/bin/ &&
+        /usr/local/bin/lesko_check --task 1 embeds_the_lesson.cpp >embedded.txt 2>&1
+        /usr/local/bin/lesko_check --task 1 --tests masked reads_the_lesson.cpp >masked.txt 2>&1" || true
+    grep -q 'Асемблерът не приема кода в asm(…): file not found' embedded.txt ||
+        fail "the compile embedded a program of the lesson: $(cat embedded.txt)"
+    tail -n 1 masked.txt | grep -q '(скрит): Верен$' || fail "the lesson's programs are not masked: $(cat masked.txt)"
+fi
 
 version=$(dpkg-deb -f "$package" Version)
 [[ $(zcat "$share/doc/lesko/changelog.gz" | head -n 1) == "lesko ($version) "* ]] || fail "changelog is not at $version"
