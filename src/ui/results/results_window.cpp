@@ -1,5 +1,7 @@
 #include "ui/results/results_window.h"
 
+#include "app/configuration_source.h"
+
 #include "app/configuration.h"
 #include "app/messages.h"
 #include "app/text_file.h"
@@ -315,12 +317,11 @@ void ResultsWindow::print()
 
 QString defaultResultsFolder(const QString& lesson)
 {
-    const content::Result<QByteArray> bytes =
-        app::readRegularFile(content::classSettingsFileName(lesson), content::MaxClassSettingsBytes);
-    const content::Result<content::ClassSettings> settings =
-        bytes ? content::parseClassSettings(*bytes) : content::Result<content::ClassSettings>::failure({});
-    if (settings && !settings->handInFolder.isEmpty())
-        return QDir::current().absoluteFilePath(settings->handInFolder);
+    // The class settings the lesson itself would read: the working folder's,
+    // or the computer's shared ones.
+    const app::ConfigurationSource source = app::findConfiguration(lesson, app::sharedConfigurationFolders());
+    if (!source.classSettings.handInFolder.isEmpty())
+        return QDir::current().absoluteFilePath(source.classSettings.handInFolder);
     return QDir::currentPath();
 }
 

