@@ -130,6 +130,8 @@ QStringList compileArguments(bool withHeader, int maxErrors, bool goldLinker)
     QStringList args = languageFlags();
     if (goldLinker)
         args << u"-fuse-ld=gold"_s;
+    // The assembler reads the compiler's output from a pipe, not a file.
+    args << u"-pipe"_s;
     // Plain text: the JSON format loses everything when an error is fatal.
     args << u"-fmax-errors=%1"_s.arg(maxErrors) << u"-fno-diagnostics-show-caret"_s << u"-fdiagnostics-color=never"_s;
     if (withHeader)

@@ -309,6 +309,7 @@ struct Slot {
     std::size_t index = 0;
     pid_t keeper = 0;
     int input = -1, output = -1, errors = -1, report = -1;
+    int ended = -1;  // readable when the keeper has ended (a pidfd); -1 where the kernel has none
     std::size_t written = 0;
     std::string out, err;
     long long startMs = 0, endMs = 0;
@@ -366,6 +367,7 @@ bool TestRunner::start(std::size_t index)
     slot.output = out[0];
     slot.errors = err[0];
     slot.report = record[0];
+    slot.ended = int(syscall(SYS_pidfd_open, keeper, 0));
     slot.startMs = nowMs();
     for (int fd : {slot.input, slot.output, slot.errors, slot.report})
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
@@ -407,7 +409,7 @@ void TestRunner::service(int timeoutMs)
     for (const Slot& s : slots_) {
         if (s.input >= 0)
             fds.push_back({s.input, POLLOUT, 0});
-        for (int fd : {s.output, s.errors, s.report})
+        for (int fd : {s.output, s.errors, s.report, s.kept ? -1 : s.ended})
             if (fd >= 0)
                 fds.push_back({fd, POLLIN, 0});
     }
@@ -477,6 +479,7 @@ bool TestRunner::finishIfDone(Slot& s)
     if (!s.kept || s.output >= 0 || s.errors >= 0 || s.report >= 0)
         return false;
     closeFd(s.input);
+    closeFd(s.ended);
     const Record& r = s.record;
     if (s.reported && r.kind == Record::NotStarted)
         report(s, "unstarted", r.value, 0, 0);
