@@ -7,6 +7,8 @@
 #include "app/exit.h"
 #include "app/problem_packages.h"
 #include "app/text_file.h"
+#include "checker/check_store.h"
+#include "checker/lesko_prow.h"
 #include "content/class_settings.h"
 #include "content/codepage.h"
 #include "results/class_results.h"
@@ -16,6 +18,7 @@
 #include "results/results_report.h"
 #include "setup/config_store.h"
 #include "setup/menu_entry.h"
+#include "support/checker_settings.h"
 #include "support/expected_files.h"
 #include "support/workbench_lesson.h"
 
@@ -239,6 +242,8 @@ private slots:
     void theSetupsOtherFilesOnFaults_data();
     void theSetupsOtherFilesOnFaults();
     void aReadOnlyMountIsSeenAsOne();
+    void theCheckersFolderOnFaults_data();
+    void theCheckersFolderOnFaults();
     void problemPackagesOnAFaultyFolder_data();
     void problemPackagesOnAFaultyFolder();
     void theClassSummaryHoldsUnderBadInput_data();
@@ -548,6 +553,50 @@ void TestFileFaults::aReadOnlyMountIsSeenAsOne()
     QVERIFY(app::workingFolderWritable());
     QVERIFY(disk.makeReadOnly());
     QVERIFY(!app::workingFolderWritable());
+}
+
+// "Проверка" with the checker's folder on a full disk, read-only, or with a
+// link planted where its jobs go: the check is not available and says why;
+// nothing is written through the link; the lesson goes on.
+void TestFileFaults::theCheckersFolderOnFaults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("a full disk") << u"full"_s << u"на диска няма място за проверката"_s;
+    QTest::addRow("a read-only folder") << u"read-only"_s << u"папката за проверката не може да бъде създадена"_s;
+    QTest::addRow("a link planted on the jobs' folder")
+        << u"link"_s << u"папката за проверката не може да бъде създадена"_s;
+}
+
+void TestFileFaults::theCheckersFolderOnFaults()
+{
+    QFETCH(QString, fault);
+    if (fault != u"link" && !isRoot())
+        QSKIP("A small or read-only disk needs root.");
+    TestLesson t;
+    QTemporaryDir cache, elsewhere;
+    std::unique_ptr<SmallDisk> disk;
+    if (fault != u"link") {
+        disk = std::make_unique<SmallDisk>(cache.path(), "1m");
+        QVERIFY(disk->mounted());
+        if (fault == u"read-only")
+            QVERIFY(disk->makeReadOnly());
+        QVERIFY(QDir::setCurrent(t.folder()));
+    } else {
+        QVERIFY(QFile::link(elsewhere.path(), cache.filePath(u"jobs"_s)));
+    }
+    t.program().checks().settings = testCheckSettings(cache.path());
+    startWorkbenchLesson(t);
+    Lesko_n& bench = openWorkbench(t);
+    bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"int main() {}"_s);
+    bench.mnu_Prowerka.userClick();
+    QTRY_VERIFY_WITH_TIMEOUT(!bench.CheckRunning(), 60000);
+    QFETCH(QString, reason);
+    const QString verdict = t.program().lesko_Prow().Prisyda.Caption();
+    QVERIFY2(verdict.startsWith(u"Проверката не е налична: "_s + reason), qPrintable(verdict));
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    QVERIFY(bench.Visible());
+    QVERIFY(bench.Timer_n.Enabled());
 }
 
 // The problem packages (lesko_check --export) on a full disk, a read-only

@@ -35,11 +35,20 @@ void removeStaleJobs(const QString& jobs)
     }
 }
 
+// A folder of the cache is a real folder of this user's, never a link: a link
+// or a folder someone else made (in a shared /var/tmp, say) could turn the
+// checker's writes, and an administrator's permission changes, elsewhere.
+bool ownFolder(const QString& folder)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid();
+}
+
 // An administrator's sandbox runs as nobody, who must be able to pass through
 // the cache folders; what it reads and writes in them is its own.
 bool openToSandbox(const QString& folder, mode_t mode)
 {
-    return geteuid() != 0 || ::chmod(QFile::encodeName(folder).constData(), mode) == 0;
+    return ownFolder(folder) && (geteuid() != 0 || ::chmod(QFile::encodeName(folder).constData(), mode) == 0);
 }
 
 qint64 folderBytes(const QString& folder)
@@ -58,7 +67,8 @@ qint64 folderBytes(const QString& folder)
 content::Result<std::shared_ptr<JobFolder>> JobFolder::create(const QString& cacheFolder)
 {
     const QString jobs = jobsFolder(cacheFolder);
-    const QString reason = u"папката за проверката не може да бъде създадена в „"_s + jobs + u"“"_s;
+    const QString reason = u"папката за проверката не може да бъде създадена в „"_s + jobs +
+                           u"“ (нужна е папка на потребителя, не връзка, в която може да се пише)"_s;
     if (!QDir().mkpath(jobs) || !openToSandbox(cacheFolder, 0711) || !openToSandbox(jobs, 0711))
         return content::Result<std::shared_ptr<JobFolder>>::failure(reason);
     removeStaleJobs(jobs);
