@@ -51,14 +51,6 @@ focus() {
     xdotool windowfocus --sync "$(window_of "$1")"
     sleep 0.3
 }
-# Clicks at x, y pixels of the client area of the window titled $1.
-click_in() {
-    local window
-    window=$(window_of "$1")
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
-    sleep 0.3
-}
 open_tasks() {
     focus "Програмиран урок"
     menu Right Right Right Return # "Задачи/Речник"
@@ -75,15 +67,6 @@ give_name() {
     xdotool key Return
     wait_window "Комбиниран урок"
     sleep 0.5
-}
-type_answer() {
-    click_in "Комбиниран урок" 60 440 # the answer box, 480, 6150 twips below the menu bar
-    xdotool key ctrl+a BackSpace
-    for line in "$@"; do
-        xdotool type --delay 20 "$line"
-        xdotool key Return
-    done
-    sleep 0.3
 }
 check_and_wait() {
     xdotool key F5
