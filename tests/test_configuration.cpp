@@ -1,12 +1,12 @@
 // The class configuration file: its format, every record's effect and the
 // files it refuses.
-#include "app/configuration.h"
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"

@@ -3,12 +3,12 @@
 // page or longer than a path may be, read-only and immutable configurations,
 // and a save killed half-way. For each: the message the student sees, the old
 // file byte for byte, and nothing written outside the working folder.
-#include "app/drive_type.h"
-#include "app/exit.h"
-#include "app/problem_packages.h"
-#include "app/text_file.h"
+#include "checker/problem_packages.h"
 #include "content/class_settings.h"
 #include "content/codepage.h"
+#include "files/drive_type.h"
+#include "files/text_file.h"
+#include "program/exit.h"
 #include "results/class_results.h"
 #include "results/kept_answers.h"
 #include "results/recording.h"

@@ -1,5 +1,4 @@
 // The embedded lesson keeps the shape every window relies on.
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
@@ -8,6 +7,7 @@
 #include "content/numbers.h"
 #include "content/task_package.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "settings/cwiat.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"

@@ -5,8 +5,8 @@
 // used, and the exit with the answer record. Then every file left in the
 // working folder is checked byte for byte against bytes built here from the
 // texts on screen and the answers typed.
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
+#include "program/program.h"
 #include "results/kept_answers.h"
 #include "settings/cwiat.h"
 #include "support/attempt_log_file.h"

@@ -1,12 +1,12 @@
 // The main window: proportional layout, reading clock and ribbons, the
 // full-size picture, the pop-up menu, the authors' texts and the focus view.
-#include "app/configuration.h"
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "support/announcements.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"

@@ -1,10 +1,10 @@
 // lesko_config: the options, the refusals, and the lesson started on the files
 // it writes.
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "setup/class_configuration.h"
 #include "setup/command_line.h"
 #include "setup/ini_form.h"

@@ -1,10 +1,10 @@
 // The setup's model of the class configuration: its fields, checks, text form
 // and how it is read and written.
+#include "content/option_flags.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
 #include "setup/lesson_facts.h"
-#include "setup/option_flags.h"
 #include "setup/presets.h"
 #include "support/lesson_files.h"
 

@@ -1,10 +1,10 @@
 // Start-up of the lesson: options, drive rule, reading times, caption and the
 // message catalogue.
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"

@@ -1,11 +1,11 @@
 // From the student's work to the teacher's table: the name box, a real check
 // reaching the class summary, the hand-in folder, and the answers kept for a
 // restart after a crash.
-#include "app/messages.h"
 #include "aux_windows/lesko_ime.h"
 #include "checker/check_store.h"
 #include "content/class_settings.h"
 #include "content/codepage.h"
+#include "program/messages.h"
 #include "results/class_summary.h"
 #include "results/kept_answers.h"
 #include "results/recording.h"

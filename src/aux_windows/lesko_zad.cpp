@@ -1,9 +1,9 @@
 #include "aux_windows/lesko_zad.h"
 
-#include "app/program.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "settings/appearance_record.h"
 
 #include <cmath>

@@ -1,13 +1,13 @@
 #include "checker/check_tool.h"
 
-#include "app/configuration.h"
-#include "app/problem_packages.h"
-#include "app/text_file.h"
 #include "checker/check_job.h"
+#include "checker/problem_packages.h"
 #include "checker/result_text.h"
 #include "checker/task_check.h"
+#include "configuration/configuration.h"
 #include "content/codepage.h"
 #include "content/task_package.h"
+#include "files/text_file.h"
 #include "results/csv.h"
 
 #include <QCommandLineParser>

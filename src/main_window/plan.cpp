@@ -1,12 +1,12 @@
 // Plan navigation: the plan list, the text and picture of the chosen point,
 // and the information menu.
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 void Lesko::Fill_Plan()

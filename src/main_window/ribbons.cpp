@@ -1,8 +1,8 @@
 // The reading clock: one second of a point's reading time per ten ticks, the
 // time ribbon beside the content and the plan ribbon under it.
-#include "app/program.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 
 void Lesko::Timer1_Timer()
 {

@@ -1,6 +1,6 @@
 #include "results/attempt_log.h"
 
-#include "app/configuration.h"
+#include "configuration/configuration.h"
 #include "content/codepage.h"
 
 #include <QRandomGenerator>

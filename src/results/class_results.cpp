@@ -1,7 +1,7 @@
 #include "results/class_results.h"
 
-#include "app/text_file.h"
 #include "content/codepage.h"
+#include "files/text_file.h"
 #include "results/recording.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "results/class_summary.h"
 
-#include "app/text_file.h"
+#include "files/text_file.h"
 #include "results/kept_answers.h"
 
 #include <dirent.h>

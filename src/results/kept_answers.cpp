@@ -1,10 +1,10 @@
 #include "results/kept_answers.h"
 
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
+#include "files/text_file.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 #include <signal.h>

@@ -1,10 +1,10 @@
 #include "results/recording.h"
 
-#include "app/configuration.h"
-#include "app/exit.h"
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
+#include "files/text_file.h"
+#include "program/exit.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "results/attempt_log.h"
 #include "results/kept_answers.h"
 

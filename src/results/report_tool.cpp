@@ -1,7 +1,7 @@
 #include "results/report_tool.h"
 
-#include "app/configuration.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
+#include "files/text_file.h"
 #include "results/class_summary.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "results/results_report.h"
 
-#include "app/text_file.h"
+#include "files/text_file.h"
 
 #include <QBuffer>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "setup/class_configuration.h"
 
 #include "content/numbers.h"
-#include "setup/option_flags.h"
+#include "content/option_flags.h"
 
 #include <QDate>
 #include <QRegularExpression>

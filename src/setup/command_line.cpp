@@ -1,13 +1,13 @@
 #include "setup/command_line.h"
 
-#include "app/configuration_source.h"
-#include "app/text_file.h"
+#include "configuration/configuration_source.h"
+#include "content/option_flags.h"
+#include "files/text_file.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
 #include "setup/lesson_facts.h"
 #include "setup/menu_entry.h"
-#include "setup/option_flags.h"
 #include "setup/presets.h"
 
 #include <QCommandLineParser>

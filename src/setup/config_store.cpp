@@ -1,7 +1,7 @@
 #include "setup/config_store.h"
 
-#include "app/configuration_source.h"
-#include "app/text_file.h"
+#include "configuration/configuration_source.h"
+#include "files/text_file.h"
 
 #include <QDir>
 #include <QFile>

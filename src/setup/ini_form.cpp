@@ -1,7 +1,7 @@
 #include "setup/ini_form.h"
 
+#include "content/option_flags.h"
 #include "setup/class_configuration.h"
-#include "setup/option_flags.h"
 
 #include <QHash>
 #include <QList>

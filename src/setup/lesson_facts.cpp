@@ -1,13 +1,13 @@
 #include "setup/lesson_facts.h"
 
-#include "app/configuration.h"
-#include "app/program.h"
-#include "app/quiet_services.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "content/numbers.h"
 #include "forms/members.h"
+#include "program/program.h"
+#include "program/quiet_services.h"
 
 namespace setup {
 

@@ -1,6 +1,6 @@
 #include "setup/presets.h"
 
-#include "setup/option_flags.h"
+#include "content/option_flags.h"
 
 using namespace Qt::StringLiterals;
 

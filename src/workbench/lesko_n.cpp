@@ -1,12 +1,12 @@
 #include "workbench/lesko_n.h"
 
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
 #include "checker/check_job.h"
 #include "content/numbers.h"
 #include "forms/members.h"
+#include "program/messages.h"
+#include "program/program.h"
 
 Lesko_n::Lesko_n(app::Program& program) : Form(QStringLiteral("Lesko_n")), program_(program)
 {

@@ -1,10 +1,10 @@
 // "Запис": the statement with the answer, the answer alone or the author's
 // solution of the current task, saved to the task's text file in the working
 // folder (Windows-1251, CR LF).
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
 #include "content/codepage.h"
+#include "files/text_file.h"
+#include "program/messages.h"
 #include "results/recording.h"
 #include "workbench/lesko_n.h"
 

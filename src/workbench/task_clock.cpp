@@ -1,10 +1,10 @@
 // The answer box against the task's clock: focus marking, the 100 ms tick, the
 // task's time limit and hint time, the extra hint, the end of the time and the
 // author's solution.
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "content/numbers.h"
+#include "program/program.h"
 #include "results/attempt_log.h"
 #include "results/recording.h"
 #include "settings/appearance_record.h"

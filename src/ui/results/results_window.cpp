@@ -1,11 +1,11 @@
 #include "ui/results/results_window.h"
 
-#include "app/configuration_source.h"
+#include "configuration/configuration_source.h"
 
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
 #include "content/class_settings.h"
+#include "files/text_file.h"
+#include "program/messages.h"
 #include "results/results_report.h"
 #include "ui/lesson_application.h"
 #include "ui/qt_services.h"

@@ -2,7 +2,7 @@
 
 #include "content/config_file.h"
 #include "content/numbers.h"
-#include "setup/option_flags.h"
+#include "content/option_flags.h"
 #include "setup/presets.h"
 
 #include <QCheckBox>

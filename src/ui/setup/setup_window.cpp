@@ -1,7 +1,7 @@
 #include "ui/setup/setup_window.h"
 
-#include "app/configuration_source.h"
-#include "app/working_folder.h"
+#include "configuration/configuration_source.h"
+#include "files/working_folder.h"
 #include "setup/menu_entry.h"
 #include "setup/presets.h"
 #include "ui/lesson_application.h"

@@ -1,15 +1,15 @@
-#include "app/configuration.h"
+#include "configuration/configuration.h"
 
-#include "app/configuration_source.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration_source.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/save_rule.h"
+#include "files/save_rule.h"
 
-#include "app/program.h"
+#include "program/program.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "setup/option_flags.h"
+#include "content/option_flags.h"
 
 using namespace Qt::StringLiterals;
 

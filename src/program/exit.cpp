@@ -1,13 +1,13 @@
-#include "app/exit.h"
+#include "program/exit.h"
 
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/save_rule.h"
-#include "app/text_file.h"
 #include "aux_windows/lesko_zad.h"
 #include "content/codepage.h"
 #include "content/numbers.h"
+#include "files/save_rule.h"
+#include "files/text_file.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "results/recording.h"
 #include "workbench/lesko_n.h"
 

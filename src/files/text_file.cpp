@@ -1,7 +1,7 @@
-#include "app/text_file.h"
+#include "files/text_file.h"
 
-#include "app/working_folder.h"
 #include "content/codepage.h"
+#include "files/working_folder.h"
 
 #include <dirent.h>
 #include <fcntl.h>

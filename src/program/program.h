@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/services.h"
 #include "content/class_settings.h"
 #include "content/lesson.h"
 #include "forms/form.h"
+#include "program/services.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "app/drive_type.h"
+#include "files/drive_type.h"
 
-#include "app/services.h"
+#include "program/services.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/working_folder.h"
+#include "files/working_folder.h"
 
-#include "app/messages.h"
 #include "content/lesson.h"
+#include "program/messages.h"
 
 #include <unistd.h>
 #include <QDir>
