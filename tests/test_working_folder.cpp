@@ -6,6 +6,7 @@
 
 #include "content/lesson.h"
 #include "files/working_folder.h"
+#include "program/lesson_folder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,7 +1,5 @@
 #include "files/drive_type.h"
 
-#include "program/services.h"
-
 #include <QDir>
 #include <QFile>
 #include <QStringList>

@@ -191,7 +191,7 @@ void Lesko::Form_Load()
 // once here, not at every click.
 void Lesko::Apply_Save_Rule()
 {
-    const app::SaveRule rule = app::saveRule(program_);
+    const app::SaveRule rule = app::saveRule(program_.services().drive);
     if (rule == app::SaveRule::Allowed)
         return;
     forms::MenuItem& save = program_.lesko_n().zap_resheshenie;

@@ -23,7 +23,7 @@ QString answerRecordName(Program& program)
 
 bool recordsMayBeWritten(Program& program)
 {
-    return program.Option_Flag(12) >= 1 && saveRule(program) == SaveRule::Allowed;
+    return program.Option_Flag(12) >= 1 && saveRule(program.services().drive) == SaveRule::Allowed;
 }
 
 void Write_Answer_Record(Program& program)

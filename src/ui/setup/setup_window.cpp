@@ -2,6 +2,7 @@
 
 #include "configuration/configuration_source.h"
 #include "files/working_folder.h"
+#include "program/lesson_folder.h"
 #include "setup/menu_entry.h"
 #include "setup/presets.h"
 #include "ui/lesson_application.h"
