@@ -1,7 +1,7 @@
 // The attempt log of a run: its rows after a scripted run through the
 // workbench, and when and whether its file is written.
 #include "results/attempt_log.h"
-#include "results/recording.h"
+#include "program/recording.h"
 #include "support/attempt_log_file.h"
 #include "support/workbench_lesson.h"
 
@@ -147,7 +147,7 @@ void TestAttemptLog::theFileIsWrittenEveryMinuteTheLogChanged()
     TestLesson t;
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
-    tick(bench, results::TicksPerWrite - 1);
+    tick(bench, app::TicksPerWrite - 1);
     QCOMPARE(csvFiles(t.folder()), QStringList());
     tick(bench, 1);
     QCOMPARE(csvFiles(t.folder()), QStringList{attemptLogName()});
@@ -155,11 +155,11 @@ void TestAttemptLog::theFileIsWrittenEveryMinuteTheLogChanged()
 
     // Nothing changed in the next minute: the file is not written again.
     QVERIFY(QFile::remove(t.path(attemptLogName())));
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     QCOMPARE(csvFiles(t.folder()), QStringList());
 
     bench.Text_Un[Lesko_n::AnswerBox].setText(u"ново"_s);
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     QCOMPARE(logRows(t).value(1).value(log_column::AnswerLength), u"4"_s);
 }
 
@@ -183,7 +183,7 @@ void TestAttemptLog::nothingIsWrittenWhereTheRecordIsNot()
     Lesko_n& bench = openWorkbench(t);
     bench.Text_Un[Lesko_n::AnswerBox].setText(u"abcdef"_s);
     saveAnswerOnly(bench);
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     exitByTheFrame(t);
     QVERIFY(QFileInfo::exists(t.path(u"FUNKR_01.TXT"_s)));
     QCOMPARE(csvFiles(t.folder()), QStringList());
@@ -205,7 +205,7 @@ void TestAttemptLog::aFailedPeriodicWriteIsReportedOnce()
 
     for (int minute = 0; minute < 3; ++minute) {
         bench.Text_Un[Lesko_n::AnswerBox].setText(QString(minute + 1, u'a'));
-        tick(bench, results::TicksPerWrite);
+        tick(bench, app::TicksPerWrite);
         QCOMPARE(logMessages(t), minute == 0 ? 0 : 1);
         t.services.runDeferred();
     }

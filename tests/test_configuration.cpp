@@ -4,6 +4,7 @@
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
 #include "configuration/configuration.h"
+#include "content/lesson.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
 #include "program/program.h"
@@ -213,7 +214,7 @@ void TestConfiguration::record2LevelsAndHugeCountsAreBounded()
     QCOMPARE(levels.List(1), u"2"_s);
     QCOMPARE(levels.List(2), u"-3"_s);
     QCOMPARE(levels.List(8), u"1"_s);  // task 8 is not kept: its design level stays
-    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].ListCount(), app::MaxListedTasks);
+    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].ListCount(), content::MaxListedTasks);
     QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].List(4), u"05"_s);
     QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].List(5), QString());
 }

@@ -9,9 +9,9 @@
 #include "files/drive_type.h"
 #include "files/text_file.h"
 #include "program/exit.h"
+#include "program/recording.h"
 #include "results/class_results.h"
 #include "results/kept_answers.h"
-#include "results/recording.h"
 #include "results/report_tool.h"
 #include "results/results_report.h"
 #include "setup/config_store.h"
@@ -782,7 +782,7 @@ void TestFileFaults::theMinuteWritesFailureBoxComesAfterTheTick()
     bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();  // the log takes its name
     t.services.shown.clear();
     QVERIFY(QFile::remove(attemptLogName()) && QDir().mkdir(attemptLogName()));
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     QVERIFY(t.services.shown.isEmpty());
     QCOMPARE(t.services.deferred.size(), std::size_t(1));
     const double before = bench.RemainingTime;
@@ -857,7 +857,7 @@ void TestFileFaults::theNewFilesOnFaults()
     QString exportFailure;
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(bigAnswer());
     if (inWorkingFolder) {
-        tick(bench, results::TicksPerWrite);
+        tick(bench, app::TicksPerWrite);
         t.services.runDeferred();
     } else if (file == u"hand-in solution") {
         bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();

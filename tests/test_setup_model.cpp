@@ -4,7 +4,7 @@
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
-#include "setup/lesson_facts.h"
+#include "configuration/lesson_facts.h"
 #include "setup/presets.h"
 #include "support/lesson_files.h"
 

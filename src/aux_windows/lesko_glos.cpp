@@ -6,17 +6,6 @@
 #include "program/program.h"
 #include "workbench/lesko_n.h"
 
-GlossaryTables::GlossaryTables()
-{
-    forms::nameMembers(glos_All, u"glos_All");
-    forms::nameMembers(Glos, u"Glos");
-    forms::nameMembers(Wremena, u"Wremena");
-    add(glos_All);
-    add(Glos);
-    for (int i : {HintTimes, TimeLimits, ReadingTimes, Levels, SolutionTypes})
-        add(Wremena[i]);
-}
-
 Lesko_Glos::Lesko_Glos(app::Program& program)
     : Form(QStringLiteral("Lesko_Glos")), program_(program), tables_(program.glossaryTables())
 {

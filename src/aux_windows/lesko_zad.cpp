@@ -8,14 +8,6 @@
 
 #include <cmath>
 
-TaskTexts::TaskTexts()
-{
-    forms::nameMembers(Uslowie_L, u"Uslowie_L");
-    forms::nameMembers(Redowe_L, u"Redowe_L");
-    add(Uslowie_L);
-    add(Redowe_L);
-}
-
 Lesko_Zad::Lesko_Zad(app::Program& program)
     : Form(QStringLiteral("Lesko_Zad")), program_(program), texts_(program.taskTexts())
 {

@@ -1,10 +1,10 @@
 #include "checker/problem_packages.h"
 
-#include "aux_windows/lesko_zad.h"
 #include "configuration/configuration.h"
 #include "content/numbers.h"
 #include "content/zip_writer.h"
 #include "files/text_file.h"
+#include "program/stores.h"
 
 #include <QDir>
 #include <QDirIterator>

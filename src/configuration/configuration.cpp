@@ -71,7 +71,7 @@ void applyTaskList(Program& program, const content::ConfigRecord& rec, int tasks
     Lesko_n& bench = program.lesko_n();
     forms::ListBox& list = bench.List_Un[Lesko_n::TaskList];
     list.Clear();
-    const int listed = std::min<qint32>(rec.Count, MaxListedTasks);
+    const int listed = std::min<qint32>(rec.Count, content::MaxListedTasks);
     for (int i = 1; i <= listed; ++i)
         list.AddItem(labels.List(i));
     if (list.ListCount() < labels.ListCount()) {

@@ -10,7 +10,7 @@
 #include "forms/members.h"
 #include "program/messages.h"
 #include "program/program.h"
-#include "results/recording.h"
+#include "program/recording.h"
 #include "workbench/lesko_n.h"
 
 namespace {
@@ -183,7 +183,7 @@ void Lesko::Form_Load()
     Fill_Plan();
     program_.lesko_n().mnu_All_zadachi.setEnabled(true);
     List_Ur[ChoiceList].setList(RecordedTaskItem, QStringLiteral("0"));
-    results::startRecords(program_);
+    app::startRecords(program_);
 }
 
 // "Запис" is off on drives that do not keep the work and in a folder that

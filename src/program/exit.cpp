@@ -8,7 +8,7 @@
 #include "main_window/lesko.h"
 #include "program/messages.h"
 #include "program/program.h"
-#include "results/recording.h"
+#include "program/recording.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>
@@ -28,7 +28,7 @@ bool recordsMayBeWritten(Program& program)
 
 void Write_Answer_Record(Program& program)
 {
-    results::saveAtExit(program);
+    app::saveAtExit(program);
     if (!recordsMayBeWritten(program))
         return;
     const QString name = answerRecordName(program);

@@ -1,8 +1,9 @@
 #include "results/attempt_log.h"
 
-#include "configuration/configuration.h"
 #include "content/codepage.h"
+#include "content/lesson.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cmath>
 #include <limits>
@@ -154,7 +155,7 @@ std::optional<TaskAttempt> attemptFromRow(const QStringList& fields, QString& pr
     TaskAttempt a;
     RowReader r(fields, problem);
     qint64 seconds = 0;
-    const bool ok = r.number(Task, a.task) && a.task > 0 && a.task <= app::MaxListedTasks &&
+    const bool ok = r.number(Task, a.task) && a.task > 0 && a.task <= content::MaxListedTasks &&
                     r.decimal(Level, a.level) && r.number(TimeLimit, a.timeLimit) && r.number(TimeUsed, seconds) &&
                     r.event(Hint, HintAt, a.hintAt) && r.event(Solution, SolutionAt, a.solutionAt) &&
                     r.number(Checks, a.checks, true) && r.number(BestPassed, a.bestPassed, true) &&
@@ -405,6 +406,12 @@ QString AttemptLog::fileName(const QString& lesson, const QString& suffix) const
 QString logFileName(const QString& lesson, const QString& tag)
 {
     return safeNamePart(lesson) + u"_opiti_" + tag + u".csv";
+}
+
+QString handInSolutionName(const QString& fileName, const QString& tag)
+{
+    const QFileInfo info(fileName);
+    return info.completeBaseName() + u'_' + tag + u'.' + info.suffix();
 }
 
 }  // namespace results

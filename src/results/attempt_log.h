@@ -64,6 +64,11 @@ std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem);
 // The log's file name: lesson code + "_opiti_" + tag + ".csv".
 QString logFileName(const QString& lesson, const QString& tag);
 
+// The name a saved solution file gets in the hand-in folder: the run's tag
+// after the task number, "FUNKR_07_<tag>.TXT", so that neither students nor
+// computers collide.
+QString handInSolutionName(const QString& fileName, const QString& tag);
+
 // Host names made safe for a file name on any file system: ASCII letters,
 // digits and "-"; anything else becomes "-". Never empty.
 QString safeNamePart(const QString& text);
@@ -110,7 +115,7 @@ public:
     // logFileName(lesson, nameTag() + suffix): suffix for a name already taken.
     QString fileName(const QString& lesson, const QString& suffix = {}) const;
 
-    // Kept for the writing of the run's files (recording.h): the name tags
+    // Kept for the writing of the run's files (program/recording.h): the name tags
     // taken in the working and the hand-in folder (nameTag() with the suffix
     // a name already taken got), the files as last written there, the clock
     // ticks since the last periodic write, and which failures were reported.

@@ -2,7 +2,7 @@
 
 #include "content/codepage.h"
 #include "files/text_file.h"
-#include "results/recording.h"
+#include "results/attempt_log.h"
 
 #include <QDateTime>
 #include <QDir>

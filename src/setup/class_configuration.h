@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/config_file.h"
-#include "setup/lesson_facts.h"
+#include "configuration/lesson_facts.h"
 
 #include <QByteArray>
 #include <QString>

@@ -6,7 +6,7 @@
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
-#include "setup/lesson_facts.h"
+#include "configuration/lesson_facts.h"
 #include "setup/menu_entry.h"
 #include "setup/presets.h"
 

@@ -18,6 +18,8 @@ const QString RunningCaption = QStringLiteral("Проверка…");
 
 }  // namespace
 
+// Here, where the check job is a complete type: the workbench owns the job
+// through a unique_ptr, whose deletion needs it.
 Lesko_n::~Lesko_n() = default;
 
 void Lesko_n::buildCheckMenu()

@@ -5,7 +5,7 @@
 #include "content/codepage.h"
 #include "files/text_file.h"
 #include "program/messages.h"
-#include "results/recording.h"
+#include "program/recording.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>
@@ -68,5 +68,5 @@ void Lesko_n::WriteSolutionFile(int mode)
     if (!app::replaceFileInWorkingFolder(SolutionFileName, bytes))
         Greska_Otgowor2(app::message_code::SaveFailed, path);
     else
-        results::solutionFileSaved(program_, selectedTask(), SolutionFileName, bytes);
+        app::solutionFileSaved(program_, selectedTask(), SolutionFileName, bytes);
 }

@@ -6,7 +6,7 @@
 #include "content/numbers.h"
 #include "program/program.h"
 #include "results/attempt_log.h"
-#include "results/recording.h"
+#include "program/recording.h"
 #include "settings/appearance_record.h"
 #include "workbench/lesko_n.h"
 
@@ -43,7 +43,7 @@ void Lesko_n::SetTaskTimes(int mode)
 void Lesko_n::Timer_n_Timer()
 {
     program_.services().clipboard.clear();  // nothing may be pasted into the answer
-    results::attemptLogTicked(program_);
+    app::attemptLogTicked(program_);
     const int k = selectedTask();
     if (!Text_Un[SolutionBox].Text().isEmpty() || k < 1)
         return;  // the task is finished or there is none

@@ -2,7 +2,7 @@
 
 #include "content/class_settings.h"
 #include "setup/class_configuration.h"
-#include "setup/lesson_facts.h"
+#include "configuration/lesson_facts.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "setup/lesson_facts.h"
+#include "configuration/lesson_facts.h"
 
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
