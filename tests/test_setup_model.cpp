@@ -1,10 +1,10 @@
 // The setup's model of the class configuration: its fields, checks, text form
 // and how it is read and written.
+#include "configuration/lesson_facts.h"
 #include "content/option_flags.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
-#include "configuration/lesson_facts.h"
 #include "setup/presets.h"
 #include "support/lesson_files.h"
 
@@ -93,8 +93,8 @@ void TestSetupModel::lessonFactsComeFromTheLesson()
     QVERIFY(lesson().points.at(0).length > 1000);
     // The design: every flag with an effect off, fifteen tasks listed.
     const ClassConfiguration design(lesson().design);
-    for (const setup::OptionFlag& f : setup::optionFlags())
-        QVERIFY2(!design.flag(f.number), qPrintable(f.name));
+    for (const content::OptionFlag& f : content::optionFlags())
+        QVERIFY2(!design.flag(f.option), qPrintable(f.name));
     QCOMPARE(design.tasksListed(), 15);
     QCOMPARE(design.version(), 96);
     QCOMPARE(design.date(), 20091028);
@@ -118,8 +118,8 @@ void TestSetupModel::everyFieldRoundTrips_data()
                                      << Check([](auto& c) { return c.limitSeconds(1) == 32767; }) << 300;
     QTest::addRow("reading of point 2") << Edit([](auto& c) { c.setReadingFactor(2, 45); })
                                         << Check([](auto& c) { return c.readingFactor(2) == 45; }) << 402;
-    QTest::addRow("flag 10 on") << Edit([](auto& c) { c.setFlag(10, true); })
-                                << Check([](auto& c) { return c.flag(10); }) << 18;
+    QTest::addRow("flag 10 on") << Edit([](auto& c) { c.setFlag(content::Option::PlanAccess, true); })
+                                << Check([](auto& c) { return c.flag(content::Option::PlanAccess); }) << 18;
     QTest::addRow("version") << Edit([](auto& c) { c.setVersion(123456); })
                              << Check([](auto& c) { return c.version() == 123456; }) << 280;
     QTest::addRow("date") << Edit([](auto& c) { c.setDate(20260915); })
@@ -151,16 +151,16 @@ void TestSetupModel::settersKeepValuesThatAlreadyMeanTheSame()
     r[0].Values[4] = 3;   // flag 5 on, stored as 3
     r[1].Values[0] = 12;  // task 1 at difficulty 2
     ClassConfiguration c(r);
-    c.setFlag(5, true);
+    c.setFlag(content::Option::ExtraHint, true);
     c.setDifficulty(1, 2);
     QCOMPARE(c.records()[0].Values[4], qint16(3));
     QCOMPARE(c.records()[1].Values[0], qint16(12));
-    c.setFlag(5, false);
+    c.setFlag(content::Option::ExtraHint, false);
     c.setDifficulty(1, 1);
     QCOMPARE(c.records()[0].Values[4], qint16(0));
     QCOMPARE(c.records()[1].Values[0], qint16(1));
     r[0].Values[5] = -1;  // "-1" reads as off
-    QVERIFY(!ClassConfiguration(r).flag(6));
+    QVERIFY(!ClassConfiguration(r).flag(content::Option::Solutions));
 }
 
 void TestSetupModel::timesAsMinutesAndSeconds()
@@ -384,7 +384,7 @@ void TestSetupModel::summarySaysWhatTheClassGets()
     c.setDifficulty(2, 2);
     c.setLimitSeconds(2, 90);
     c.setHintSeconds(2, 0);
-    c.setFlag(10, false);
+    c.setFlag(content::Option::PlanAccess, false);
     c.setVersion(250);
     const QString text = setup::configurationSummary(c, lesson());
     QVERIFY2(text.contains(u"Задачи в урока: 3 от 20, наведнъж се показват 2."_s), qPrintable(text));
@@ -422,7 +422,7 @@ void TestSetupModel::theTaskTableSaysTheRealTimeAndTheHint()
     c.setDifficulty(4, difficulty);
     c.setLimitSeconds(4, qint16(limit));
     c.setHintSeconds(4, qint16(hint));
-    c.setFlag(5, hints);
+    c.setFlag(content::Option::ExtraHint, hints);
     QTEST(setup::studentTimeText(c, 4), "time");
     QTEST(setup::hintText(c, 4), "shown");
 }
@@ -444,14 +444,14 @@ void TestSetupModel::presetsSetTheFlagsAndNothingElse()
     ClassConfiguration c(*content::parseConfig(randomFile(7)));
     const ClassConfiguration before = c;
     setup::applyPreset(c, *setup::presetNamed(name));
-    for (const setup::OptionFlag& flag : setup::optionFlags())
-        QCOMPARE(c.flag(flag.number), !off.contains(flag.number));
+    for (const content::OptionFlag& flag : content::optionFlags())
+        QCOMPARE(c.flag(flag.option), !off.contains(flag.number()));
     QVERIFY(setup::matchesPreset(c, *setup::presetNamed(name)));
     // Every byte but the option flags of record 1 stays.
     QCOMPARE(c.bytes().mid(80), before.bytes().mid(80));
     QList<int> named;
-    for (const setup::OptionFlag& flag : setup::optionFlags())
-        named << flag.number;
+    for (const content::OptionFlag& flag : content::optionFlags())
+        named << flag.number();
     for (int n = 1; n <= 40; ++n)
         if (!named.contains(n))
             QCOMPARE(c.records()[0].Values[std::size_t(n - 1)], before.records()[0].Values[std::size_t(n - 1)]);
@@ -487,8 +487,8 @@ void TestSetupModel::closingTheMaterialOrEveryTaskIsNamed()
     QFETCH(bool, tasksMenu);
     QFETCH(int, closed);
     ClassConfiguration c(lesson().open);
-    c.setFlag(10, plan);
-    c.setFlag(16, tasksMenu);
+    c.setFlag(content::Option::PlanAccess, plan);
+    c.setFlag(content::Option::TasksMenu, tasksMenu);
     const QStringList parts = setup::closedParts(c);
     QCOMPARE(parts.size(), closed);
     if (closed > 0)

@@ -235,7 +235,8 @@ void ViewSetup::savingWhatClosesTheLessonAsksFirst()
     QVERIFY(!QFile::exists(t.path(u"FUNKR.UFG"_s)));
     answer = true;
     QVERIFY(window.save());
-    QVERIFY(!setup::ClassConfiguration(*content::parseConfig(readFile(t.path(u"FUNKR.UFG"_s)))).flag(10));
+    QVERIFY(!setup::ClassConfiguration(*content::parseConfig(readFile(t.path(u"FUNKR.UFG"_s))))
+                 .flag(content::Option::PlanAccess));
 }
 
 void ViewSetup::presetsApplyTheirOptions()

@@ -28,8 +28,8 @@ void Lesko_Glos::Form_Load() { Apply_Report_Options(); }
 // set right again when start-up applies the options.
 void Lesko_Glos::Apply_Report_Options()
 {
-    reports_[LevelReport].setEnabled(program_.Option_Flag(8) >= 1);
-    reports_[TypeReport].setEnabled(program_.Option_Flag(26) >= 1);
+    reports_[LevelReport].setEnabled(program_.Option_Flag(content::Option::ChooseByLevel) >= 1);
+    reports_[TypeReport].setEnabled(program_.Option_Flag(content::Option::ChooseByType) >= 1);
 }
 
 forms::TextBox& Lesko_Glos::Glos(int i) { return forms::memberOrNone(tables_.Glos, i); }

@@ -18,12 +18,13 @@ namespace app {
 QString answerRecordName(Program& program)
 {
     const QStringList& names = program.lesson().answerFiles();
-    return names.value(program.Option_Flag(31) == 1 ? 0 : 1);
+    return names.value(program.Option_Flag(content::Option::EncodedTasks) == 1 ? 0 : 1);
 }
 
 bool recordsMayBeWritten(Program& program)
 {
-    return program.Option_Flag(12) >= 1 && saveRule(program.services().drive) == SaveRule::Allowed;
+    return program.Option_Flag(content::Option::AnswerRecord) >= 1 &&
+           saveRule(program.services().drive) == SaveRule::Allowed;
 }
 
 void Write_Answer_Record(Program& program)

@@ -100,7 +100,10 @@ void Program::end()
     services_.end.endProgram();
 }
 
-int Program::Option_Flag(int n) const { return content::flagValue(optionFlags_.List(n)); }
+int Program::Option_Flag(content::Option option) const
+{
+    return content::flagValue(optionFlags_.List(content::number(option)));
+}
 
 const QString& Program::authorsText(int i) const
 {

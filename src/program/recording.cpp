@@ -53,7 +53,7 @@ int writeLog(const QString& folder, QString& tag, const AttemptLog& log, const Q
 QString handInFolder(Program& program)
 {
     const QString named = program.classSettings().handInFolder;
-    if (named.isEmpty() || program.Option_Flag(12) < 1)
+    if (named.isEmpty() || program.Option_Flag(content::Option::AnswerRecord) < 1)
         return {};
     const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(named));
     const QString canonical = QFileInfo(folder).canonicalFilePath();

@@ -283,12 +283,19 @@ std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem)
     return run;
 }
 
+namespace {
+
+// Long enough for a host name, short enough for any file system.
+constexpr qsizetype MaxNamePartLength = 40;
+
+}  // namespace
+
 QString safeNamePart(const QString& text)
 {
     QString safe;
     for (const QChar c : text)
         safe += c.isLetterOrNumber() && c.unicode() < 128 ? c : u'-';
-    safe = safe.left(40);
+    safe = safe.left(MaxNamePartLength);
     return safe.isEmpty() ? QStringLiteral("pc") : safe;
 }
 

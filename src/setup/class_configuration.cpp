@@ -18,12 +18,15 @@ void ClassConfiguration::setDifficulty(int task, int digit)
         setValue(1, task, qint16(digit));
 }
 
-bool ClassConfiguration::flag(int number) const { return content::basicMod(value(0, number), 2) >= 1; }
-
-void ClassConfiguration::setFlag(int number, bool on)
+bool ClassConfiguration::flag(content::Option option) const
 {
-    if (flag(number) != on)
-        setValue(0, number, on ? 1 : 0);
+    return content::basicMod(value(0, content::number(option)), 2) >= 1;
+}
+
+void ClassConfiguration::setFlag(content::Option option, bool on)
+{
+    if (flag(option) != on)
+        setValue(0, content::number(option), on ? 1 : 0);
 }
 
 bool ClassConfiguration::operator==(const ClassConfiguration& other) const { return bytes() == other.bytes(); }
@@ -97,7 +100,7 @@ QStringList configurationProblems(const ClassConfiguration& c, const LessonFacts
     for (int task = 1; task <= kept; ++task)
         if (const QString p = taskProblem(c, task); !p.isEmpty())
             problems << p;
-    for (int point = 1; point <= lesson.pointCount() && point <= ConfigSlots; ++point)
+    for (int point = 1; point <= lesson.pointCount() && point <= content::ConfigSlots; ++point)
         if (const QString p = pointProblem(c, lesson.points.at(point - 1), point); !p.isEmpty())
             problems << p;
     if (c.version() < 0)
@@ -131,7 +134,7 @@ QString readingPart(const ClassConfiguration& c, const LessonFacts& lesson)
 {
     QString text = u"Четене на плана:\n"_s;
     double total = 0;
-    for (int point = 1; point <= lesson.pointCount() && point <= ConfigSlots; ++point) {
+    for (int point = 1; point <= lesson.pointCount() && point <= content::ConfigSlots; ++point) {
         const double seconds = content::readingSeconds(lesson.points.at(point - 1).length, c.readingFactor(point));
         total += seconds;
         text += u"  "_s + lesson.points.at(point - 1).title + u" – "_s + minutesSeconds(seconds) + u"\n"_s;
@@ -142,8 +145,8 @@ QString readingPart(const ClassConfiguration& c, const LessonFacts& lesson)
 QString optionsPart(const ClassConfiguration& c)
 {
     QString on = u"Включено:\n"_s, off = u"Заключено:\n"_s;
-    for (const OptionFlag& f : optionFlags())
-        (c.flag(f.number) ? on : off) += u"  "_s + f.explanation + u"\n"_s;
+    for (const content::OptionFlag& f : content::optionFlags())
+        (c.flag(f.option) ? on : off) += u"  "_s + f.explanation + u"\n"_s;
     return on + off;
 }
 
@@ -158,7 +161,7 @@ QString studentTimeText(const ClassConfiguration& c, int task)
 
 QString hintText(const ClassConfiguration& c, int task)
 {
-    if (!c.flag(5))
+    if (!c.flag(content::Option::ExtraHint))
         return u"изключено"_s;
     const double limit = double(difficultyFactor(c.difficulty(task))) * c.limitSeconds(task);
     if (hintShownAfter(c, task) >= limit)

@@ -1,12 +1,12 @@
 #include "setup/command_line.h"
 
 #include "configuration/configuration_source.h"
+#include "configuration/lesson_facts.h"
 #include "content/option_flags.h"
 #include "files/text_file.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
-#include "configuration/lesson_facts.h"
 #include "setup/menu_entry.h"
 #include "setup/presets.h"
 
@@ -174,7 +174,7 @@ QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, 
             return QString();
         });
     const int tasks = lesson.taskCount();
-    const int points = std::min(lesson.pointCount(), ConfigSlots);
+    const int points = std::min(lesson.pointCount(), content::ConfigSlots);
     const auto count = [&](const QCommandLineOption& option, void (ClassConfiguration::*set)(qint32)) {
         for (const QString& v : parser.values(option))
             s.append([=, name = option.names().constLast()](ClassConfiguration& c) {
@@ -218,11 +218,11 @@ QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, 
         for (const QString& v : parser.values(turnOn ? o.on : o.off))
             s.append([=](ClassConfiguration& c) {
                 for (const QString& name : v.split(u',')) {
-                    const std::optional<OptionFlag> flag = optionFlagNamed(name.trimmed());
+                    const std::optional<content::OptionFlag> flag = content::optionFlagNamed(name.trimmed());
                     if (!flag)
                         return refusal(turnOn ? u"on"_s : u"off"_s, v,
                                        u"няма опция „"_s + name + u"“ (имената: lesko_config --flags)."_s);
-                    c.setFlag(flag->number, turnOn);
+                    c.setFlag(flag->option, turnOn);
                 }
                 return QString();
             });
@@ -301,8 +301,8 @@ int printFile(const QString& path, const LessonFacts& lesson, bool asIni, QTextS
 
 void printFlags(QTextStream& out)
 {
-    for (const OptionFlag& f : optionFlags())
-        out << QString::number(f.number).rightJustified(2) << u"  "_s << f.name.leftJustified(20) << f.explanation
+    for (const content::OptionFlag& f : content::optionFlags())
+        out << QString::number(f.number()).rightJustified(2) << u"  "_s << f.name.leftJustified(20) << f.explanation
             << u"\n"_s;
 }
 

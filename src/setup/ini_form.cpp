@@ -13,20 +13,20 @@ namespace setup {
 
 namespace {
 
-constexpr int CountSlot = ConfigSlots;  // the record's Count in a field's slot
-constexpr int ReservedSlot = ConfigSlots + 1;
+constexpr int CountSlot = content::ConfigSlots;  // the record's Count in a field's slot
+constexpr int ReservedSlot = content::ConfigSlots + 1;
 
 struct Field {
     QString section;
     QString key;
     int record;  // 0 to 5
-    int slot;    // a value 0 to 39, CountSlot or ReservedSlot
+    int slot;    // a value 0 to ConfigSlots - 1, CountSlot or ReservedSlot
 };
 
 QString flagKey(int number)
 {
-    for (const OptionFlag& f : optionFlags())
-        if (f.number == number)
+    for (const content::OptionFlag& f : content::optionFlags())
+        if (f.number() == number)
             return f.name;
     return u"flag-"_s + QString::number(number);
 }
@@ -39,18 +39,18 @@ const QList<Field>& fields()
                        {u"lesson"_s, u"tasks-listed"_s, 1, CountSlot},
                        {u"lesson"_s, u"version"_s, 2, CountSlot},
                        {u"lesson"_s, u"date"_s, 3, CountSlot}};
-        for (int n = 1; n <= ConfigSlots; ++n)
+        for (int n = 1; n <= content::ConfigSlots; ++n)
             f.append({u"flags"_s, flagKey(n), 0, n - 1});
-        for (int k = 1; k <= ConfigSlots; ++k) {
+        for (int k = 1; k <= content::ConfigSlots; ++k) {
             const QString section = u"task-"_s + QString::number(k);
             f.append({section, u"difficulty"_s, 1, k - 1});
             f.append({section, u"hint"_s, 2, k - 1});
             f.append({section, u"limit"_s, 3, k - 1});
         }
-        for (int p = 1; p <= ConfigSlots; ++p)
+        for (int p = 1; p <= content::ConfigSlots; ++p)
             f.append({u"reading"_s, u"point-"_s + QString::number(p), 4, p - 1});
         f.append({u"unused"_s, u"record-5-count"_s, 4, CountSlot});
-        for (int i = 1; i <= ConfigSlots; ++i)
+        for (int i = 1; i <= content::ConfigSlots; ++i)
             f.append({u"unused"_s, u"record-6-value-"_s + QString::number(i), 5, i - 1});
         f.append({u"unused"_s, u"record-6-count"_s, 5, CountSlot});
         for (int r = 1; r <= 6; ++r)

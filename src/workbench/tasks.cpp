@@ -67,7 +67,8 @@ qint16 Lesko_n::ConfirmTaskSwitch()
 void Lesko_n::SelectTask()
 {
     const int k = selectedTask();
-    if (workbenchFlag(25) > 0 && taskLevel(k) > 1 && Greska_Otgowor2(app::message_code::HardTask) != u"Yes") {
+    if (workbenchFlag(content::Option::HardTaskQuestion) > 0 && taskLevel(k) > 1 &&
+        Greska_Otgowor2(app::message_code::HardTask) != u"Yes") {
         List_Un[TaskList].setListIndex(CurrentTask - 1);
         return;
     }

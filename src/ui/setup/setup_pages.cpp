@@ -300,14 +300,14 @@ PresetsPage::PresetsPage(::setup::ClassConfiguration& configuration, const ::set
     for (const ::setup::Preset& p : presets)
         headers << p.title;
     table_ = newTable(u"presetTable"_s, u"Шаблоните и какво отваря всеки"_s, headers,
-                      int(::setup::optionFlags().size()), this);
+                      int(content::optionFlags().size()), this);
     table_->setSelectionBehavior(QAbstractItemView::SelectItems);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int row = 0; row < ::setup::optionFlags().size(); ++row) {
-        const ::setup::OptionFlag& flag = ::setup::optionFlags().at(row);
+    for (int row = 0; row < content::optionFlags().size(); ++row) {
+        const content::OptionFlag& flag = content::optionFlags().at(row);
         setText(table_, row, 0, flag.explanation);
         for (int column = 0; column < presets.size(); ++column)
-            setText(table_, row, column + 1, presets.at(column).off.contains(flag.number) ? u"не"_s : u"да"_s);
+            setText(table_, row, column + 1, presets.at(column).off.contains(flag.option) ? u"не"_s : u"да"_s);
     }
     matching_ = new QLabel(this);
     matching_->setObjectName(u"presetMatch"_s);
@@ -335,7 +335,7 @@ ReadingPage::ReadingPage(::setup::ClassConfiguration& configuration, const ::set
     : Page(configuration, lesson)
 {
     setObjectName(u"readingPage"_s);
-    const int points = std::min(lesson.pointCount(), ::setup::ConfigSlots);
+    const int points = std::min(lesson.pointCount(), content::ConfigSlots);
     table_ = newTable(u"readingTable"_s, u"Време за четене на точките от плана"_s,
                       {u"Точка от плана"_s, u"Букви"_s, u"Множител"_s, u"Време за четене"_s}, points, this);
     table_->setToolTip(u"Множителят е в стотни от секундата на буква; към времето се добавят 2 секунди."_s);
@@ -389,12 +389,12 @@ OptionsPage::OptionsPage(::setup::ClassConfiguration& configuration, const ::set
     setObjectName(u"optionsPage"_s);
     auto* inner = new QWidget;
     auto* list = new QVBoxLayout(inner);
-    for (const ::setup::OptionFlag& flag : ::setup::optionFlags()) {
+    for (const content::OptionFlag& flag : content::optionFlags()) {
         auto* box = new QCheckBox(flag.explanation, inner);
         box->setObjectName(u"flag-"_s + flag.name);
-        box->setToolTip(u"Опция "_s + QString::number(flag.number) + u" („"_s + flag.name + u"“ в lesko_config)"_s);
-        connect(box, &QCheckBox::toggled, this, [this, number = flag.number](bool on) {
-            configuration_.setFlag(number, on);
+        box->setToolTip(u"Опция "_s + QString::number(flag.number()) + u" („"_s + flag.name + u"“ в lesko_config)"_s);
+        connect(box, &QCheckBox::toggled, this, [this, option = flag.option](bool on) {
+            configuration_.setFlag(option, on);
             emit changed();
         });
         list->addWidget(box);
@@ -416,7 +416,7 @@ void OptionsPage::refresh()
 {
     for (int i = 0; i < boxes_.size(); ++i) {
         const QSignalBlocker block(boxes_[i]);
-        boxes_[i]->setChecked(configuration_.flag(::setup::optionFlags().at(i).number));
+        boxes_[i]->setChecked(configuration_.flag(content::optionFlags().at(i).option));
     }
 }
 
