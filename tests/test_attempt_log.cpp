@@ -1,7 +1,7 @@
 // The attempt log of a run: its rows after a scripted run through the
 // workbench, and when and whether its file is written.
-#include "results/attempt_log.h"
 #include "program/recording.h"
+#include "results/attempt_log.h"
 #include "support/attempt_log_file.h"
 #include "support/workbench_lesson.h"
 
@@ -254,9 +254,8 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     QCOMPARE(a.lastCheckAt, RunStart.addSecs(150));
     QVERIFY(!a.solved());
 
-    QString problem;
-    const std::optional<results::Run> run = results::readAttemptLog(log.document(u"FUNKR"_s), problem);
-    QVERIFY2(run, qPrintable(problem));
+    const content::Result<results::Run> run = results::readAttemptLog(log.document(u"FUNKR"_s));
+    QVERIFY2(run, qPrintable(run.reason()));
     QCOMPARE(run->tasks.size(), 1);
     QCOMPARE(run->tasks[0].lastVerdict, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
     QCOMPARE(run->tasks[0].bestPassed, 3);
@@ -298,9 +297,8 @@ void TestAttemptLog::theStudentNamesTheFileAndEveryRow()
     saveAnswerOnly(bench);
     const QString name = QString(attemptLogName()).replace(u"_2025"_s, u"_Shteryu-Yordanov_2025"_s);
     QCOMPARE(csvFiles(t.folder()), QStringList{name});
-    QString problem;
-    const std::optional<results::Run> run = results::readAttemptLog(fileBytes(t.path(name)), problem);
-    QVERIFY2(run, qPrintable(problem));
+    const content::Result<results::Run> run = results::readAttemptLog(fileBytes(t.path(name)));
+    QVERIFY2(run, qPrintable(run.reason()));
     QCOMPARE(run->student, (results::Student{u"Щерю Йорданов"_s, u"8 б"_s}));
     QCOMPARE(run->runId, t.program().attemptLog().runId());
     QCOMPARE(run->tasks.size(), 2);

@@ -294,7 +294,8 @@ void TestFileFaults::aSetupSaveOnAFullDiskKeepsTheClassFile()
     disk.fill();
     setup::ClassConfiguration changed(*content::parseConfig(old));
     changed.setTasksKept(3);
-    const QString problem = setup::saveConfiguration(QDir::current().absoluteFilePath(u"FUNKR.UFG"_s), changed);
+    const QString problem =
+        setup::saveConfiguration(QDir::current().absoluteFilePath(u"FUNKR.UFG"_s), changed).reason();
     disk.release();
     QVERIFY(problem.contains(u"FUNKR.UFG"_s));
     QCOMPARE(readFile(u"FUNKR.UFG"_s), old);
@@ -519,8 +520,9 @@ void TestFileFaults::theSetupsOtherFilesOnFaults()
         disk->fill();
     if (readOnly)
         QVERIFY(readOnly->makeReadOnly());
-    const QString problem = settings ? setup::saveClassSettings(path, {true, false, u"/srv/klas"_s}, u"FUNKR"_s)
-                                     : setup::applySetupEntryRule(true);
+    const QString problem = settings
+                                ? setup::saveClassSettings(path, {true, false, u"/srv/klas"_s}, u"FUNKR"_s).reason()
+                                : setup::applySetupEntryRule(true).reason();
     if (disk)
         disk->release();
     qputenv("XDG_DATA_DIRS", previousData);
@@ -863,8 +865,8 @@ void TestFileFaults::theNewFilesOnFaults()
         bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
     } else {
         const results::ClassResults results = results::readClassResults(t.folder(), u"FUNKR"_s);
-        exportFailure = file == u"summary table" ? results::saveSummaryTable(results, target)
-                                                 : results::saveReportPdf(results, target);
+        exportFailure = file == u"summary table" ? results::saveSummaryTable(results, target).reason()
+                                                 : results::saveReportPdf(results, target).reason();
     }
     if (full)
         full->release();

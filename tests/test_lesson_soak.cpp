@@ -425,10 +425,8 @@ void LessonPlay::checkTheAttemptLog()
 // start offers it back.
 void LessonPlay::checkTheKeptAnswers()
 {
-    QString problem;
-    const std::optional<results::KeptAnswers> kept =
-        results::readKeptAnswers(readFile(t_.path(keptAnswersName())), problem);
-    QVERIFY2(kept, qPrintable(problem));
+    const content::Result<results::KeptAnswers> kept = results::readKeptAnswers(readFile(t_.path(keptAnswersName())));
+    QVERIFY2(kept, qPrintable(kept.reason()));
     QCOMPARE(kept->state, results::KeptAnswers::State::Finished);
     QMap<int, QString> answers;
     for (int task = 1; task <= TaskCount; ++task)

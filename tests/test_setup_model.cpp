@@ -242,9 +242,9 @@ void TestSetupModel::iniRoundTripIsByteForByte()
     QFETCH(QByteArray, bytes);
     const QString text = setup::toIni(*content::parseConfig(bytes));
     // From a base that differs everywhere, so no field is left out.
-    const setup::IniResult back = setup::fromIni(text);
-    QVERIFY2(back.records, qPrintable(back.error));
-    QCOMPARE(content::serialiseConfig(*back.records), bytes);
+    const content::Result<content::ConfigRecords> back = setup::fromIni(text);
+    QVERIFY2(back, qPrintable(back.reason()));
+    QCOMPARE(content::serialiseConfig(*back), bytes);
 }
 
 void TestSetupModel::iniRefusesBadText_data()
@@ -266,9 +266,9 @@ void TestSetupModel::iniRefusesBadText()
 {
     QFETCH(QString, text);
     QFETCH(QString, error);
-    const setup::IniResult result = setup::fromIni(text);
-    QVERIFY(!result.records);
-    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+    const content::Result<content::ConfigRecords> result = setup::fromIni(text);
+    QVERIFY(!result);
+    QVERIFY2(result.reason().startsWith(error), qPrintable(result.reason()));
 }
 
 void TestSetupModel::iniRefusesPartialRepeatedOrForeignText_data()
@@ -293,9 +293,9 @@ void TestSetupModel::iniRefusesPartialRepeatedOrForeignText()
 {
     QFETCH(QString, text);
     QFETCH(QString, error);
-    const setup::IniResult result = setup::fromIni(text);
-    QVERIFY(!result.records);
-    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+    const content::Result<content::ConfigRecords> result = setup::fromIni(text);
+    QVERIFY(!result);
+    QVERIFY2(result.reason().startsWith(error), qPrintable(result.reason()));
 }
 
 void TestSetupModel::loadGivesTheFallbackForBadFiles_data()
@@ -336,7 +336,7 @@ void TestSetupModel::saveKeepsTheOldFileAsBak()
     QVERIFY(testing_support::writeFile(path, old));
     ClassConfiguration c(lesson().open);
     c.setTasksKept(4);
-    QCOMPARE(setup::saveConfiguration(path, c), QString());
+    QCOMPARE(setup::saveConfiguration(path, c).reason(), QString());
     QCOMPARE(testing_support::readFile(path), c.bytes());
     QCOMPARE(testing_support::readFile(path + u".bak"_s), old);
     const setup::LoadedConfiguration loaded = setup::loadConfiguration(path, {});
@@ -369,7 +369,7 @@ void TestSetupModel::aFailedSaveLeavesTheOldFile()
             QSKIP("root writes into read-only folders");
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
-    const QString problem = setup::saveConfiguration(path, ClassConfiguration(lesson().open));
+    const QString problem = setup::saveConfiguration(path, ClassConfiguration(lesson().open)).reason();
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY2(problem.contains(u"не е записан"_s), qPrintable(problem));
     QCOMPARE(testing_support::readFile(path), old);

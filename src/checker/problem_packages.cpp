@@ -185,10 +185,9 @@ content::Result<int> writeProblemPackages(const content::Lesson& lesson, const Q
         if (package.isEmpty())
             continue;
         const QString path = QDir(folder).filePath(problemPackageName(lesson, task) + u".zip");
-        int error = 0;
-        if (!replaceFile(path, package, &error))
+        if (const content::Done saved = replaceFile(path, package); !saved)
             return content::Result<int>::failure(u"Файлът „" + path + u"“ не може да бъде записан: " +
-                                                 QString::fromLocal8Bit(std::strerror(error)) + u'.');
+                                                 systemErrorText(saved.error()) + u'.');
         ++written;
     }
     return written;

@@ -30,8 +30,9 @@ std::optional<std::pair<QString, KeptAnswers>> unfinishedRun(Program& program)
                                                QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : names) {
         const content::Result<QByteArray> bytes = readRegularFile(name, results::MaxKeptAnswersBytes);
-        QString problem;
-        const std::optional<KeptAnswers> kept = bytes ? results::readKeptAnswers(*bytes, problem) : std::nullopt;
+        if (!bytes)
+            continue;
+        const content::Result<KeptAnswers> kept = results::readKeptAnswers(*bytes);
         if (!kept || kept->lesson != lesson || kept->state != KeptAnswers::State::Running ||
             kept->runId == program.attemptLog().runId() || results::mayStillRun(*kept, program.attemptLog().host()))
             continue;

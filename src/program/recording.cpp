@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -31,20 +30,19 @@ QStringList logNames(const AttemptLog& log, const QString& lesson)
     return names;
 }
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 // Writes the log into the folder: the first time under a name taken there in
-// one step (tag receives its tag), then over that name. 0, or the error number.
-int writeLog(const QString& folder, QString& tag, const AttemptLog& log, const QString& lesson, const QByteArray& bytes)
+// one step (tag receives its tag), then over that name.
+content::Done writeLog(const QString& folder, QString& tag, const AttemptLog& log, const QString& lesson,
+                       const QByteArray& bytes)
 {
-    int error = 0;
     if (!tag.isEmpty())
-        return replaceFile(QDir(folder).filePath(results::logFileName(lesson, tag)), bytes, &error) ? 0 : error;
-    const QString taken = createNewFile(folder, logNames(log, lesson), bytes, &error);
+        return replaceFile(QDir(folder).filePath(results::logFileName(lesson, tag)), bytes);
+    const content::Result<QString> taken = createNewFile(folder, logNames(log, lesson), bytes);
+    if (!taken)
+        return content::Done::failure(taken);
     const QString prefix = results::logFileName(lesson, {}).chopped(4);  // "FUNKR_opiti_"
-    if (!taken.isEmpty())
-        tag = taken.mid(prefix.size()).chopped(4);
-    return taken.isEmpty() ? error : 0;
+    tag = taken->mid(prefix.size()).chopped(4);
+    return {};
 }
 
 // The hand-in folder named by the class settings, a relative one taken from
@@ -101,10 +99,9 @@ public:
         const QString folder = handInFolder(program_);
         if (folder.isEmpty() || writing_.handInTag.isEmpty())
             return;
-        int error = 0;
         const QString path = QDir(folder).filePath(results::handInSolutionName(fileName, writing_.handInTag));
-        if (!replaceFile(path, bytes, &error))
-            handInFailed(path, error);
+        if (const content::Done copied = replaceFile(path, bytes); !copied)
+            handInFailed(path, copied.error());
     }
 
 private:
@@ -116,7 +113,7 @@ private:
     void writeLocal(const QByteArray& logBytes, const QMap<int, QString>& answers, KeptAnswers::State state)
     {
         if (needed(logBytes, writing_.logWritten)) {
-            if (writeLog(u"."_s, writing_.tag, log_, lesson_, logBytes) != 0)
+            if (!writeLog(u"."_s, writing_.tag, log_, lesson_, logBytes))
                 return localFailed(writing_.tag.isEmpty() ? log_.fileName(lesson_)
                                                           : results::logFileName(lesson_, writing_.tag));
             writing_.logWritten = logBytes;
@@ -145,8 +142,8 @@ private:
     {
         if (!needed(logBytes, writing_.handInLogWritten))
             return;
-        if (const int error = writeLog(folder, writing_.handInTag, log_, lesson_, logBytes); error != 0)
-            return handInFailed(folder, error);
+        if (const content::Done written = writeLog(folder, writing_.handInTag, log_, lesson_, logBytes); !written)
+            return handInFailed(folder, written.error());
         writing_.handInLogWritten = logBytes;
     }
 
@@ -165,8 +162,8 @@ private:
         if (writing_.handInFailureReported)
             return;
         writing_.handInFailureReported = true;
-        report(program_, message_code::HandInUnusable, QDir::toNativeSeparators(path) + u": "_s + systemError(error),
-               afterTick_);
+        report(program_, message_code::HandInUnusable,
+               QDir::toNativeSeparators(path) + u": "_s + systemErrorText(error), afterTick_);
     }
 
     Program& program_;

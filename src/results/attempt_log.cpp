@@ -91,10 +91,11 @@ QStringList row(const QString& lesson, const AttemptLog& log, const TaskAttempt&
     return r;
 }
 
-// Reads the fields of one row back; false with the reason in problem.
+// Reads the fields of one row back; false with the reason in problem().
 class RowReader {
 public:
-    RowReader(const QStringList& fields, QString& problem) : fields_(fields), problem_(problem) {}
+    explicit RowReader(const QStringList& fields) : fields_(fields) {}
+    const QString& problem() const { return problem_; }
 
     bool number(Column c, qint64& value, bool emptyIsZero = false)
     {
@@ -147,13 +148,13 @@ private:
     }
 
     const QStringList& fields_;
-    QString& problem_;
+    QString problem_;
 };
 
-std::optional<TaskAttempt> attemptFromRow(const QStringList& fields, QString& problem)
+content::Result<TaskAttempt> attemptFromRow(const QStringList& fields)
 {
     TaskAttempt a;
-    RowReader r(fields, problem);
+    RowReader r(fields);
     qint64 seconds = 0;
     const bool ok = r.number(Task, a.task) && a.task > 0 && a.task <= content::MaxListedTasks &&
                     r.decimal(Level, a.level) && r.number(TimeLimit, a.timeLimit) && r.number(TimeUsed, seconds) &&
@@ -161,11 +162,9 @@ std::optional<TaskAttempt> attemptFromRow(const QStringList& fields, QString& pr
                     r.number(Checks, a.checks, true) && r.number(BestPassed, a.bestPassed, true) &&
                     r.number(SamplesTotal, a.samplesTotal, true) && r.number(AnswerLength, a.answerLength) &&
                     r.lastCheck(a.checks, a.lastCheckAt);
-    if (!ok) {
-        if (problem.isEmpty())
-            problem = QStringLiteral("неправилен номер на задача");
-        return std::nullopt;
-    }
+    if (!ok)
+        return content::Result<TaskAttempt>::failure(
+            r.problem().isEmpty() ? QStringLiteral("неправилен номер на задача") : r.problem());
     a.tenthsUsed = seconds * 10;
     a.lastVerdict = fields[LastVerdict];
     a.savedFile = fields[SavedFile];
@@ -238,46 +237,34 @@ QStringList attemptLogColumns()
             QStringLiteral("Пускане")};
 }
 
-std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem)
+content::Result<Run> readAttemptLog(const QByteArray& bytes)
 {
-    const std::optional<csv::Rows> rows = csv::parse(bytes, problem);
+    using Failure = content::Result<Run>;
+    const content::Result<csv::Rows> rows = csv::parse(bytes);
     if (!rows)
-        return std::nullopt;
-    if (rows->isEmpty() || (rows->first() != attemptLogColumns() && rows->first() != earlierColumns())) {
-        problem = QStringLiteral("не е дневник на опитите");
-        return std::nullopt;
-    }
-    if (rows->size() < 2) {
-        problem = QStringLiteral("няма редове със задачи");
-        return std::nullopt;
-    }
+        return Failure::failure(rows);
+    if (rows->isEmpty() || (rows->first() != attemptLogColumns() && rows->first() != earlierColumns()))
+        return Failure::failure(QStringLiteral("не е дневник на опитите"));
+    if (rows->size() < 2)
+        return Failure::failure(QStringLiteral("няма редове със задачи"));
     const qsizetype columns = rows->first().size();
     Run run;
     for (qsizetype i = 1; i < rows->size(); ++i) {
         const QStringList& fields = rows->at(i);
         const QString where = u"ред " + QString::number(i + 1) + u": ";
-        if (fields.size() != columns) {
-            problem = where + u"полетата са " + QString::number(fields.size()) + u", а трябва да са " +
-                      QString::number(columns);
-            return std::nullopt;
-        }
-        if (i == 1) {
+        if (fields.size() != columns)
+            return Failure::failure(where + u"полетата са " + QString::number(fields.size()) + u", а трябва да са " +
+                                    QString::number(columns));
+        if (i == 1)
             run = runOf(fields);
-        } else if (runFields(fields) != runFields(rows->at(1))) {
-            problem = where + u"урокът, компютърът, началото или ученикът се различават от първия ред";
-            return std::nullopt;
-        }
-        std::optional<TaskAttempt> attempt = attemptFromRow(fields, problem);
-        if (!attempt) {
-            problem.prepend(where);
-            return std::nullopt;
-        }
-        for (const TaskAttempt& earlier : run.tasks) {
-            if (earlier.task == attempt->task) {
-                problem = where + u"задача " + QString::number(attempt->task) + u" се повтаря";
-                return std::nullopt;
-            }
-        }
+        else if (runFields(fields) != runFields(rows->at(1)))
+            return Failure::failure(where + u"урокът, компютърът, началото или ученикът се различават от първия ред");
+        const content::Result<TaskAttempt> attempt = attemptFromRow(fields);
+        if (!attempt)
+            return Failure::failure(where + attempt.reason());
+        for (const TaskAttempt& earlier : run.tasks)
+            if (earlier.task == attempt->task)
+                return Failure::failure(where + u"задача " + QString::number(attempt->task) + u" се повтаря");
         run.tasks << *attempt;
     }
     return run;

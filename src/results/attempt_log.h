@@ -56,10 +56,10 @@ struct Run {
     QList<TaskAttempt> tasks;
 };
 
-// Reads a log file. Empty, with the reason in problem, for a file that is not
-// an attempt log or is damaged. Logs of the earlier layout, without the last
-// four columns, still read.
-std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem);
+// Reads a log file; the reason for a file that is not an attempt log or is
+// damaged. Logs of the earlier layout, without the last four columns, still
+// read.
+content::Result<Run> readAttemptLog(const QByteArray& bytes);
 
 // The log's file name: lesson code + "_opiti_" + tag + ".csv".
 QString logFileName(const QString& lesson, const QString& tag);

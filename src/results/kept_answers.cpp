@@ -76,25 +76,21 @@ QByteArray keptAnswersDocument(const KeptAnswers& kept)
     return csv::document(rows);
 }
 
-std::optional<KeptAnswers> readKeptAnswers(const QByteArray& bytes, QString& problem)
+content::Result<KeptAnswers> readKeptAnswers(const QByteArray& bytes)
 {
-    const std::optional<csv::Rows> rows = csv::parse(bytes, problem);
+    const content::Result<csv::Rows> rows = csv::parse(bytes);
     if (!rows)
-        return std::nullopt;
-    if (rows->isEmpty() || rows->first() != columns()) {
-        problem = u"не е файл с отговори"_s;
-        return std::nullopt;
-    }
+        return content::Result<KeptAnswers>::failure(rows);
+    if (rows->isEmpty() || rows->first() != columns())
+        return content::Result<KeptAnswers>::failure(u"не е файл с отговори"_s);
     KeptAnswers kept;
     for (qsizetype i = 1; i < rows->size(); ++i) {
         const QStringList& f = rows->at(i);
         bool ok = false;
         const int task = f.size() == ColumnCount ? f[Task].toInt(&ok) : 0;
         const qsizetype state = f.size() == ColumnCount ? stateNames().indexOf(f[StateColumn]) : -1;
-        if (!ok || task < 1 || task > content::MaxListedTasks || state < 0 || kept.answers.contains(task)) {
-            problem = u"ред "_s + QString::number(i + 1) + u": неправилен ред"_s;
-            return std::nullopt;
-        }
+        if (!ok || task < 1 || task > content::MaxListedTasks || state < 0 || kept.answers.contains(task))
+            return content::Result<KeptAnswers>::failure(u"ред "_s + QString::number(i + 1) + u": неправилен ред"_s);
         if (i == 1) {
             kept.lesson = f[Lesson];
             kept.host = f[Host];

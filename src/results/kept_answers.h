@@ -39,8 +39,8 @@ constexpr qsizetype MaxKeptAnswersBytes = 8 * 1024 * 1024;
 QString keptAnswersFileName(const QString& lesson, const QString& tag);
 
 QByteArray keptAnswersDocument(const KeptAnswers& kept);
-// Empty, with the reason in problem, for a file that is not such a file.
-std::optional<KeptAnswers> readKeptAnswers(const QByteArray& bytes, QString& problem);
+// The reason for a file that is not such a file.
+content::Result<KeptAnswers> readKeptAnswers(const QByteArray& bytes);
 
 // "<pid> <boot id>" of this program.
 QString thisProcess();

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cmath>
 #include <functional>
 
@@ -248,54 +249,50 @@ QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, 
 
 // The configuration a text of --to-ini gives; a reason when it is not such a
 // text, whole.
-std::optional<ClassConfiguration> configurationFromIni(const QString& path, QString& why)
+content::Result<ClassConfiguration> configurationFromIni(const QString& path)
 {
+    using Failure = content::Result<ClassConfiguration>;
     const content::Result<QByteArray> bytes = app::readRegularFile(path, MaxIniBytes);
-    if (!bytes) {
-        why = bytes.reason();
-        return std::nullopt;
-    }
+    if (!bytes)
+        return Failure::failure(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(*bytes);
-    if (utf8.hasError() || text.contains(QChar(0))) {
-        why = path + u": текстът не е в UTF-8; това не е текст от lesko_config --to-ini."_s;
-        return std::nullopt;
-    }
-    const IniResult ini = fromIni(text);
-    if (!ini.records)
-        why = path + u": "_s + ini.error;
-    return ini.records ? std::optional(ClassConfiguration(*ini.records)) : std::nullopt;
+    if (utf8.hasError() || text.contains(QChar(0)))
+        return Failure::failure(path + u": текстът не е в UTF-8; това не е текст от lesko_config --to-ini."_s);
+    const content::Result<content::ConfigRecords> records = fromIni(text);
+    if (!records)
+        return Failure::failure(path + u": "_s + records.reason());
+    return ClassConfiguration(*records);
 }
 
 // The configuration the settings are applied to; a reason when there is none.
-std::optional<ClassConfiguration> startingPoint(const QCommandLineParser& parser, const Options& o,
-                                                const LessonFacts& lesson, const QString& target, QString& why)
+content::Result<ClassConfiguration> startingPoint(const QCommandLineParser& parser, const Options& o,
+                                                  const LessonFacts& lesson, const QString& target)
 {
     const ClassConfiguration open(lesson.open);
     if (parser.isSet(o.fromIni))
-        return configurationFromIni(parser.value(o.fromIni), why);
+        return configurationFromIni(parser.value(o.fromIni));
     const QList<QCommandLineOption> settings = o.settings();
     const bool anySetting =
         std::any_of(settings.begin(), settings.end(), [&](const QCommandLineOption& s) { return parser.isSet(s); });
     if (parser.isSet(o.fresh) || !anySetting)
         return open;
-    const LoadedConfiguration loaded = loadConfiguration(target, open);
-    if (loaded.state == LoadedConfiguration::State::Unusable) {
-        why = loaded.message + u" С --new ще бъде заменен."_s;
-        return std::nullopt;
-    }
-    return loaded.configuration;
+    const content::Result<ClassConfiguration> read = readConfiguration(target);
+    if (!read && read.error() == ENOENT)
+        return open;
+    if (!read)
+        return content::Result<ClassConfiguration>::failure(read.reason() + u" С --new ще бъде заменен."_s);
+    return read;
 }
 
 int printFile(const QString& path, const LessonFacts& lesson, bool asIni, QTextStream& out, QTextStream& err)
 {
-    const LoadedConfiguration loaded = loadConfiguration(path, ClassConfiguration(lesson.design));
-    if (loaded.state != LoadedConfiguration::State::Read) {
-        err << loaded.message << u"\n"_s;
+    const content::Result<ClassConfiguration> read = readConfiguration(path);
+    if (!read) {
+        err << read.reason() << u"\n"_s;
         return Refused;
     }
-    out << (asIni ? toIni(loaded.configuration.records())
-                  : u"Файл: "_s + path + u"\n"_s + configurationSummary(loaded.configuration, lesson));
+    out << (asIni ? toIni(read->records()) : u"Файл: "_s + path + u"\n"_s + configurationSummary(*read, lesson));
     return Done;
 }
 
@@ -351,10 +348,9 @@ int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFa
               QTextStream& err)
 {
     const QString target = targetOf(parser, o, lesson);
-    QString why;
-    std::optional<ClassConfiguration> configuration = startingPoint(parser, o, lesson, target, why);
+    content::Result<ClassConfiguration> configuration = startingPoint(parser, o, lesson, target);
     if (!configuration) {
-        err << why << u"\n"_s;
+        err << configuration.reason() << u"\n"_s;
         return Refused;
     }
     for (const Setting& setting : settingsFrom(parser, o, lesson))
@@ -378,19 +374,19 @@ int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFa
         return Refused;
     }
     if (parser.isSet(o.system))
-        if (const QString failed = makeSharedFolder(target); !failed.isEmpty()) {
-            err << failed << u"\n"_s;
+        if (const content::Done made = makeSharedFolder(target); !made) {
+            err << made.reason() << u"\n"_s;
             return Refused;
         }
     for (const QString& closed : closedParts(*configuration))
         err << u"Внимание: "_s << closed << u"\n"_s;
-    QString failed = saveConfiguration(target, *configuration);
-    if (failed.isEmpty() && classSettingsSet)
-        failed = saveClassSettings(settingsPath, *settings, lesson.code);
-    if (failed.isEmpty() && classSettingsSet && parser.isSet(o.system))
-        failed = applySetupEntryRule(settings->binding);
-    if (!failed.isEmpty()) {
-        err << failed << u"\n"_s;
+    content::Done saved = saveConfiguration(target, *configuration);
+    if (saved && classSettingsSet)
+        saved = saveClassSettings(settingsPath, *settings, lesson.code);
+    if (saved && classSettingsSet && parser.isSet(o.system))
+        saved = applySetupEntryRule(settings->binding);
+    if (!saved) {
+        err << saved.reason() << u"\n"_s;
         return Refused;
     }
     out << target << u"\n"_s;

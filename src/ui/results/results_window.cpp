@@ -267,18 +267,18 @@ void ResultsWindow::showCell(int row, int column)
 
 bool ResultsWindow::saveTable(const QString& path)
 {
-    const QString failed = results::saveSummaryTable(results_, path);
-    if (!failed.isEmpty())
-        reportFailure(failed);
-    return failed.isEmpty();
+    const content::Done saved = results::saveSummaryTable(results_, path);
+    if (!saved)
+        reportFailure(saved.reason());
+    return saved.ok();
 }
 
 bool ResultsWindow::savePdf(const QString& path)
 {
-    const QString failed = results::saveReportPdf(results_, path);
-    if (!failed.isEmpty())
-        reportFailure(failed);
-    return failed.isEmpty();
+    const content::Done saved = results::saveReportPdf(results_, path);
+    if (!saved)
+        reportFailure(saved.reason());
+    return saved.ok();
 }
 
 void ResultsWindow::reportFailure(const QString& reason)
