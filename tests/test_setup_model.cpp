@@ -5,6 +5,7 @@
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
+#include "setup/input_rules.h"
 #include "setup/presets.h"
 #include "support/lesson_files.h"
 
@@ -18,6 +19,17 @@ using setup::ClassConfiguration;
 namespace {
 
 using Edit = std::function<void(ClassConfiguration&)>;
+// One of the setup's input rules, its value widened.
+using Rule = std::function<content::Result<qint64>(QStringView)>;
+
+template <typename Parse>
+Rule rule(Parse parse)
+{
+    return [parse](QStringView text) {
+        const auto read = parse(text);
+        return read ? content::Result<qint64>(qint64(*read)) : content::Result<qint64>::failure(read);
+    };
+}
 using Check = std::function<bool(const ClassConfiguration&)>;
 
 // Bytes with every value, count and reserved byte random, as no writer of
@@ -41,6 +53,7 @@ const setup::LessonFacts& lesson()
 
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(Check)
+Q_DECLARE_METATYPE(Rule)
 
 class TestSetupModel : public QObject {
     Q_OBJECT
@@ -51,6 +64,9 @@ private slots:
     void everyFieldRoundTrips();
     void settersKeepValuesThatAlreadyMeanTheSame();
     void timesAsMinutesAndSeconds();
+    void inputRulesGiveTheValueOrTheReason_data();
+    void inputRulesGiveTheValueOrTheReason();
+    void datesAreTheFilesNumbers();
     void problems_data();
     void problems();
     void theOpenAndDesignConfigurationsHaveNoProblems();
@@ -177,6 +193,66 @@ void TestSetupModel::timesAsMinutesAndSeconds()
     QCOMPARE(setup::parseMinutesSeconds(u"1:2"), std::nullopt);
     QCOMPARE(setup::parseMinutesSeconds(u""), std::nullopt);
     QCOMPARE(setup::versionText(96), u"0.96"_s);
+}
+
+// The window and lesko_config show these reasons after what the value was
+// typed for, so the reason alone must say what is wanted.
+void TestSetupModel::inputRulesGiveTheValueOrTheReason_data()
+{
+    QTest::addColumn<Rule>("rule");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("value");  // -1: refused
+    QTest::addColumn<QString>("reason");
+    const Rule time = rule(setup::parseTaskTime);
+    const Rule factor = rule(setup::parseReadingFactor);
+    const Rule digit = rule(setup::parseDifficulty);
+    const Rule tasks = rule([](QStringView text) { return setup::parseTaskCount(text, 20); });
+    const Rule version = rule(setup::parseVersion);
+    const Rule date = rule(setup::parseDate);
+    const QString notATime = u"очаква се време мм:сс или секунди; „%1“ не е време от 00:00 до 546:07."_s;
+    QTest::addRow("the longest time") << time << u"546:07"_s << qint64(32767) << QString();
+    QTest::addRow("a time in seconds") << time << u" 90 "_s << qint64(90) << QString();
+    QTest::addRow("a time past 16 bits") << time << u"546:08"_s << qint64(-1) << notATime.arg(u"546:08"_s);
+    QTest::addRow("seconds past 59") << time << u"0:75"_s << qint64(-1) << notATime.arg(u"0:75"_s);
+    QTest::addRow("the largest factor") << factor << u"32767"_s << qint64(32767) << QString();
+    QTest::addRow("a factor past 16 bits")
+        << factor << u"40000"_s << qint64(-1) << u"множителят е цяло число от 0 до 32767."_s;
+    QTest::addRow("a negative factor") << factor << u"-1"_s << qint64(-1)
+                                       << u"множителят е цяло число от 0 до 32767."_s;
+    QTest::addRow("a difficulty digit") << digit << u" 7 "_s << qint64(7) << QString();
+    QTest::addRow("a difficulty of two digits")
+        << digit << u"10"_s << qint64(-1) << u"нивото на трудност е цифра от 0 до 9."_s;
+    QTest::addRow("every task") << tasks << u"20"_s << qint64(20) << QString();
+    QTest::addRow("no task") << tasks << u"0"_s << qint64(-1) << u"очаква се число от 1 до 20."_s;
+    QTest::addRow("a version with a comma") << version << u"0,97"_s << qint64(97) << QString();
+    QTest::addRow("a version that is no number")
+        << version << u"nan"_s << qint64(-1) << u"очаква се число като 0.97."_s;
+    QTest::addRow("a negative version") << version << u"-1"_s << qint64(-1) << u"очаква се число като 0.97."_s;
+    QTest::addRow("a date with dashes") << date << u"2026-02-28"_s << qint64(20260228) << QString();
+    QTest::addRow("a date as one number") << date << u"20261209"_s << qint64(20261209) << QString();
+    QTest::addRow("a date that is none") << date << u"2026-02-30"_s << qint64(-1)
+                                         << u"очаква се истинска дата ГГГГ-ММ-ДД или ГГГГММДД."_s;
+}
+
+void TestSetupModel::inputRulesGiveTheValueOrTheReason()
+{
+    QFETCH(Rule, rule);
+    QFETCH(QString, text);
+    QFETCH(qint64, value);
+    QFETCH(QString, reason);
+    const content::Result<qint64> read = rule(text);
+    QCOMPARE(read.ok(), value >= 0);
+    if (read)
+        QCOMPARE(*read, value);
+    QCOMPARE(read.reason(), reason);
+}
+
+void TestSetupModel::datesAreTheFilesNumbers()
+{
+    QCOMPARE(setup::dateNumber(QDate(2009, 10, 28)), 20091028);
+    QCOMPARE(setup::dateOfNumber(20091028), QDate(2009, 10, 28));
+    QVERIFY(!setup::dateOfNumber(20260230).isValid());
+    QCOMPARE(setup::captionVersion(96), u" .96"_s);
 }
 
 void TestSetupModel::problems_data()

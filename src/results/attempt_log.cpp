@@ -72,7 +72,7 @@ QStringList row(const QString& lesson, const AttemptLog& log, const TaskAttempt&
     r[Task] = QString::number(a.task);
     r[Level] = QString::number(a.level);
     r[TimeLimit] = QString::number(a.timeLimit);
-    r[TimeUsed] = QString::number((a.tenthsUsed + 5) / 10);
+    r[TimeUsed] = QString::number(secondsOfTenths(a.tenthsUsed));
     r[Hint] = yesNo(a.hintUsed());
     r[HintAt] = isoTime(a.hintAt);
     r[Solution] = yesNo(a.solutionSeen());

@@ -12,6 +12,9 @@
 // teacher's spreadsheet. The format is described in docs/attempt-log.md.
 namespace results {
 
+// Whole seconds of a time in tenths, rounded half up, as the log writes them.
+constexpr qint64 secondsOfTenths(qint64 tenths) { return (tenths + 5) / 10; }
+
 // One task the student opened.
 struct TaskAttempt {
     int task = 0;

@@ -71,7 +71,7 @@ void countTotals(StudentResults& student)
         student.solved += a.solved();
         student.hints += a.hintUsed();
         student.solutions += a.solutionSeen();
-        student.seconds += (a.tenthsUsed + 5) / 10;
+        student.seconds += secondsOfTenths(a.tenthsUsed);
     }
 }
 

@@ -105,7 +105,7 @@ QStringList summaryRow(const Run& run, int tasks)
     }
     return QStringList{run.host,
                        run.start,
-                       QString::number((tenths + 5) / 10),
+                       QString::number(secondsOfTenths(tenths)),
                        QString::number(run.tasks.size()),
                        QString::number(solved),
                        QString::number(hints),

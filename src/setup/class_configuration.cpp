@@ -2,8 +2,8 @@
 
 #include "content/numbers.h"
 #include "content/option_flags.h"
+#include "setup/input_rules.h"
 
-#include <QDate>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -55,7 +55,14 @@ std::optional<int> parseMinutesSeconds(QStringView text)
 
 QString versionText(qint32 hundredths) { return QString::number(double(hundredths) / 100, 'f', 2); }
 
+QString captionVersion(qint32 hundredths) { return content::basicStr(double(hundredths) / 100); }
+
 QString captionDate(qint32 date) { return content::basicStr(date); }
+
+int mostTasksListed(const ClassConfiguration& c, const LessonFacts& lesson)
+{
+    return std::clamp<int>(c.tasksKept(), 1, lesson.taskCount());
+}
 
 namespace {
 
@@ -94,7 +101,7 @@ QStringList configurationProblems(const ClassConfiguration& c, const LessonFacts
     const int tasks = lesson.taskCount();
     if (c.tasksKept() < 1 || c.tasksKept() > tasks)
         problems << u"Броят на задачите в урока трябва да е от 1 до "_s + QString::number(tasks) + u"."_s;
-    const int kept = std::clamp<int>(c.tasksKept(), 1, tasks);
+    const int kept = mostTasksListed(c, lesson);
     if (c.tasksListed() < 1 || c.tasksListed() > kept)
         problems << u"Наведнъж могат да се показват от 1 до "_s + QString::number(kept) + u" задачи."_s;
     for (int task = 1; task <= kept; ++task)
@@ -105,7 +112,7 @@ QStringList configurationProblems(const ClassConfiguration& c, const LessonFacts
             problems << p;
     if (c.version() < 0)
         problems << u"Версията не може да е отрицателна."_s;
-    if (!QDate::fromString(QString::number(c.date()), u"yyyyMMdd"_s).isValid())
+    if (!dateOfNumber(c.date()).isValid())
         problems << u"Датата "_s + QString::number(c.date()) + u" не е истинска дата във вида ГГГГММДД."_s;
     return problems;
 }
@@ -177,8 +184,8 @@ QString configurationSummary(const ClassConfiguration& c, const LessonFacts& les
     for (int task = 1; task <= kept; ++task)
         text += taskLine(c, lesson, task) + u"\n"_s;
     text += u"\n"_s + readingPart(c, lesson) + u"\n"_s + optionsPart(c);
-    text += u"\nВ заглавието на урока: Версия "_s + content::basicStr(double(c.version()) / 100) + u" от "_s +
-            captionDate(c.date()) + u"\n"_s;
+    text += u"\nВ заглавието на урока: Версия "_s + captionVersion(c.version()) + u" от "_s + captionDate(c.date()) +
+            u"\n"_s;
     return text;
 }
 

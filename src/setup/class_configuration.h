@@ -72,8 +72,13 @@ QString minutesSeconds(double seconds);
 std::optional<int> parseMinutesSeconds(QStringView text);
 // Hundredths as a decimal with two places: 96 -> "0.96".
 QString versionText(qint32 hundredths);
-// The date as the lesson's caption shows it from a file (the Str rule).
+// The version and the date as the lesson's caption shows them from a file
+// (the Str rule: 96 hundredths become " .96").
+QString captionVersion(qint32 hundredths);
 QString captionDate(qint32 date);
+
+// The most tasks the workbench may list at once: those kept, 1 to the lesson's.
+int mostTasksListed(const ClassConfiguration& configuration, const LessonFacts& lesson);
 
 // The time a task really gets, the difficulty factor included: "150:00 (×10)".
 QString studentTimeText(const ClassConfiguration& configuration, int task);

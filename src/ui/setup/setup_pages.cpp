@@ -3,6 +3,7 @@
 #include "content/config_file.h"
 #include "content/numbers.h"
 #include "content/option_flags.h"
+#include "setup/input_rules.h"
 #include "setup/presets.h"
 
 #include <QCheckBox>
@@ -31,7 +32,6 @@ namespace ui::setup_pages {
 namespace {
 
 const QString TimePattern = uR"(\d{1,3}:[0-5]\d|\d{1,5})"_s;
-constexpr int MaxSeconds = std::numeric_limits<qint16>::max();
 
 // Lets only text of a pattern be typed into a table cell.
 class PatternDelegate : public QStyledItemDelegate {
@@ -197,7 +197,7 @@ void TasksPage::refresh()
 {
     const QSignalBlocker blockTable(table_), blockKept(kept_), blockListed(listed_);
     kept_->setValue(configuration_.tasksKept());
-    listed_->setRange(1, std::clamp<int>(configuration_.tasksKept(), 1, lesson_.taskCount()));
+    listed_->setRange(1, ::setup::mostTasksListed(configuration_, lesson_));
     listed_->setValue(configuration_.tasksListed());
     for (int row = 0; row < lesson_.taskCount(); ++row) {
         const int task = row + 1;
@@ -220,16 +220,27 @@ void TasksPage::keepTasks(int tasks)
         configuration_.setTasksListed(tasks);
 }
 
+bool TasksPage::refusedFor(int task, const QString& reason)
+{
+    emit refused(u"Задача "_s + QString::number(task) + u": "_s + reason);
+    return false;
+}
+
 bool TasksPage::setTime(int task, Column column, const QString& text)
 {
-    const std::optional<int> seconds = ::setup::parseMinutesSeconds(text);
-    if (!seconds || *seconds > MaxSeconds) {
-        emit refused(u"Задача "_s + QString::number(task) + u": „"_s + text + u"“ не е време от 00:00 до "_s +
-                     ::setup::minutesSeconds(MaxSeconds) + u"."_s);
-        return false;
-    }
-    column == Hint ? configuration_.setHintSeconds(task, qint16(*seconds))
-                   : configuration_.setLimitSeconds(task, qint16(*seconds));
+    const content::Result<qint16> seconds = ::setup::parseTaskTime(text);
+    if (!seconds)
+        return refusedFor(task, seconds.reason());
+    column == Hint ? configuration_.setHintSeconds(task, *seconds) : configuration_.setLimitSeconds(task, *seconds);
+    return true;
+}
+
+bool TasksPage::setDifficulty(int task, const QString& text)
+{
+    const content::Result<int> digit = ::setup::parseDifficulty(text);
+    if (!digit)
+        return refusedFor(task, digit.reason());
+    configuration_.setDifficulty(task, *digit);
     return true;
 }
 
@@ -244,7 +255,8 @@ void TasksPage::cellEdited(QTableWidgetItem* item)
             configuration_.setTasksListed(item->checkState() == Qt::Checked ? task : task - 1);
             break;
         case Difficulty:
-            configuration_.setDifficulty(task, item->text().toInt());
+            if (!setDifficulty(task, item->text()))
+                return;
             break;
         case Hint:
         case Limit:
@@ -373,13 +385,12 @@ void ReadingPage::cellEdited(QTableWidgetItem* item)
 {
     if (item->column() != Factor)
         return;
-    bool ok = false;
-    const int factor = item->text().toInt(&ok);
-    if (!ok || factor > MaxSeconds) {
-        emit refused(u"Точка "_s + QString::number(item->row() + 1) + u": множителят е цяло число от 0 до 32767."_s);
+    const content::Result<qint16> factor = ::setup::parseReadingFactor(item->text());
+    if (!factor) {
+        emit refused(u"Точка "_s + QString::number(item->row() + 1) + u": "_s + factor.reason());
         return;
     }
-    configuration_.setReadingFactor(item->row() + 1, qint16(factor));
+    configuration_.setReadingFactor(item->row() + 1, *factor);
     emit changed();
 }
 
@@ -503,11 +514,16 @@ VersionPage::VersionPage(::setup::ClassConfiguration& configuration, const ::set
     caption_->setObjectName(u"captionPreview"_s);
     caption_->setWordWrap(true);
     connect(version_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
-        configuration_.setVersion(qint32(std::llround(v * 100)));
+        const content::Result<qint32> hundredths = ::setup::versionHundredths(v);
+        if (!hundredths) {
+            emit refused(hundredths.reason());
+            return;
+        }
+        configuration_.setVersion(*hundredths);
         emit changed();
     });
     connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
-        configuration_.setDate(d.year() * 10000 + d.month() * 100 + d.day());
+        configuration_.setDate(::setup::dateNumber(d));
         emit changed();
     });
     auto* form = new QFormLayout(this);
@@ -520,10 +536,10 @@ void VersionPage::refresh()
 {
     const QSignalBlocker blockVersion(version_), blockDate(date_);
     version_->setValue(configuration_.version() / 100.0);
-    const QDate date = QDate::fromString(QString::number(configuration_.date()), u"yyyyMMdd"_s);
+    const QDate date = ::setup::dateOfNumber(configuration_.date());
     if (date.isValid())
         date_->setDate(date);
-    caption_->setText(u"… Версия "_s + content::basicStr(configuration_.version() / 100.0) + u" от "_s +
+    caption_->setText(u"… Версия "_s + ::setup::captionVersion(configuration_.version()) + u" от "_s +
                       ::setup::captionDate(configuration_.date()));
 }
 
