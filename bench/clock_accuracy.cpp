@@ -1,6 +1,6 @@
 // The lesson's counted reading seconds against the monotonic clock, over
 // several minutes of real time with the other core kept busy.
-#include "app/configuration.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
 #include "ui/lesson_application.h"
 

@@ -8,8 +8,8 @@
 // tenth of the limit; a too slow answer takes at least five times the limit
 // on its slowest test; and no run of any program lies between half the limit
 // and twice it, where a loaded machine could turn one verdict into the other.
-#include "app/problem_packages.h"
 #include "checker/commands.h"
+#include "checker/problem_packages.h"
 #include "content/lesson.h"
 #include "support/program_runs.h"
 

@@ -1,10 +1,10 @@
 // Cost of the work the lesson repeats: a lesson tick, a workbench tick, one
 // resize of the 21 proportional controls and one settings save, against an
 // empty function call as the floor.
-#include "app/configuration.h"
-#include "app/program.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
-#include "app/quiet_services.h"
+#include "program/program.h"
+#include "program/quiet_services.h"
 #include "settings/cwiat.h"
 #include "workbench/lesko_n.h"
 

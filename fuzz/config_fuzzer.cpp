@@ -1,8 +1,8 @@
 // Any bytes as the class's configuration file, then the lesson's start-up and
 // a little of its use.
-#include "app/program.h"
 #include "main_window/lesko.h"
-#include "app/quiet_services.h"
+#include "program/program.h"
+#include "program/quiet_services.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 // The lesson program: the Qt application and the event loop.
-#include "app/working_folder.h"
+#include "files/working_folder.h"
+#include "program/lesson_folder.h"
 #include "ui/lesson_application.h"
 #include "ui/results/results_window.h"
 #include "ui/setup/setup_window.h"

@@ -1,7 +1,7 @@
 // The attempt log of a run: its rows after a scripted run through the
 // workbench, and when and whether its file is written.
+#include "program/recording.h"
 #include "results/attempt_log.h"
-#include "results/recording.h"
 #include "support/attempt_log_file.h"
 #include "support/workbench_lesson.h"
 
@@ -147,7 +147,7 @@ void TestAttemptLog::theFileIsWrittenEveryMinuteTheLogChanged()
     TestLesson t;
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
-    tick(bench, results::TicksPerWrite - 1);
+    tick(bench, app::TicksPerWrite - 1);
     QCOMPARE(csvFiles(t.folder()), QStringList());
     tick(bench, 1);
     QCOMPARE(csvFiles(t.folder()), QStringList{attemptLogName()});
@@ -155,11 +155,11 @@ void TestAttemptLog::theFileIsWrittenEveryMinuteTheLogChanged()
 
     // Nothing changed in the next minute: the file is not written again.
     QVERIFY(QFile::remove(t.path(attemptLogName())));
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     QCOMPARE(csvFiles(t.folder()), QStringList());
 
     bench.Text_Un[Lesko_n::AnswerBox].setText(u"ново"_s);
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     QCOMPARE(logRows(t).value(1).value(log_column::AnswerLength), u"4"_s);
 }
 
@@ -183,7 +183,7 @@ void TestAttemptLog::nothingIsWrittenWhereTheRecordIsNot()
     Lesko_n& bench = openWorkbench(t);
     bench.Text_Un[Lesko_n::AnswerBox].setText(u"abcdef"_s);
     saveAnswerOnly(bench);
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     exitByTheFrame(t);
     QVERIFY(QFileInfo::exists(t.path(u"FUNKR_01.TXT"_s)));
     QCOMPARE(csvFiles(t.folder()), QStringList());
@@ -205,7 +205,7 @@ void TestAttemptLog::aFailedPeriodicWriteIsReportedOnce()
 
     for (int minute = 0; minute < 3; ++minute) {
         bench.Text_Un[Lesko_n::AnswerBox].setText(QString(minute + 1, u'a'));
-        tick(bench, results::TicksPerWrite);
+        tick(bench, app::TicksPerWrite);
         QCOMPARE(logMessages(t), minute == 0 ? 0 : 1);
         t.services.runDeferred();
     }
@@ -254,9 +254,8 @@ void TestAttemptLog::checksKeepTheBestResultAndTheLastVerdict()
     QCOMPARE(a.lastCheckAt, RunStart.addSecs(150));
     QVERIFY(!a.solved());
 
-    QString problem;
-    const std::optional<results::Run> run = results::readAttemptLog(log.document(u"FUNKR"_s), problem);
-    QVERIFY2(run, qPrintable(problem));
+    const content::Result<results::Run> run = results::readAttemptLog(log.document(u"FUNKR"_s));
+    QVERIFY2(run, qPrintable(run.reason()));
     QCOMPARE(run->tasks.size(), 1);
     QCOMPARE(run->tasks[0].lastVerdict, u"Грешка при компилиране;\r\nред 3: \"x\""_s);
     QCOMPARE(run->tasks[0].bestPassed, 3);
@@ -298,9 +297,8 @@ void TestAttemptLog::theStudentNamesTheFileAndEveryRow()
     saveAnswerOnly(bench);
     const QString name = QString(attemptLogName()).replace(u"_2025"_s, u"_Shteryu-Yordanov_2025"_s);
     QCOMPARE(csvFiles(t.folder()), QStringList{name});
-    QString problem;
-    const std::optional<results::Run> run = results::readAttemptLog(fileBytes(t.path(name)), problem);
-    QVERIFY2(run, qPrintable(problem));
+    const content::Result<results::Run> run = results::readAttemptLog(fileBytes(t.path(name)));
+    QVERIFY2(run, qPrintable(run.reason()));
     QCOMPARE(run->student, (results::Student{u"Щерю Йорданов"_s, u"8 б"_s}));
     QCOMPARE(run->runId, t.program().attemptLog().runId());
     QCOMPARE(run->tasks.size(), 2);

@@ -188,9 +188,8 @@ void TestCheckTool::aClassFolderBecomesATable()
     const QString table = folder_.filePath(u"checks.csv"_s);
     const Run r = run({u"--all"_s, klas.path(), u"-o"_s, table});
     QCOMPARE(r.code, int(checker::ToolAccepted));
-    QString problem;
-    const std::optional<results::csv::Rows> rows = results::csv::parse(readFile(table), problem);
-    QVERIFY2(rows, qPrintable(problem));
+    const content::Result<results::csv::Rows> rows = results::csv::parse(readFile(table));
+    QVERIFY2(rows, qPrintable(rows.reason()));
     const QString tests = QString::number(content::Lesson::embedded().testCount(1));
     QCOMPARE(rows->size(), 3);
     QCOMPARE(rows->at(0), (QStringList{u"Файл"_s, u"Задача"_s, u"Резултат"_s, u"Верни тестове"_s, u"Тестове"_s}));

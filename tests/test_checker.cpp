@@ -26,6 +26,7 @@ private slots:
     void diagnostics_data();
     void diagnostics();
     void linkerAndBrokenOutputBecomeLineLessErrors();
+    void assemblerErrorsReadFromAPipeAreErrors();
     void errorInAHeaderIsPlacedOnTheAnswersLine();
     void limitsThatStopTheCompilerAreNamed_data();
     void limitsThatStopTheCompilerAreNamed();
@@ -229,6 +230,19 @@ void TestChecker::linkerAndBrokenOutputBecomeLineLessErrors()
     QCOMPARE(found[1].line, 0);
     QCOMPARE(found[1].explanation, u"Липсва функцията main."_s);
     QCOMPARE(checker::parseDiagnostics(errors, 2).size(), 2);
+}
+
+// With -pipe the assembler reads the compiler's output and names no file.
+void TestChecker::assemblerErrorsReadFromAPipeAreErrors()
+{
+    const QByteArray errors =
+        "{standard input}: Assembler messages:\n"
+        "{standard input}:5: Error: file not found: /usr/local/bin/lesko_check\n";
+    const QList<checker::Diagnostic> found = checker::parseDiagnostics(errors, 10);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found[0].message, u"Error: file not found: /usr/local/bin/lesko_check"_s);
+    QCOMPARE(found[0].explanation, u"Асемблерът не приема кода в asm(…): file not found: /usr/local/bin/lesko_check"_s);
+    QCOMPARE(found[0].line, 0);
 }
 
 void TestChecker::errorInAHeaderIsPlacedOnTheAnswersLine()

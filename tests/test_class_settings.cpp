@@ -1,8 +1,8 @@
 // The class settings file beside the configuration: its text, what it
 // refuses, and the lesson reading it at start-up.
-#include "app/messages.h"
 #include "content/class_settings.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 

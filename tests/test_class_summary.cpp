@@ -48,8 +48,7 @@ results::ClassSummary summaryOf(const QString& folder)
 // columns, whose titles spoke of samples instead of tests.
 QByteArray inEarlierLayout(const QByteArray& log)
 {
-    QString problem;
-    Rows rows = results::csv::parse(log, problem).value_or(Rows{});
+    Rows rows = results::csv::parse(log).value_or(Rows{});
     for (QStringList& row : rows)
         row = row.mid(0, 18);
     if (!rows.isEmpty()) {
@@ -105,9 +104,8 @@ void TestClassSummary::documentsReadBack_data()
 void TestClassSummary::documentsReadBack()
 {
     QFETCH(Rows, rows);
-    QString problem;
-    const std::optional<Rows> read = results::csv::parse(results::csv::document(rows), problem);
-    QVERIFY2(read, qPrintable(problem));
+    const content::Result<Rows> read = results::csv::parse(results::csv::document(rows));
+    QVERIFY2(read, qPrintable(read.reason()));
     QCOMPARE(*read, rows);
 }
 
@@ -125,9 +123,9 @@ void TestClassSummary::damagedDocumentsAreRefused()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
-    QString found;
-    QVERIFY(!results::csv::parse(bytes, found));
-    QCOMPARE(found, problem);
+    const content::Result<Rows> found = results::csv::parse(bytes);
+    QVERIFY(!found);
+    QCOMPARE(found.reason(), problem);
 }
 
 void TestClassSummary::damagedLogRowsAreRefused_data()
@@ -161,15 +159,15 @@ void TestClassSummary::damagedLogRowsAreRefused()
     QFETCH(QString, value);
     QFETCH(QString, problem);
     ScriptedServices clock;
-    QString found;
-    std::optional<Rows> rows = results::csv::parse(sampleRun(clock, u"pc-1"_s, 0).document(u"FUNKR"_s), found);
+    content::Result<Rows> rows = results::csv::parse(sampleRun(clock, u"pc-1"_s, 0).document(u"FUNKR"_s));
     QVERIFY(rows);
     if (column < 0)
         (*rows)[row].removeLast();
     else
         (*rows)[row][column] = value;
-    QVERIFY(!results::readAttemptLog(results::csv::document(*rows), found));
-    QCOMPARE(found, problem);
+    const content::Result<results::Run> found = results::readAttemptLog(results::csv::document(*rows));
+    QVERIFY(!found);
+    QCOMPARE(found.reason(), problem);
 }
 
 void TestClassSummary::otherLineEndsRead_data()
@@ -183,19 +181,17 @@ void TestClassSummary::otherLineEndsRead_data()
 void TestClassSummary::otherLineEndsRead()
 {
     QFETCH(QByteArray, bytes);
-    QString problem;
-    const std::optional<Rows> rows = results::csv::parse(bytes, problem);
-    QVERIFY2(rows, qPrintable(problem));
+    const content::Result<Rows> rows = results::csv::parse(bytes);
+    QVERIFY2(rows, qPrintable(rows.reason()));
     QCOMPARE(*rows, (Rows{{u"a"_s, u"b"_s}, {u"1"_s, u"x\ry"_s}}));
 }
 
 void TestClassSummary::logsOfTheEarlierLayoutStillRead()
 {
     ScriptedServices clock;
-    QString problem;
-    const std::optional<results::Run> run =
-        results::readAttemptLog(inEarlierLayout(sampleRun(clock, u"pc-1"_s, 0).document(u"FUNKR"_s)), problem);
-    QVERIFY2(run, qPrintable(problem));
+    const content::Result<results::Run> run =
+        results::readAttemptLog(inEarlierLayout(sampleRun(clock, u"pc-1"_s, 0).document(u"FUNKR"_s)));
+    QVERIFY2(run, qPrintable(run.reason()));
     QCOMPARE(run->host, u"pc-1"_s);
     QVERIFY(run->student.isEmpty());
     QVERIFY(run->runId.isEmpty());
@@ -232,9 +228,8 @@ void TestClassSummary::aFolderOfLogsGivesOneRowPerRun()
                           u"копие.csv: повтаря вече прочетено пускане"_s, u"оценки.csv: не е дневник на опитите"_s}));
     QCOMPARE(results::summaryCounts(*summary), u"Прочетени дневници: 2, пропуснати: 4"_s);
 
-    QString problem;
-    const std::optional<Rows> rows = results::csv::parse(results::summaryDocument(*summary), problem);
-    QVERIFY2(rows, qPrintable(problem));
+    const content::Result<Rows> rows = results::csv::parse(results::summaryDocument(*summary));
+    QVERIFY2(rows, qPrintable(rows.reason()));
     const Rows expected{
         {u"Компютър"_s, u"Начало"_s, u"Общо време (с)"_s, u"Отворени задачи"_s, u"Решени задачи"_s, u"Упътвания"_s,
          u"Видени решения"_s, u"Ученик"_s, u"Клас"_s, u"Задача 1"_s, u"Задача 2"_s, u"Задача 3"_s, u"Задача 4"_s},
@@ -294,8 +289,7 @@ void TestClassSummary::rowsNameTheStudents()
     QVERIFY(writeLog(folder.path(), u"2.csv"_s, run(u"pc-2"_s, 1, {u"Асен Белев"_s, u"8 б"_s}, true)));
     QVERIFY(writeLog(folder.path(), u"3.csv"_s, run(u"pc-1"_s, 30, {u"Яна Илиева"_s, u"8 б"_s}, true)));
     QVERIFY(writeLog(folder.path(), u"4.csv"_s, run(u"pc-3"_s, 2, {u"Боян Денев"_s, u"8 а"_s}, false)));
-    QString problem;
-    const Rows rows = *results::csv::parse(results::summaryDocument(summaryOf(folder.path())), problem);
+    const Rows rows = *results::csv::parse(results::summaryDocument(summaryOf(folder.path())));
     QStringList who;
     for (const QStringList& row : rows.mid(1))
         who << row[7] + u'/' + row[8] + u'/' + row[1].right(8) + u'/' + row[4] + u'/' + row[9];

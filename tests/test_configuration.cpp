@@ -1,12 +1,13 @@
 // The class configuration file: its format, every record's effect and the
 // files it refuses.
-#include "app/configuration.h"
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
+#include "content/lesson.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
@@ -98,7 +99,7 @@ void TestConfiguration::filesOfTheWrongSizeAreRefused()
     // The design lesson: all labels, design item 0, design flags.
     QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount(), 21);
     QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).List(TaskTexts::TasksAtOnceItem), u"15"_s);
-    QCOMPARE(t.program().Option_Flag(27), 1);
+    QCOMPARE(t.program().Option_Flag(content::Option(27)), 1);
     QVERIFY(t.program().lesko().Caption().endsWith(u"  Версия  .96 от 2009/10/28"_s));
 }
 
@@ -119,7 +120,7 @@ void TestConfiguration::aReadOnlyFileIsReadAndMadeWritable()
     t.program().start();
     QVERIFY(t.services.shown.isEmpty());
     QVERIFY(QFileInfo(t.path(ConfigName)).permissions().testFlag(QFileDevice::WriteOwner));
-    QCOMPARE(t.program().Option_Flag(27), 0);  // the file's flags replaced the design ones
+    QCOMPARE(t.program().Option_Flag(content::Option(27)), 0);  // the file's flags replaced the design ones
 }
 
 void TestConfiguration::anUnreadableFileGivesMessage3()
@@ -160,8 +161,8 @@ void TestConfiguration::record1KeepsTasksAndSetsFlags()
     QCOMPARE(t.program().lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).ListCount(), labels);
     QCOMPARE(t.program().optionFlagList().List(10), u"1"_s);
     QCOMPARE(t.program().optionFlagList().List(13), u"-1"_s);
-    QCOMPARE(t.program().Option_Flag(13), 0);
-    QCOMPARE(t.program().Option_Flag(4), 0);
+    QCOMPARE(t.program().Option_Flag(content::Option::TimeRibbon), 0);
+    QCOMPARE(t.program().Option_Flag(content::Option::Glossary), 0);
     const forms::ListBox& copy = t.program().lesko_n().List_Un[Lesko_n::OptionCopyList];
     QCOMPARE(copy.ListCount(), 41);
     QCOMPARE(copy.List(0), u" "_s);
@@ -213,7 +214,7 @@ void TestConfiguration::record2LevelsAndHugeCountsAreBounded()
     QCOMPARE(levels.List(1), u"2"_s);
     QCOMPARE(levels.List(2), u"-3"_s);
     QCOMPARE(levels.List(8), u"1"_s);  // task 8 is not kept: its design level stays
-    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].ListCount(), app::MaxListedTasks);
+    QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].ListCount(), content::MaxListedTasks);
     QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].List(4), u"05"_s);
     QCOMPARE(t.program().lesko_n().List_Un[Lesko_n::TaskList].List(5), QString());
 }

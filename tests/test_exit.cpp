@@ -1,9 +1,9 @@
 // Leaving the lesson: the question, the answer record and the end.
-#include "app/configuration.h"
-#include "app/exit.h"
-#include "app/program.h"
+#include "configuration/configuration.h"
 #include "content/codepage.h"
 #include "main_window/lesko.h"
+#include "program/exit.h"
+#include "program/program.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"

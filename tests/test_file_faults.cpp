@@ -3,17 +3,17 @@
 // page or longer than a path may be, read-only and immutable configurations,
 // and a save killed half-way. For each: the message the student sees, the old
 // file byte for byte, and nothing written outside the working folder.
-#include "app/drive_type.h"
-#include "app/exit.h"
-#include "app/problem_packages.h"
-#include "app/text_file.h"
+#include "aux_windows/lesko_prow.h"
 #include "checker/check_store.h"
-#include "checker/lesko_prow.h"
+#include "checker/problem_packages.h"
 #include "content/class_settings.h"
 #include "content/codepage.h"
+#include "files/drive_type.h"
+#include "files/text_file.h"
+#include "program/exit.h"
+#include "program/recording.h"
 #include "results/class_results.h"
 #include "results/kept_answers.h"
-#include "results/recording.h"
 #include "results/report_tool.h"
 #include "results/results_report.h"
 #include "setup/config_store.h"
@@ -299,7 +299,8 @@ void TestFileFaults::aSetupSaveOnAFullDiskKeepsTheClassFile()
     disk.fill();
     setup::ClassConfiguration changed(*content::parseConfig(old));
     changed.setTasksKept(3);
-    const QString problem = setup::saveConfiguration(QDir::current().absoluteFilePath(u"FUNKR.UFG"_s), changed);
+    const QString problem =
+        setup::saveConfiguration(QDir::current().absoluteFilePath(u"FUNKR.UFG"_s), changed).reason();
     disk.release();
     QVERIFY(problem.contains(u"FUNKR.UFG"_s));
     QCOMPARE(readFile(u"FUNKR.UFG"_s), old);
@@ -524,8 +525,9 @@ void TestFileFaults::theSetupsOtherFilesOnFaults()
         disk->fill();
     if (readOnly)
         QVERIFY(readOnly->makeReadOnly());
-    const QString problem = settings ? setup::saveClassSettings(path, {true, false, u"/srv/klas"_s}, u"FUNKR"_s)
-                                     : setup::applySetupEntryRule(true);
+    const QString problem = settings
+                                ? setup::saveClassSettings(path, {true, false, u"/srv/klas"_s}, u"FUNKR"_s).reason()
+                                : setup::applySetupEntryRule(true).reason();
     if (disk)
         disk->release();
     qputenv("XDG_DATA_DIRS", previousData);
@@ -831,7 +833,7 @@ void TestFileFaults::theMinuteWritesFailureBoxComesAfterTheTick()
     bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();  // the log takes its name
     t.services.shown.clear();
     QVERIFY(QFile::remove(attemptLogName()) && QDir().mkdir(attemptLogName()));
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     QVERIFY(t.services.shown.isEmpty());
     QCOMPARE(t.services.deferred.size(), std::size_t(1));
     const double before = bench.RemainingTime;
@@ -906,14 +908,14 @@ void TestFileFaults::theNewFilesOnFaults()
     QString exportFailure;
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(bigAnswer());
     if (inWorkingFolder) {
-        tick(bench, results::TicksPerWrite);
+        tick(bench, app::TicksPerWrite);
         t.services.runDeferred();
     } else if (file == u"hand-in solution") {
         bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
     } else {
         const results::ClassResults results = results::readClassResults(t.folder(), u"FUNKR"_s);
-        exportFailure = file == u"summary table" ? results::saveSummaryTable(results, target)
-                                                 : results::saveReportPdf(results, target);
+        exportFailure = file == u"summary table" ? results::saveSummaryTable(results, target).reason()
+                                                 : results::saveReportPdf(results, target).reason();
     }
     if (full)
         full->release();

@@ -1,12 +1,12 @@
 // A computer lab: the computer's shared configuration and its binding mark,
 // the folders the lesson runs in (read-only, on a drive that keeps no work),
 // and how the drive type of a file system is told.
-#include "app/configuration_source.h"
-#include "app/drive_type.h"
-#include "app/exit.h"
-#include "app/messages.h"
-#include "app/working_folder.h"
+#include "configuration/configuration_source.h"
+#include "files/drive_type.h"
+#include "files/working_folder.h"
 #include "main_window/lesko.h"
+#include "program/exit.h"
+#include "program/messages.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"

@@ -1,5 +1,4 @@
 // The embedded lesson keeps the shape every window relies on.
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
@@ -8,6 +7,7 @@
 #include "content/numbers.h"
 #include "content/task_package.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "settings/cwiat.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
@@ -325,13 +325,13 @@ void TestLessonContent::optionFlagsAndHandOverLists()
     QCOMPARE(flags.ListCount(), 39);
     for (int n = 1; n <= 38; ++n) {
         const bool on = n == 27 || n == 28 || (n >= 33 && n <= 38);
-        QCOMPARE(t.program().Option_Flag(n), on ? 1 : 0);
+        QCOMPARE(t.program().Option_Flag(content::Option(n)), on ? 1 : 0);
     }
     Lesko_n& bench = t.program().lesko_n();
     QCOMPARE(bench.List_Un[Lesko_n::AppearanceRecordList].ListCount(), 19);
     QCOMPARE(bench.List_Un[Lesko_n::AnswerStoreList].ListCount(), 98);
     for (int n = 0; n <= 40; ++n)
-        QCOMPARE(bench.workbenchFlag(n), 0);
+        QCOMPARE(bench.workbenchFlag(content::Option(n)), 0);
     const QStringList choices = listOf(u"Lesko"_s, u"List_Ur"_s, Lesko::ChoiceList);
     QCOMPARE(choices.mid(1), QStringList({u"0"_s, u"0"_s, u"0"_s, u"12"_s, u"0"_s}));
     QCOMPARE(listOf(u"Lesko"_s, u"List_Ur"_s, Lesko::ServiceList).size(), 15);

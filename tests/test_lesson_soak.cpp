@@ -5,8 +5,8 @@
 // used, and the exit with the answer record. Then every file left in the
 // working folder is checked byte for byte against bytes built here from the
 // texts on screen and the answers typed.
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
+#include "program/program.h"
 #include "results/kept_answers.h"
 #include "settings/cwiat.h"
 #include "support/attempt_log_file.h"
@@ -425,10 +425,8 @@ void LessonPlay::checkTheAttemptLog()
 // start offers it back.
 void LessonPlay::checkTheKeptAnswers()
 {
-    QString problem;
-    const std::optional<results::KeptAnswers> kept =
-        results::readKeptAnswers(readFile(t_.path(keptAnswersName())), problem);
-    QVERIFY2(kept, qPrintable(problem));
+    const content::Result<results::KeptAnswers> kept = results::readKeptAnswers(readFile(t_.path(keptAnswersName())));
+    QVERIFY2(kept, qPrintable(kept.reason()));
     QCOMPARE(kept->state, results::KeptAnswers::State::Finished);
     QMap<int, QString> answers;
     for (int task = 1; task <= TaskCount; ++task)

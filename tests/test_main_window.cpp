@@ -1,12 +1,12 @@
 // The main window: proportional layout, reading clock and ribbons, the
 // full-size picture, the pop-up menu, the authors' texts and the focus view.
-#include "app/configuration.h"
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "support/announcements.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
@@ -146,7 +146,7 @@ void TestMainWindow::aTenSecondPointStepsTheTimeRibbonBy500()
         .setList(1, u"10"_s);  // flag 18 off: the click reloads the time
     lesko.List_Ur[Lesko::PlanList].userClick(0);
     QCOMPARE(lesko.Lenta_Div, qint16(10));
-    QCOMPARE(lesko.Lenta_Geom[20], 500.0f);
+    QCOMPARE(lesko.Lenta_Geom[Lesko::TimeStep], 500.0f);
     ticks(lesko, 10);
     QCOMPARE(lesko.Shape_Lenta[Lesko::TimeLeftRibbon].Height(), 4500.0);
     QCOMPARE(lesko.Shape_Lenta[Lesko::TimeUsedRibbon].Top(), 5000.0);
@@ -249,7 +249,7 @@ void TestMainWindow::tenPointsMoveThePlanRibbonBy1100()
     });
     Lesko& lesko = t.program().lesko();
     QCOMPARE(lesko.Plan_Count, qint16(10));
-    QCOMPARE(lesko.Lenta_Geom[30], 1100.0f);
+    QCOMPARE(lesko.Lenta_Geom[Lesko::PlanStep], 1100.0f);
     for (int p = 0; p < 10; ++p) {
         lesko.List_Ur[Lesko::PlanList].userClick(p);
         ticks(lesko, 20);
@@ -272,7 +272,7 @@ void TestMainWindow::aZeroReadingTimeLeavesTheRibbonsStill()
     QCOMPARE(lesko.Item_Time[1], qint16(0));
     lesko.List_Ur[Lesko::PlanList].userClick(0);
     QCOMPARE(lesko.Lenta_Div, qint16(0));
-    QCOMPARE(lesko.Lenta_Geom[20], 0.0f);
+    QCOMPARE(lesko.Lenta_Geom[Lesko::TimeStep], 0.0f);
     ticks(lesko, 50);
     QCOMPARE(lesko.Item_Time[1], qint16(0));
     QVERIFY(lesko.List_Ur[Lesko::PlanList].Enabled());

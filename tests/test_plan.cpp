@@ -1,10 +1,10 @@
 // The plan list, the reading pane and the information menu.
-#include "app/configuration.h"
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 

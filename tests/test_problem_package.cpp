@@ -2,7 +2,7 @@
 // zip reader: every file there byte for byte with a right CRC-32, the layout
 // of the package format, the statement in Markdown, and the writing of all
 // twenty into a folder.
-#include "app/problem_packages.h"
+#include "checker/problem_packages.h"
 #include "content/zip_writer.h"
 
 #include <QDir>

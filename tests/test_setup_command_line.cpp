@@ -1,14 +1,14 @@
 // lesko_config: the options, the refusals, and the lesson started on the files
 // it writes.
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/lesson_facts.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "setup/class_configuration.h"
 #include "setup/command_line.h"
 #include "setup/ini_form.h"
-#include "setup/lesson_facts.h"
 #include "setup/presets.h"
 #include "support/lesson_files.h"
 #include "workbench/lesko_n.h"
@@ -110,7 +110,8 @@ void TestSetupCommandLine::optionsSetOneThingEach()
         expected.setLimitSeconds(task, 2400);
     expected.setHintSeconds(2, 90), expected.setLimitSeconds(2, 120);  // a later option wins
     expected.setReadingFactor(2, 40), expected.setReadingFactor(3, 40);
-    expected.setFlag(10, false), expected.setFlag(6, false), expected.setFlag(31, true);
+    expected.setFlag(content::Option::PlanAccess, false), expected.setFlag(content::Option::Solutions, false),
+        expected.setFlag(content::Option::EncodedTasks, true);
     expected.setVersion(125), expected.setDate(20260915);
     QCOMPARE(c.bytes().toHex(), expected.bytes().toHex());
 }
@@ -304,7 +305,7 @@ void TestSetupCommandLine::presetsAndWarnings()
     QVERIFY(run.err.isEmpty());
     setup::ClassConfiguration expected(app::openLessonConfig(t.program()));
     setup::applyPreset(expected, *setup::presetNamed(u"test"_s));
-    expected.setFlag(9, true);  // a later option wins over the preset
+    expected.setFlag(content::Option::ExtraMaterial, true);  // a later option wins over the preset
     expected.setVersion(97);
     QCOMPARE(written(t).bytes().toHex(), expected.bytes().toHex());
 
@@ -312,7 +313,7 @@ void TestSetupCommandLine::presetsAndWarnings()
     QCOMPARE(run.code, 0);  // written, and said what it closes
     QCOMPARE(run.err.count(u"Внимание: "_s), 2);
     QVERIFY(run.err.contains(u"Задачите не могат да бъдат отворени"_s));
-    QVERIFY(!written(t).flag(10));
+    QVERIFY(!written(t).flag(content::Option::PlanAccess));
 
     run = runTool({u"--presets"_s});
     QCOMPARE(run.code, 0);

@@ -1,10 +1,11 @@
 // The setup's model of the class configuration: its fields, checks, text form
 // and how it is read and written.
+#include "configuration/lesson_facts.h"
+#include "content/option_flags.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
-#include "setup/lesson_facts.h"
-#include "setup/option_flags.h"
+#include "setup/input_rules.h"
 #include "setup/presets.h"
 #include "support/lesson_files.h"
 
@@ -18,6 +19,17 @@ using setup::ClassConfiguration;
 namespace {
 
 using Edit = std::function<void(ClassConfiguration&)>;
+// One of the setup's input rules, its value widened.
+using Rule = std::function<content::Result<qint64>(QStringView)>;
+
+template <typename Parse>
+Rule rule(Parse parse)
+{
+    return [parse](QStringView text) {
+        const auto read = parse(text);
+        return read ? content::Result<qint64>(qint64(*read)) : content::Result<qint64>::failure(read);
+    };
+}
 using Check = std::function<bool(const ClassConfiguration&)>;
 
 // Bytes with every value, count and reserved byte random, as no writer of
@@ -41,6 +53,7 @@ const setup::LessonFacts& lesson()
 
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(Check)
+Q_DECLARE_METATYPE(Rule)
 
 class TestSetupModel : public QObject {
     Q_OBJECT
@@ -51,6 +64,9 @@ private slots:
     void everyFieldRoundTrips();
     void settersKeepValuesThatAlreadyMeanTheSame();
     void timesAsMinutesAndSeconds();
+    void inputRulesGiveTheValueOrTheReason_data();
+    void inputRulesGiveTheValueOrTheReason();
+    void datesAreTheFilesNumbers();
     void problems_data();
     void problems();
     void theOpenAndDesignConfigurationsHaveNoProblems();
@@ -93,8 +109,8 @@ void TestSetupModel::lessonFactsComeFromTheLesson()
     QVERIFY(lesson().points.at(0).length > 1000);
     // The design: every flag with an effect off, fifteen tasks listed.
     const ClassConfiguration design(lesson().design);
-    for (const setup::OptionFlag& f : setup::optionFlags())
-        QVERIFY2(!design.flag(f.number), qPrintable(f.name));
+    for (const content::OptionFlag& f : content::optionFlags())
+        QVERIFY2(!design.flag(f.option), qPrintable(f.name));
     QCOMPARE(design.tasksListed(), 15);
     QCOMPARE(design.version(), 96);
     QCOMPARE(design.date(), 20091028);
@@ -118,8 +134,8 @@ void TestSetupModel::everyFieldRoundTrips_data()
                                      << Check([](auto& c) { return c.limitSeconds(1) == 32767; }) << 300;
     QTest::addRow("reading of point 2") << Edit([](auto& c) { c.setReadingFactor(2, 45); })
                                         << Check([](auto& c) { return c.readingFactor(2) == 45; }) << 402;
-    QTest::addRow("flag 10 on") << Edit([](auto& c) { c.setFlag(10, true); })
-                                << Check([](auto& c) { return c.flag(10); }) << 18;
+    QTest::addRow("flag 10 on") << Edit([](auto& c) { c.setFlag(content::Option::PlanAccess, true); })
+                                << Check([](auto& c) { return c.flag(content::Option::PlanAccess); }) << 18;
     QTest::addRow("version") << Edit([](auto& c) { c.setVersion(123456); })
                              << Check([](auto& c) { return c.version() == 123456; }) << 280;
     QTest::addRow("date") << Edit([](auto& c) { c.setDate(20260915); })
@@ -151,16 +167,16 @@ void TestSetupModel::settersKeepValuesThatAlreadyMeanTheSame()
     r[0].Values[4] = 3;   // flag 5 on, stored as 3
     r[1].Values[0] = 12;  // task 1 at difficulty 2
     ClassConfiguration c(r);
-    c.setFlag(5, true);
+    c.setFlag(content::Option::ExtraHint, true);
     c.setDifficulty(1, 2);
     QCOMPARE(c.records()[0].Values[4], qint16(3));
     QCOMPARE(c.records()[1].Values[0], qint16(12));
-    c.setFlag(5, false);
+    c.setFlag(content::Option::ExtraHint, false);
     c.setDifficulty(1, 1);
     QCOMPARE(c.records()[0].Values[4], qint16(0));
     QCOMPARE(c.records()[1].Values[0], qint16(1));
     r[0].Values[5] = -1;  // "-1" reads as off
-    QVERIFY(!ClassConfiguration(r).flag(6));
+    QVERIFY(!ClassConfiguration(r).flag(content::Option::Solutions));
 }
 
 void TestSetupModel::timesAsMinutesAndSeconds()
@@ -177,6 +193,66 @@ void TestSetupModel::timesAsMinutesAndSeconds()
     QCOMPARE(setup::parseMinutesSeconds(u"1:2"), std::nullopt);
     QCOMPARE(setup::parseMinutesSeconds(u""), std::nullopt);
     QCOMPARE(setup::versionText(96), u"0.96"_s);
+}
+
+// The window and lesko_config show these reasons after what the value was
+// typed for, so the reason alone must say what is wanted.
+void TestSetupModel::inputRulesGiveTheValueOrTheReason_data()
+{
+    QTest::addColumn<Rule>("rule");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("value");  // -1: refused
+    QTest::addColumn<QString>("reason");
+    const Rule time = rule(setup::parseTaskTime);
+    const Rule factor = rule(setup::parseReadingFactor);
+    const Rule digit = rule(setup::parseDifficulty);
+    const Rule tasks = rule([](QStringView text) { return setup::parseTaskCount(text, 20); });
+    const Rule version = rule(setup::parseVersion);
+    const Rule date = rule(setup::parseDate);
+    const QString notATime = u"очаква се време мм:сс или секунди; „%1“ не е време от 00:00 до 546:07."_s;
+    QTest::addRow("the longest time") << time << u"546:07"_s << qint64(32767) << QString();
+    QTest::addRow("a time in seconds") << time << u" 90 "_s << qint64(90) << QString();
+    QTest::addRow("a time past 16 bits") << time << u"546:08"_s << qint64(-1) << notATime.arg(u"546:08"_s);
+    QTest::addRow("seconds past 59") << time << u"0:75"_s << qint64(-1) << notATime.arg(u"0:75"_s);
+    QTest::addRow("the largest factor") << factor << u"32767"_s << qint64(32767) << QString();
+    QTest::addRow("a factor past 16 bits")
+        << factor << u"40000"_s << qint64(-1) << u"множителят е цяло число от 0 до 32767."_s;
+    QTest::addRow("a negative factor") << factor << u"-1"_s << qint64(-1)
+                                       << u"множителят е цяло число от 0 до 32767."_s;
+    QTest::addRow("a difficulty digit") << digit << u" 7 "_s << qint64(7) << QString();
+    QTest::addRow("a difficulty of two digits")
+        << digit << u"10"_s << qint64(-1) << u"нивото на трудност е цифра от 0 до 9."_s;
+    QTest::addRow("every task") << tasks << u"20"_s << qint64(20) << QString();
+    QTest::addRow("no task") << tasks << u"0"_s << qint64(-1) << u"очаква се число от 1 до 20."_s;
+    QTest::addRow("a version with a comma") << version << u"0,97"_s << qint64(97) << QString();
+    QTest::addRow("a version that is no number")
+        << version << u"nan"_s << qint64(-1) << u"очаква се число като 0.97."_s;
+    QTest::addRow("a negative version") << version << u"-1"_s << qint64(-1) << u"очаква се число като 0.97."_s;
+    QTest::addRow("a date with dashes") << date << u"2026-02-28"_s << qint64(20260228) << QString();
+    QTest::addRow("a date as one number") << date << u"20261209"_s << qint64(20261209) << QString();
+    QTest::addRow("a date that is none") << date << u"2026-02-30"_s << qint64(-1)
+                                         << u"очаква се истинска дата ГГГГ-ММ-ДД или ГГГГММДД."_s;
+}
+
+void TestSetupModel::inputRulesGiveTheValueOrTheReason()
+{
+    QFETCH(Rule, rule);
+    QFETCH(QString, text);
+    QFETCH(qint64, value);
+    QFETCH(QString, reason);
+    const content::Result<qint64> read = rule(text);
+    QCOMPARE(read.ok(), value >= 0);
+    if (read)
+        QCOMPARE(*read, value);
+    QCOMPARE(read.reason(), reason);
+}
+
+void TestSetupModel::datesAreTheFilesNumbers()
+{
+    QCOMPARE(setup::dateNumber(QDate(2009, 10, 28)), 20091028);
+    QCOMPARE(setup::dateOfNumber(20091028), QDate(2009, 10, 28));
+    QVERIFY(!setup::dateOfNumber(20260230).isValid());
+    QCOMPARE(setup::captionVersion(96), u" .96"_s);
 }
 
 void TestSetupModel::problems_data()
@@ -242,9 +318,9 @@ void TestSetupModel::iniRoundTripIsByteForByte()
     QFETCH(QByteArray, bytes);
     const QString text = setup::toIni(*content::parseConfig(bytes));
     // From a base that differs everywhere, so no field is left out.
-    const setup::IniResult back = setup::fromIni(text);
-    QVERIFY2(back.records, qPrintable(back.error));
-    QCOMPARE(content::serialiseConfig(*back.records), bytes);
+    const content::Result<content::ConfigRecords> back = setup::fromIni(text);
+    QVERIFY2(back, qPrintable(back.reason()));
+    QCOMPARE(content::serialiseConfig(*back), bytes);
 }
 
 void TestSetupModel::iniRefusesBadText_data()
@@ -266,9 +342,9 @@ void TestSetupModel::iniRefusesBadText()
 {
     QFETCH(QString, text);
     QFETCH(QString, error);
-    const setup::IniResult result = setup::fromIni(text);
-    QVERIFY(!result.records);
-    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+    const content::Result<content::ConfigRecords> result = setup::fromIni(text);
+    QVERIFY(!result);
+    QVERIFY2(result.reason().startsWith(error), qPrintable(result.reason()));
 }
 
 void TestSetupModel::iniRefusesPartialRepeatedOrForeignText_data()
@@ -293,9 +369,9 @@ void TestSetupModel::iniRefusesPartialRepeatedOrForeignText()
 {
     QFETCH(QString, text);
     QFETCH(QString, error);
-    const setup::IniResult result = setup::fromIni(text);
-    QVERIFY(!result.records);
-    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+    const content::Result<content::ConfigRecords> result = setup::fromIni(text);
+    QVERIFY(!result);
+    QVERIFY2(result.reason().startsWith(error), qPrintable(result.reason()));
 }
 
 void TestSetupModel::loadGivesTheFallbackForBadFiles_data()
@@ -336,7 +412,7 @@ void TestSetupModel::saveKeepsTheOldFileAsBak()
     QVERIFY(testing_support::writeFile(path, old));
     ClassConfiguration c(lesson().open);
     c.setTasksKept(4);
-    QCOMPARE(setup::saveConfiguration(path, c), QString());
+    QCOMPARE(setup::saveConfiguration(path, c).reason(), QString());
     QCOMPARE(testing_support::readFile(path), c.bytes());
     QCOMPARE(testing_support::readFile(path + u".bak"_s), old);
     const setup::LoadedConfiguration loaded = setup::loadConfiguration(path, {});
@@ -369,7 +445,7 @@ void TestSetupModel::aFailedSaveLeavesTheOldFile()
             QSKIP("root writes into read-only folders");
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
-    const QString problem = setup::saveConfiguration(path, ClassConfiguration(lesson().open));
+    const QString problem = setup::saveConfiguration(path, ClassConfiguration(lesson().open)).reason();
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY2(problem.contains(u"не е записан"_s), qPrintable(problem));
     QCOMPARE(testing_support::readFile(path), old);
@@ -384,7 +460,7 @@ void TestSetupModel::summarySaysWhatTheClassGets()
     c.setDifficulty(2, 2);
     c.setLimitSeconds(2, 90);
     c.setHintSeconds(2, 0);
-    c.setFlag(10, false);
+    c.setFlag(content::Option::PlanAccess, false);
     c.setVersion(250);
     const QString text = setup::configurationSummary(c, lesson());
     QVERIFY2(text.contains(u"Задачи в урока: 3 от 20, наведнъж се показват 2."_s), qPrintable(text));
@@ -422,7 +498,7 @@ void TestSetupModel::theTaskTableSaysTheRealTimeAndTheHint()
     c.setDifficulty(4, difficulty);
     c.setLimitSeconds(4, qint16(limit));
     c.setHintSeconds(4, qint16(hint));
-    c.setFlag(5, hints);
+    c.setFlag(content::Option::ExtraHint, hints);
     QTEST(setup::studentTimeText(c, 4), "time");
     QTEST(setup::hintText(c, 4), "shown");
 }
@@ -444,14 +520,14 @@ void TestSetupModel::presetsSetTheFlagsAndNothingElse()
     ClassConfiguration c(*content::parseConfig(randomFile(7)));
     const ClassConfiguration before = c;
     setup::applyPreset(c, *setup::presetNamed(name));
-    for (const setup::OptionFlag& flag : setup::optionFlags())
-        QCOMPARE(c.flag(flag.number), !off.contains(flag.number));
+    for (const content::OptionFlag& flag : content::optionFlags())
+        QCOMPARE(c.flag(flag.option), !off.contains(flag.number()));
     QVERIFY(setup::matchesPreset(c, *setup::presetNamed(name)));
     // Every byte but the option flags of record 1 stays.
     QCOMPARE(c.bytes().mid(80), before.bytes().mid(80));
     QList<int> named;
-    for (const setup::OptionFlag& flag : setup::optionFlags())
-        named << flag.number;
+    for (const content::OptionFlag& flag : content::optionFlags())
+        named << flag.number();
     for (int n = 1; n <= 40; ++n)
         if (!named.contains(n))
             QCOMPARE(c.records()[0].Values[std::size_t(n - 1)], before.records()[0].Values[std::size_t(n - 1)]);
@@ -487,8 +563,8 @@ void TestSetupModel::closingTheMaterialOrEveryTaskIsNamed()
     QFETCH(bool, tasksMenu);
     QFETCH(int, closed);
     ClassConfiguration c(lesson().open);
-    c.setFlag(10, plan);
-    c.setFlag(16, tasksMenu);
+    c.setFlag(content::Option::PlanAccess, plan);
+    c.setFlag(content::Option::TasksMenu, tasksMenu);
     const QStringList parts = setup::closedParts(c);
     QCOMPARE(parts.size(), closed);
     if (closed > 0)

@@ -2,9 +2,9 @@
 // every test of its task within the task's time limit; every typical wrong
 // answer fails a test the way its name says (a wrong output, over the time
 // limit, or a crash); every test input is one the statement admits.
-#include "app/problem_packages.h"
 #include "checker/commands.h"
 #include "checker/compare.h"
+#include "checker/problem_packages.h"
 #include "content/lesson.h"
 #include "support/program_runs.h"
 

@@ -1,10 +1,10 @@
 // Start-up of the lesson: options, drive rule, reading times, caption and the
 // message catalogue.
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"
 #include "workbench/lesko_n.h"
@@ -68,8 +68,8 @@ void TestStartup::withoutConfigurationTheDesignLessonStartsAfterMessage1()
     QCOMPARE(t.program().lesko_n().mnu_All_zadachi.Caption(), u"Допълнително"_s);
     // Design flags are all off but 27, 28 and 33 to 38.
     QVERIFY(!lesko.mnu_Wyprosi.Enabled());
-    QCOMPARE(t.program().Option_Flag(27), 1);
-    QCOMPARE(t.program().Option_Flag(13), 0);
+    QCOMPARE(t.program().Option_Flag(content::Option(27)), 1);
+    QCOMPARE(t.program().Option_Flag(content::Option::TimeRibbon), 0);
 }
 
 void TestStartup::everyOptionOffLocksTheLesson()
@@ -200,7 +200,7 @@ void TestStartup::aPlanOfOnlyTheTitleStartsCleanly()
         lesko.Timer1_Timer();
     lesko.setSize(lesko.Width() / 3, lesko.Height() / 3);
     lesko.Form_Resize();
-    QCOMPARE(lesko.Lenta_Geom[30], 0.0f);
+    QCOMPARE(lesko.Lenta_Geom[Lesko::PlanStep], 0.0f);
 }
 
 void TestStartup::readingTimesAreLoadedAndKeptInRange_data()

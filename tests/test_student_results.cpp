@@ -1,14 +1,14 @@
 // From the student's work to the teacher's table: the name box, a real check
 // reaching the class summary, the hand-in folder, and the answers kept for a
 // restart after a crash.
-#include "app/messages.h"
 #include "aux_windows/lesko_ime.h"
 #include "checker/check_store.h"
 #include "content/class_settings.h"
 #include "content/codepage.h"
+#include "program/messages.h"
+#include "program/recording.h"
 #include "results/class_summary.h"
 #include "results/kept_answers.h"
-#include "results/recording.h"
 #include "support/attempt_log_file.h"
 #include "support/checker_settings.h"
 #include "support/workbench_lesson.h"
@@ -65,8 +65,7 @@ QString keptFileIn(const QString& folder)
 
 results::KeptAnswers keptIn(const QString& folder)
 {
-    QString problem;
-    return results::readKeptAnswers(readFile(QDir(folder).filePath(keptFileIn(folder))), problem)
+    return results::readKeptAnswers(readFile(QDir(folder).filePath(keptFileIn(folder))))
         .value_or(results::KeptAnswers{});
 }
 
@@ -177,8 +176,7 @@ void TestStudentResults::aRightAnswerCheckedIsSolvedInTheClassSummary()
     QVERIFY(task1.solved());
     QCOMPARE(results::taskCell(task1), QString::number(tests) + u'/' + QString::number(tests));
     QCOMPARE(task1.lastVerdict, u"Верен"_s);
-    QString problem;
-    const results::csv::Rows rows = *results::csv::parse(results::summaryDocument(*summary), problem);
+    const results::csv::Rows rows = *results::csv::parse(results::summaryDocument(*summary));
     QCOMPARE(rows[1].mid(4, 1) + rows[1].mid(7, 2), (QStringList{u"1"_s, u"Асен Белев"_s, u"8 а"_s}));
 }
 
@@ -205,7 +203,7 @@ void TestStudentResults::theHandInFolderGetsTheLogAndTheSavedAnswers()
     QVERIFY(t.services.shown.isEmpty());
     // The minute's write keeps the copy up to date.
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"по-дълъг отговор"_s);
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     QCOMPARE(readFile(QDir(handIn.path()).filePath(log)), t.program().attemptLog().document(u"FUNKR"_s));
 }
 
@@ -224,7 +222,7 @@ void TestStudentResults::aHandInFolderThatCannotBeUsedIsReportedOnce()
     QCOMPARE(messagesWithCode(t, app::message_code::HandInUnusable), 1);
     QVERIFY(t.services.shown.last().text.contains(settings.handInFolder));
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"друг отговор"_s);
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     t.services.runDeferred();
     bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].userClick();
     QCOMPARE(messagesWithCode(t, app::message_code::HandInUnusable), 1);
@@ -242,7 +240,7 @@ void TestStudentResults::answersOfARunThatDidNotEndAreOfferedBack()
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"първа"_s);
     clickTask(t, 3, {true, true});
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"трета\r\nна два реда"_s);
-    tick(bench, results::TicksPerWrite);  // the minute's write; then the lesson is gone
+    tick(bench, app::TicksPerWrite);  // the minute's write; then the lesson is gone
     QCOMPARE(keptIn(t.folder()).answers.size(), 2);
 
     LaterRun later({true});
@@ -270,7 +268,7 @@ void TestStudentResults::declinedAnswersStayForTheTeacher()
     startWorkbenchLesson(t);
     Lesko_n& bench = openWorkbench(t);
     bench.Text_Un[Lesko_n::AnswerBox].userEdited(u"моят отговор"_s);
-    tick(bench, results::TicksPerWrite);
+    tick(bench, app::TicksPerWrite);
     const QString file = keptFileIn(t.folder());
 
     LaterRun later({false});

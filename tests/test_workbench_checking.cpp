@@ -1,8 +1,8 @@
 // "Проверка" in the workbench: when it may run, what it shows, what it counts,
 // and what it leaves alone (clock, answer, lesson files).
+#include "aux_windows/lesko_izp.h"
+#include "aux_windows/lesko_prow.h"
 #include "checker/check_store.h"
-#include "checker/lesko_izp.h"
-#include "checker/lesko_prow.h"
 #include "results/attempt_log.h"
 #include "support/checker_settings.h"
 #include "support/workbench_lesson.h"

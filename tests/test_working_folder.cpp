@@ -4,8 +4,9 @@
 // be created.
 #include "support/scripted_services.h"
 
-#include "app/working_folder.h"
 #include "content/lesson.h"
+#include "files/working_folder.h"
+#include "program/lesson_folder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -2,8 +2,8 @@
 // result window shows its verdict, and choosing a compile error puts the real
 // answer box's caret on the error's line; the result window opens beside the
 // workbench, not over it.
+#include "aux_windows/lesko_prow.h"
 #include "checker/check_store.h"
-#include "checker/lesko_prow.h"
 #include "support/checker_settings.h"
 #include "support/workbench_lesson.h"
 #include "ui/form_view.h"

@@ -1,6 +1,6 @@
 // The Qt view of the main window: real widgets follow the controls and the
 // user's actions reach the handlers.
-#include "app/configuration.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
 #include "support/lesson_files.h"
 #include "support/scripted_services.h"

@@ -4,7 +4,7 @@
 #include "aux_windows/lesko_ime.h"
 #include "content/class_settings.h"
 #include "content/codepage.h"
-#include "results/recording.h"
+#include "program/recording.h"
 #include "results/results_report.h"
 #include "support/workbench_lesson.h"
 #include "ui/form_view.h"

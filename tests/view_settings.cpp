@@ -3,7 +3,7 @@
 // shows as the palette colour it stands for.
 #include "support/scripted_services.h"
 
-#include "app/configuration.h"
+#include "configuration/configuration.h"
 #include "main_window/lesko.h"
 #include "settings/cwiat.h"
 #include "ui/form_view.h"

@@ -1,8 +1,8 @@
 // The setup window on real widgets: edits reach the file, the lesson starts on
 // it, and nothing is thrown away or overwritten without a question.
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "setup/presets.h"
 #include "support/lesson_files.h"
 #include "ui/setup/setup_pages.h"
@@ -235,7 +235,8 @@ void ViewSetup::savingWhatClosesTheLessonAsksFirst()
     QVERIFY(!QFile::exists(t.path(u"FUNKR.UFG"_s)));
     answer = true;
     QVERIFY(window.save());
-    QVERIFY(!setup::ClassConfiguration(*content::parseConfig(readFile(t.path(u"FUNKR.UFG"_s)))).flag(10));
+    QVERIFY(!setup::ClassConfiguration(*content::parseConfig(readFile(t.path(u"FUNKR.UFG"_s))))
+                 .flag(content::Option::PlanAccess));
 }
 
 void ViewSetup::presetsApplyTheirOptions()

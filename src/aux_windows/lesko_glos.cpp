@@ -1,21 +1,10 @@
 #include "aux_windows/lesko_glos.h"
 
-#include "app/program.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
-
-GlossaryTables::GlossaryTables()
-{
-    forms::nameMembers(glos_All, u"glos_All");
-    forms::nameMembers(Glos, u"Glos");
-    forms::nameMembers(Wremena, u"Wremena");
-    add(glos_All);
-    add(Glos);
-    for (int i : {HintTimes, TimeLimits, ReadingTimes, Levels, SolutionTypes})
-        add(Wremena[i]);
-}
 
 Lesko_Glos::Lesko_Glos(app::Program& program)
     : Form(QStringLiteral("Lesko_Glos")), program_(program), tables_(program.glossaryTables())
@@ -39,8 +28,8 @@ void Lesko_Glos::Form_Load() { Apply_Report_Options(); }
 // set right again when start-up applies the options.
 void Lesko_Glos::Apply_Report_Options()
 {
-    reports_[LevelReport].setEnabled(program_.Option_Flag(8) >= 1);
-    reports_[TypeReport].setEnabled(program_.Option_Flag(26) >= 1);
+    reports_[LevelReport].setEnabled(program_.Option_Flag(content::Option::ChooseByLevel) >= 1);
+    reports_[TypeReport].setEnabled(program_.Option_Flag(content::Option::ChooseByType) >= 1);
 }
 
 forms::TextBox& Lesko_Glos::Glos(int i) { return forms::memberOrNone(tables_.Glos, i); }

@@ -1,35 +1,13 @@
 #pragma once
 
 #include "forms/form.h"
+#include "program/stores.h"
 
 #include <array>
 
 namespace app {
 class Program;
 }
-
-// The glossary and the per-task and per-point tables. They outlive the chooser
-// window that shows part of them, so what the class's configuration and the
-// task clock wrote into them holds for the whole run.
-class GlossaryTables : public forms::ControlSet {
-public:
-    GlossaryTables();
-
-    // The hidden tables; item i belongs to task i (ReadingTimes: plan point i).
-    enum WremenaTable {
-        HintTimes = 0,     // seconds of the task's time before its extra hint
-        TimeLimits = 1,    // the task's time limit in seconds
-        ReadingTimes = 2,  // seconds the student has for a plan point
-        LevelReport = 3,   // on the chooser window: the tasks by level
-        Levels = 4,        // the task's difficulty level
-        TypeReport = 5,    // on the chooser window: the tasks by type of solution
-        SolutionTypes = 6  // the task's type of solution
-    };
-
-    std::array<forms::ListBox, 1> glos_All;
-    std::array<forms::TextBox, 36> Glos;
-    std::array<forms::ListBox, 7> Wremena;  // members LevelReport and TypeReport live on the chooser window
-};
 
 // The chooser of tasks by difficulty and by type of solution.
 class Lesko_Glos : public forms::Form {

@@ -1,8 +1,8 @@
 #include "aux_windows/lesko_ime.h"
 
-#include "app/program.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "results/attempt_log.h"
 
 namespace {

@@ -1,20 +1,12 @@
 #include "aux_windows/lesko_zad.h"
 
-#include "app/program.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "settings/appearance_record.h"
 
 #include <cmath>
-
-TaskTexts::TaskTexts()
-{
-    forms::nameMembers(Uslowie_L, u"Uslowie_L");
-    forms::nameMembers(Redowe_L, u"Redowe_L");
-    add(Uslowie_L);
-    add(Redowe_L);
-}
 
 Lesko_Zad::Lesko_Zad(app::Program& program)
     : Form(QStringLiteral("Lesko_Zad")), program_(program), texts_(program.taskTexts())

@@ -31,6 +31,11 @@ QString sandboxComplaint(const QByteArray& errors)
 
 qint64 mebibytes(qint64 bytes) { return bytes >> 20; }
 
+// What a compile prints on its output: nothing but the runner's "ready".
+constexpr qint64 CompilerOutputBytes = 1024;
+// A step started when the check's time is nearly over still gets a second.
+constexpr int LeastStepMs = 1000;
+
 // Once a scope of the user's manager failed to start a sandbox, this lesson
 // starts its sandboxes without one.
 bool& scopeRefused()
@@ -109,7 +114,7 @@ ProcessSpec CheckJob::sandboxSpec(const QStringList& arguments) const
         for (const char* name : {"XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS"})
             spec.environment << QString::fromLatin1(name) + u'=' + qEnvironmentVariable(name);
     }
-    spec.outputCap = 1024;
+    spec.outputCap = CompilerOutputBytes;
     spec.errorCap = settings_.limits.compilerErrorBytes;
     spec.wallMs = std::min(settings_.limits.compileWallMs, remainingMs());
     return spec;
@@ -128,7 +133,7 @@ void CheckJob::startCompiler(const QStringList& arguments, const QString& header
         spec.folder = folder_->path();
         spec.environment = compileEnvironment();
         spec.environment.replaceInStrings(u"TMPDIR="_s + QString::fromUtf16(JobMount), u"TMPDIR="_s + folder_->path());
-        spec.outputCap = 1024;
+        spec.outputCap = CompilerOutputBytes;
         spec.errorCap = l.compilerErrorBytes;
         spec.wallMs = std::min(l.compileWallMs, remainingMs());
         spec.cpuSeconds = l.compileCpuSeconds;
@@ -231,7 +236,10 @@ void CheckJob::compiled(const ProcessOutcome& outcome)
     runTests();
 }
 
-int CheckJob::remainingMs() const { return std::max<int>(1000, settings_.limits.checkWallMs - int(clock_.elapsed())); }
+int CheckJob::remainingMs() const
+{
+    return std::max<int>(LeastStepMs, settings_.limits.checkWallMs - int(clock_.elapsed()));
+}
 
 void CheckJob::runTests()
 {

@@ -1,13 +1,13 @@
 #include "checker/check_tool.h"
 
-#include "app/configuration.h"
-#include "app/problem_packages.h"
-#include "app/text_file.h"
 #include "checker/check_job.h"
+#include "checker/problem_packages.h"
 #include "checker/result_text.h"
 #include "checker/task_check.h"
+#include "configuration/configuration.h"
 #include "content/codepage.h"
 #include "content/task_package.h"
+#include "files/text_file.h"
 #include "results/csv.h"
 
 #include <QCommandLineParser>
@@ -164,10 +164,9 @@ int checkFolder(const QString& folder, const QString& output, const CheckSetting
     const QByteArray table = results::csv::document(rows);
     if (output.isEmpty())
         return out.write(table) == table.size() ? ToolAccepted : ToolRejected;
-    int error = 0;
-    if (!app::replaceFile(output, table, &error)) {
+    if (const content::Done written = app::replaceFile(output, table); !written) {
         err << u"Таблицата не можа да бъде записана: "_s << QDir::toNativeSeparators(output) << u": "_s
-            << app::errorText(error) << u".\n"_s;
+            << written.reason() << u".\n"_s;
         return ToolRejected;
     }
     return ToolAccepted;

@@ -39,7 +39,8 @@ struct Limits {
     int parallel = 2;
     // Processes and threads of the sandbox's user: the runner, a keeper and
     // an answer per test, and the answers' threads.
-    int processes() const { return 1 + 2 * parallel + 16; }
+    static constexpr int AnswerThreads = 16;
+    int processes() const { return 1 + 2 * parallel + AnswerThreads; }
     int files = 32;  // open files per process: bounds what memory files can hold
     qint64 tmpBytes = qint64(16) << 20;
     qint64 sharedMemoryBytes = qint64(8) << 20;

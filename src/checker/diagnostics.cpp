@@ -48,9 +48,13 @@ bool isContext(const QString& line)
 
 // A line with no place that still reports an error: the linker's, or the
 // assembler's about an asm statement ("/tmp/ccX.s:7: Error: …").
+// Where the assembler says a line is: its temporary file ("/tmp/cc1.s:7: "),
+// or "{standard input}:7: " when it reads the compiler's output from a pipe.
+const QString AssemblerPlace = QStringLiteral(R"(^(?:\S+\.s|\{standard input\}):\d+: )");
+
 bool isLinkerError(const QString& line)
 {
-    static const QRegularExpression assembler(QStringLiteral(R"(^\S+\.s:\d+: (Fatal )?[Ee]rror: )"));
+    static const QRegularExpression assembler(AssemblerPlace + QStringLiteral("(Fatal )?[Ee]rror: "));
     return line.contains(u"undefined reference") || line.contains(u"multiple definition") ||
            line.startsWith(u"collect2: error") || assembler.match(line).hasMatch();
 }
@@ -73,10 +77,10 @@ QString headerName(const QString& path)
     return m.hasMatch() ? m.captured(1) : path.section(u'/', -1);
 }
 
-// The assembler's message without its temporary file's name.
+// The assembler's message without its place.
 QString assemblerMessage(const QString& line)
 {
-    static const QRegularExpression place(QStringLiteral(R"(^\S+\.s:\d+: )"));
+    static const QRegularExpression place(AssemblerPlace);
     return QString(line).remove(place);
 }
 

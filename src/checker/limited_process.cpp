@@ -10,6 +10,9 @@ namespace checker {
 
 namespace {
 
+// How long stop() waits for the killed child to be reaped.
+constexpr int StopWaitMs = 2000;
+
 struct ChildSetup {
     int cpuSeconds;
     rlim_t addressSpace, fileSize, files;
@@ -26,6 +29,7 @@ bool limit(int resource, rlim_t soft, rlim_t hard)
 void setUpChild(const ChildSetup& s)
 {
     bool ok = setpgid(0, 0) == 0 && prctl(PR_SET_PDEATHSIG, SIGKILL) == 0 && limit(RLIMIT_CORE, 0, 0);
+    // SIGXCPU at the soft limit, SIGKILL a second later.
     if (ok && s.cpuSeconds > 0)
         ok = limit(RLIMIT_CPU, rlim_t(s.cpuSeconds), rlim_t(s.cpuSeconds + 1));
     if (ok && s.addressSpace > 0)
@@ -90,7 +94,7 @@ void LimitedProcess::stop()
         return;
     process_.blockSignals(true);
     killGroup();
-    process_.waitForFinished(2000);
+    process_.waitForFinished(StopWaitMs);
     group_ = 0;
 }
 

@@ -49,7 +49,8 @@ public:
     // Kills the group and waits for the direct child; nothing is reported.
     void stop();
 
-    // The user a process started as root runs as.
+    // The user and group a process started as root runs as: "nobody" and
+    // "nogroup", the same numbers on every Debian system.
     static constexpr uid_t Nobody = 65534;
     // The exit status of a child that could not set itself up.
     static constexpr int SetupFailed = 125;

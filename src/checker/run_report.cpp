@@ -6,9 +6,9 @@
 
 namespace checker {
 
-namespace {
+using runner_protocol::ReportLineBytes;
 
-constexpr qint64 ReportLineBytes = 256;
+namespace {
 
 // Takes the next line off the front of bytes; null without a line break.
 std::optional<QByteArray> takeLine(QByteArray& bytes)
@@ -35,20 +35,21 @@ std::optional<RunOutcome::Ending> endingFrom(const QByteArray& word)
 // "test <i> <how> <code> <cpu> <wall> <rss> <flags> <out> <err>" and its bytes.
 bool takeTest(QByteArray& bytes, const QByteArray& line, RunReport& report)
 {
+    enum Field { Word, Index, How, Code, Cpu, Wall, Rss, Flags, OutLength, ErrLength, FieldCount };
     const QList<QByteArray> f = line.split(' ');
-    bool ok[9] = {};
-    if (f.size() != 10)
+    bool ok[FieldCount - 1] = {};  // each number read, and the whole line sound
+    if (f.size() != FieldCount)
         return false;
-    const int index = f[1].toInt(&ok[0]);
-    const std::optional<RunOutcome::Ending> ending = endingFrom(f[2]);
+    const int index = f[Index].toInt(&ok[0]);
+    const std::optional<RunOutcome::Ending> ending = endingFrom(f[How]);
     RunOutcome run;
-    run.code = f[3].toInt(&ok[1]);
-    run.cpuMs = f[4].toLongLong(&ok[2]);
-    run.wallMs = f[5].toLongLong(&ok[3]);
-    run.maxRssKb = f[6].toLongLong(&ok[4]);
-    const uint flags = f[7].toUInt(&ok[5]);
-    const qint64 outLength = f[8].toLongLong(&ok[6]);
-    const qint64 errLength = f[9].toLongLong(&ok[7]);
+    run.code = f[Code].toInt(&ok[1]);
+    run.cpuMs = f[Cpu].toLongLong(&ok[2]);
+    run.wallMs = f[Wall].toLongLong(&ok[3]);
+    run.maxRssKb = f[Rss].toLongLong(&ok[4]);
+    const uint flags = f[Flags].toUInt(&ok[5]);
+    const qint64 outLength = f[OutLength].toLongLong(&ok[6]);
+    const qint64 errLength = f[ErrLength].toLongLong(&ok[7]);
     ok[8] = ending && index >= 0 && index < report.outcomes.size() && !report.outcomes[index] && outLength >= 0 &&
             errLength >= 0 && outLength + errLength <= bytes.size();
     if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }))
@@ -68,7 +69,10 @@ bool takeTest(QByteArray& bytes, const QByteArray& line, RunReport& report)
 
 qint64 outputCap(const TestCase& test, const Limits& limits)
 {
-    return std::max(limits.outputBytes, 2 * qint64(test.expected.toUtf8().size()) + 4096);
+    // Twice the expected answer and a margin, so that a long wrong answer is
+    // still read whole enough to compare.
+    constexpr qint64 Margin = 4096;
+    return std::max(limits.outputBytes, 2 * qint64(test.expected.toUtf8().size()) + Margin);
 }
 
 QByteArray runRequest(const QList<TestCase>& tests, const Limits& l)
@@ -89,7 +93,7 @@ QByteArray runRequest(const QList<TestCase>& tests, const Limits& l)
 
 qint64 reportCap(const QList<TestCase>& tests, const Limits& limits)
 {
-    qint64 cap = 2 * ReportLineBytes;
+    qint64 cap = 2 * ReportLineBytes;  // "ready" and "done"
     for (const TestCase& test : tests)
         cap += ReportLineBytes + outputCap(test, limits) + limits.errorBytes;
     return cap;

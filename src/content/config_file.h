@@ -9,19 +9,24 @@
 // reserved bytes.
 namespace content {
 
+// Tasks, plan points and flags the file has room for: the values of a record.
+constexpr int ConfigSlots = 40;
+
 struct ConfigRecord {
-    std::array<qint16, 40> Values{};
+    std::array<qint16, ConfigSlots> Values{};
     qint32 Count = 0;
     // Not read by the lesson; kept so that a file read and written back is
     // unchanged.
     std::array<quint8, 16> Reserved{};
 };
 
-using ConfigRecords = std::array<ConfigRecord, 6>;
+constexpr int ConfigRecordCount = 6;
+using ConfigRecords = std::array<ConfigRecord, ConfigRecordCount>;
 
 constexpr int ConfigRecordSize = 100;
-constexpr int ConfigFileSize = 6 * ConfigRecordSize;
-constexpr int ConfigReservedOffset = 84;
+constexpr int ConfigFileSize = ConfigRecordCount * ConfigRecordSize;
+constexpr int ConfigCountOffset = 2 * ConfigSlots;  // after the values
+constexpr int ConfigReservedOffset = ConfigCountOffset + 4;
 
 // Null unless bytes is exactly one whole file.
 std::optional<ConfigRecords> parseConfig(const QByteArray& bytes);

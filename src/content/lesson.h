@@ -12,6 +12,9 @@
 
 namespace content {
 
+// The most tasks the workbench lists: one answer item each in its store.
+constexpr int MaxListedTasks = 97;
+
 // The lesson carried by the program: the design content of every window's
 // lists, texts and pictures, read once from the embedded JSON files, and the
 // tests of its tasks (tasks/NN/, in the problem package layout).

@@ -1,12 +1,12 @@
 // The main window's other commands: the full-size picture, the pop-up
 // information menu, the authors' texts, the focus view and the exit.
-#include "app/exit.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/exit.h"
+#include "program/messages.h"
+#include "program/program.h"
 
 void Lesko::Picture_Ur_Click(int)
 {

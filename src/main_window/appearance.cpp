@@ -1,7 +1,7 @@
 // The main window's colour and font command: the appearance record takes the
 // main window's current look, then the settings window opens on it.
-#include "app/program.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "settings/appearance_record.h"
 #include "settings/cwiat.h"
 

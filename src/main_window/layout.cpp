@@ -1,7 +1,7 @@
 // Proportional layout: 21 controls, 12 of the main window and 9 of the
 // workbench, keep their design proportions of the main window's client area.
-#include "app/program.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 namespace {

@@ -1,21 +1,34 @@
 #include "main_window/lesko.h"
 
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/save_rule.h"
-#include "app/working_folder.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "content/numbers.h"
+#include "files/save_rule.h"
+#include "files/working_folder.h"
 #include "forms/members.h"
-#include "results/recording.h"
+#include "program/messages.h"
+#include "program/program.h"
+#include "program/recording.h"
 #include "workbench/lesko_n.h"
 
+using content::Option;
+
 namespace {
+
 const QString DesignCaption = QStringLiteral("Програмиран урок - урочно съдържание.");
-}
+
+// The two items of the information menu each of these options frees.
+const std::array<std::pair<Option, std::array<int, 2>>, 5> InformationItems{{
+    {Option::PlanRibbon, {Lesko::StandardsItem, Lesko::GoalItem}},
+    {Option::InfoDuration, {Lesko::DurationItem, Lesko::CrossSubjectItem}},
+    {Option::InfoAims, {Lesko::GoalItem, Lesko::WithinSubjectItem}},
+    {Option::InfoLinks, {Lesko::CrossSubjectItem, Lesko::TeachingAidsItem}},
+    {Option::InfoCourse, {Lesko::WithinSubjectItem, Lesko::LessonCourseItem}},
+}};
+
+}  // namespace
 
 Lesko::Lesko(app::Program& program) : Form(QStringLiteral("Lesko")), program_(program)
 {
@@ -144,7 +157,7 @@ void Lesko::buildMenus()
     add(awtori, 1);
 }
 
-int Lesko::Option_Flag(int n) const { return program_.Option_Flag(n); }
+int Lesko::Option_Flag(Option option) const { return program_.Option_Flag(option); }
 
 QString Lesko::Greska_Otgowor1(quint8 code, const QString& detail)
 {
@@ -170,7 +183,7 @@ void Lesko::Form_Load()
     }
     Item_Done[0] = quint8(std::max<int>(Plan_Count, 0));
 
-    if (Option_Flag(16) == 0)
+    if (Option_Flag(Option::TasksMenu) == 0)
         mnu_Wyprosi.setEnabled(false);
 
     const forms::ListBox& service = List_Ur[ServiceList];
@@ -183,7 +196,7 @@ void Lesko::Form_Load()
     Fill_Plan();
     program_.lesko_n().mnu_All_zadachi.setEnabled(true);
     List_Ur[ChoiceList].setList(RecordedTaskItem, QStringLiteral("0"));
-    results::startRecords(program_);
+    app::startRecords(program_);
 }
 
 // "Запис" is off on drives that do not keep the work and in a folder that
@@ -191,7 +204,7 @@ void Lesko::Form_Load()
 // once here, not at every click.
 void Lesko::Apply_Save_Rule()
 {
-    const app::SaveRule rule = app::saveRule(program_);
+    const app::SaveRule rule = app::saveRule(program_.services().drive);
     if (rule == app::SaveRule::Allowed)
         return;
     forms::MenuItem& save = program_.lesko_n().zap_resheshenie;
@@ -204,14 +217,14 @@ void Lesko::Apply_Save_Rule()
 void Lesko::Apply_Options()
 {
     Lesko_n& bench = program_.lesko_n();
-    const auto off = [this](int n) { return Option_Flag(n) < 1; };
+    const auto off = [this](Option option) { return Option_Flag(option) < 1; };
 
-    if (off(1))
+    if (off(Option::TaskList))
         bench.List_Un[Lesko_n::TaskList].setEnabled(false);
-    if (off(3))
+    if (off(Option::Clock))
         bench.Chasownik_Label[Lesko_n::ClockLabel].setVisible(false);
     Fill_Term_List();
-    if (!off(4)) {
+    if (!off(Option::Glossary)) {
         bench.List_Un[Lesko_n::TermList].setListIndex(
             int(content::leadingNumber(List_Ur[ChoiceList].List(ChosenTermItem))));
     } else {
@@ -219,42 +232,42 @@ void Lesko::Apply_Options()
         bench.Text_Un[Lesko_n::DefinitionBox].setText(QStringLiteral("Достъпът до речника е забранен!"));
     }
     Lesko_Glos& chooser = program_.lesko_Glos();
-    if (off(5)) {
+    if (off(Option::ExtraHint)) {
         forms::ListBox& hints = chooser.Wremena(GlossaryTables::HintTimes);
         const int at = int(hints.items().indexOf(chooser.Wremena(GlossaryTables::TimeLimits).Text()));
         hints.setListIndex(at);
     }
-    if (off(7))
+    if (off(Option::Colours))
         mnu_Cwqt.setEnabled(false);
     chooser.Apply_Report_Options();
-    if (off(9))
+    if (off(Option::ExtraMaterial))
         Sydyrv_pla[ExtraMaterialItem].setEnabled(false);
-    if (off(10)) {
+    if (off(Option::PlanAccess)) {
         List_Ur[PlanList].setEnabled(false);
         Text_U[ContentBox].setText(QStringLiteral("Достъпът до учебния материал е забранен!"));
     }
-    if (off(11))
+    if (off(Option::SaveSolution))
         bench.mnu_ZapReshen[Lesko_n::SaveAnswerOnly].setEnabled(false);
-    if (off(13)) {
+    if (off(Option::TimeRibbon)) {
         Shape_Lenta[TimeLeftRibbon].setVisible(false);
         Shape_Lenta[TimeUsedRibbon].setVisible(false);
     }
     // The workbench's load, which runs before the configuration is read, has
     // disabled this item; the option shows it and frees it again.
-    bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].setVisible(!off(15));
-    if (!off(15))
+    bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].setVisible(!off(Option::SaveTask));
+    if (!off(Option::SaveTask))
         bench.mnu_ZapReshen[Lesko_n::SaveStatementAndAnswer].setEnabled(true);
-    for (int i = 3; i <= 7; ++i) {
-        if (off(16 + i)) {
-            Sydyrv_pla[i].setEnabled(false);
-            Sydyrv_pla[i + 2].setEnabled(false);
+    for (const auto& [option, items] : InformationItems) {
+        if (off(option)) {
+            for (const int item : items)
+                Sydyrv_pla[item].setEnabled(false);
         }
     }
     const Lesko_Dis& description = program_.lesko_Dis();
     for (int i = ExtraMaterialItem; i <= LessonCourseItem; ++i)
         if (description.Dopyln_M[i].Text().isEmpty())
             Sydyrv_pla[i].setEnabled(false);
-    if (off(24)) {
+    if (off(Option::Focus)) {
         mnu_Fokus.setEnabled(false);
         bench.mnu_Pylen_Ekran.setEnabled(false);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/option_flags.h"
 #include "forms/form.h"
 
 #include <array>
@@ -18,7 +19,7 @@ public:
     void Form_Load();
     void Apply_Save_Rule();
     void Apply_Options();
-    int Option_Flag(int n) const;
+    int Option_Flag(content::Option option) const;
     QString Greska_Otgowor1(quint8 code, const QString& detail = {});
     void Fill_Term_List();
 
@@ -128,6 +129,19 @@ public:
     std::array<quint8, 15> Group_Last{};
     std::array<std::array<float, 4>, 71> Layout_Ratio{};
     quint8 Lenta_Base = 0;
+    // What the reading clock moves the ribbons by and to, in twips (the
+    // points read: a count), by the slot the lesson's layout numbers them.
+    enum LentaGeomSlot {
+        TimeUsedTop = 12,     // the top of the time used
+        TimeLeftHeight = 15,  // the height of the time left
+        TimeUsedHeight = 16,  // the height of the time used
+        TimeStep = 20,        // one second of reading
+        PlanLeftLeft = 21,    // the left edge of the plan still to read
+        PlanLeftWidth = 25,   // its width
+        PlanDoneWidth = 26,   // the width of the plan read
+        PointsRead = 29,      // plan points whose time has run out
+        PlanStep = 30         // one point of the plan
+    };
     std::array<float, 31> Lenta_Geom{};
 
 private:

@@ -1,12 +1,12 @@
 // Plan navigation: the plan list, the text and picture of the chosen point,
 // and the information menu.
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 void Lesko::Fill_Plan()
@@ -52,7 +52,7 @@ qint16 Lesko::readingTime(int point)
 
 void Lesko::List_Ur_Click(int)
 {
-    if (Option_Flag(10) < 1)
+    if (Option_Flag(content::Option::PlanAccess) < 1)
         return;
     Lesko_Dis& description = program_.lesko_Dis();
     const forms::ListBox& plan = description.Plan_Lesko[0];
@@ -73,12 +73,12 @@ void Lesko::List_Ur_Click(int)
     showPlanPicture(int(Pic_Index));
 
     if (Item_Done[std::size_t(k)] == 0) {
-        const qint16 t = Option_Flag(18) == 0 ? readingTime(k) : Item_Time[std::size_t(k)];
+        const qint16 t = Option_Flag(content::Option::ResumeReading) == 0 ? readingTime(k) : Item_Time[std::size_t(k)];
         Item_Time[std::size_t(k)] = t;
         Lenta_Div = t;
         Set_Time_Ribbon(Lenta_Base - 2);
     }
-    if (Option_Flag(17) < 1)
+    if (Option_Flag(content::Option::FreePlan) < 1)
         List_Ur[PlanList].setEnabled(false);
 }
 

@@ -1,8 +1,8 @@
 // The reading clock: one second of a point's reading time per ten ticks, the
 // time ribbon beside the content and the plan ribbon under it.
-#include "app/program.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 
 void Lesko::Timer1_Timer()
 {
@@ -22,12 +22,12 @@ float Lesko::scaledAt(int slot, int column) const
 
 void Lesko::computePlanRibbon(int m)
 {
-    Lenta_Geom[21] = scaledAt(m, 0);
-    Lenta_Geom[25] = scaledAt(m, 2);
-    Lenta_Geom[26] = scaledAt(m + 1, 2);
-    Lenta_Geom[29] = 0;
+    Lenta_Geom[PlanLeftLeft] = scaledAt(m, 0);
+    Lenta_Geom[PlanLeftWidth] = scaledAt(m, 2);
+    Lenta_Geom[PlanDoneWidth] = scaledAt(m + 1, 2);
+    Lenta_Geom[PointsRead] = 0;
     // Without plan points the plan ribbon has no step to take.
-    Lenta_Geom[30] = Plan_Count > 0 ? float(content::roundToInt32(scaledAt(m, 2)) / Plan_Count) : 0.0f;
+    Lenta_Geom[PlanStep] = Plan_Count > 0 ? float(content::roundToInt32(scaledAt(m, 2)) / Plan_Count) : 0.0f;
     showRibbonValues();
 }
 
@@ -40,14 +40,14 @@ void Lesko::showRibbonValues()
     const int timeLeft = counting ? forms::percentOf(Item_Time[std::size_t(j)], Lenta_Div) : 100;
     Shape_Lenta[TimeLeftRibbon].setProgressValue(timeLeft);
     Shape_Lenta[TimeUsedRibbon].setProgressValue(100 - timeLeft);
-    const int planRead = forms::percentOf(Lenta_Geom[29], Plan_Count);
+    const int planRead = forms::percentOf(Lenta_Geom[PointsRead], Plan_Count);
     Shape_Lenta[PlanLeftRibbon].setProgressValue(100 - planRead);
     Shape_Lenta[PlanDoneRibbon].setProgressValue(planRead);
 }
 
 void Lesko::Setup_Ribbons()
 {
-    if (Option_Flag(13) > 0)
+    if (Option_Flag(content::Option::TimeRibbon) > 0)
         Lenta_Div = 10;
     Set_Time_Ribbon(Lenta_Base);
     Lenta_Base = quint8(Lenta_Base + 2);
@@ -56,11 +56,11 @@ void Lesko::Setup_Ribbons()
 
 void Lesko::Set_Time_Ribbon(int k)
 {
-    Lenta_Geom[12] = scaledAt(k + 1, 1);
-    Lenta_Geom[15] = scaledAt(k, 3);
-    Lenta_Geom[16] = scaledAt(k + 1, 3);
+    Lenta_Geom[TimeUsedTop] = scaledAt(k + 1, 1);
+    Lenta_Geom[TimeLeftHeight] = scaledAt(k, 3);
+    Lenta_Geom[TimeUsedHeight] = scaledAt(k + 1, 3);
     // A reading time of 0 leaves the time ribbon standing still.
-    Lenta_Geom[20] = Lenta_Div != 0 ? float(content::roundToInt32(Lenta_Geom[15]) / Lenta_Div) : 0.0f;
+    Lenta_Geom[TimeStep] = Lenta_Div != 0 ? float(content::roundToInt32(Lenta_Geom[TimeLeftHeight]) / Lenta_Div) : 0.0f;
     showRibbonValues();
 }
 
@@ -76,21 +76,21 @@ void Lesko::Second_Step()
         Hide_Time_Ribbon();
         return;
     }
-    if (Option_Flag(13) > 0 && left > 0) {
+    if (Option_Flag(content::Option::TimeRibbon) > 0 && left > 0) {
         Shape_Lenta[TimeLeftRibbon].setVisible(true);
         Shape_Lenta[TimeUsedRibbon].setVisible(true);
         mnu_Wyprosi.setEnabled(false);
     }
     --left;
     auto& g = Lenta_Geom;
-    g[12] -= g[20];
-    g[15] -= g[20];
-    if (g[15] < 1.0f)
-        g[15] = 0;
-    g[16] += g[20];
-    Shape_Lenta[TimeLeftRibbon].setHeight(g[15]);
-    Shape_Lenta[TimeUsedRibbon].Move(Shape_Lenta[TimeUsedRibbon].Left(), g[12], Shape_Lenta[TimeUsedRibbon].Width(),
-                                     g[16]);
+    g[TimeUsedTop] -= g[TimeStep];
+    g[TimeLeftHeight] -= g[TimeStep];
+    if (g[TimeLeftHeight] < 1.0f)
+        g[TimeLeftHeight] = 0;
+    g[TimeUsedHeight] += g[TimeStep];
+    Shape_Lenta[TimeLeftRibbon].setHeight(g[TimeLeftHeight]);
+    Shape_Lenta[TimeUsedRibbon].Move(Shape_Lenta[TimeUsedRibbon].Left(), g[TimeUsedTop],
+                                     Shape_Lenta[TimeUsedRibbon].Width(), g[TimeUsedHeight]);
     showRibbonValues();
     if (left != 0)
         return;
@@ -102,14 +102,14 @@ void Lesko::Second_Step()
         --Item_Done[0];
     if (Item_Done[0] == 0)
         mnu_Wyprosi.setEnabled(true);
-    if (Option_Flag(16) == 1)
+    if (Option_Flag(content::Option::TasksMenu) == 1)
         mnu_Wyprosi.setEnabled(true);
     Plan_Ribbon_Step();
 }
 
 void Lesko::Plan_Ribbon_Step()
 {
-    if (Option_Flag(19) < 1) {
+    if (Option_Flag(content::Option::PlanRibbon) < 1) {
         Shape_Lenta[PlanLeftRibbon].setVisible(false);
         Shape_Lenta[PlanDoneRibbon].setVisible(false);
         return;
@@ -119,19 +119,19 @@ void Lesko::Plan_Ribbon_Step()
     Label_U[PlanRibbonFrame].setToolTipText(QStringLiteral(
         " Лявата (зелената) част представя какъв материал от плана е преминат, а дясната (червената) оставащият "));
     auto& g = Lenta_Geom;
-    if (g[29] > float(Plan_Count - 1))
+    if (g[PointsRead] > float(Plan_Count - 1))
         return;
-    g[29] += 1;
-    g[21] += g[30];
-    g[25] -= g[30];
-    if (g[25] < 10.0f) {
-        g[25] = 0;
+    g[PointsRead] += 1;
+    g[PlanLeftLeft] += g[PlanStep];
+    g[PlanLeftWidth] -= g[PlanStep];
+    if (g[PlanLeftWidth] < 10.0f) {
+        g[PlanLeftWidth] = 0;
         Shape_Lenta[PlanLeftRibbon].setVisible(false);
     }
-    g[26] += g[30];
-    Shape_Lenta[PlanLeftRibbon].Move(g[21], Shape_Lenta[PlanLeftRibbon].Top(), g[25],
+    g[PlanDoneWidth] += g[PlanStep];
+    Shape_Lenta[PlanLeftRibbon].Move(g[PlanLeftLeft], Shape_Lenta[PlanLeftRibbon].Top(), g[PlanLeftWidth],
                                      Shape_Lenta[PlanLeftRibbon].Height());
-    Shape_Lenta[PlanDoneRibbon].setWidth(g[26]);
+    Shape_Lenta[PlanDoneRibbon].setWidth(g[PlanDoneWidth]);
     showRibbonValues();
 }
 

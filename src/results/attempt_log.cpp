@@ -1,8 +1,9 @@
 #include "results/attempt_log.h"
 
-#include "app/configuration.h"
 #include "content/codepage.h"
+#include "content/lesson.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cmath>
 #include <limits>
@@ -71,7 +72,7 @@ QStringList row(const QString& lesson, const AttemptLog& log, const TaskAttempt&
     r[Task] = QString::number(a.task);
     r[Level] = QString::number(a.level);
     r[TimeLimit] = QString::number(a.timeLimit);
-    r[TimeUsed] = QString::number((a.tenthsUsed + 5) / 10);
+    r[TimeUsed] = QString::number(secondsOfTenths(a.tenthsUsed));
     r[Hint] = yesNo(a.hintUsed());
     r[HintAt] = isoTime(a.hintAt);
     r[Solution] = yesNo(a.solutionSeen());
@@ -90,10 +91,11 @@ QStringList row(const QString& lesson, const AttemptLog& log, const TaskAttempt&
     return r;
 }
 
-// Reads the fields of one row back; false with the reason in problem.
+// Reads the fields of one row back; false with the reason in problem().
 class RowReader {
 public:
-    RowReader(const QStringList& fields, QString& problem) : fields_(fields), problem_(problem) {}
+    explicit RowReader(const QStringList& fields) : fields_(fields) {}
+    const QString& problem() const { return problem_; }
 
     bool number(Column c, qint64& value, bool emptyIsZero = false)
     {
@@ -146,25 +148,23 @@ private:
     }
 
     const QStringList& fields_;
-    QString& problem_;
+    QString problem_;
 };
 
-std::optional<TaskAttempt> attemptFromRow(const QStringList& fields, QString& problem)
+content::Result<TaskAttempt> attemptFromRow(const QStringList& fields)
 {
     TaskAttempt a;
-    RowReader r(fields, problem);
+    RowReader r(fields);
     qint64 seconds = 0;
-    const bool ok = r.number(Task, a.task) && a.task > 0 && a.task <= app::MaxListedTasks &&
+    const bool ok = r.number(Task, a.task) && a.task > 0 && a.task <= content::MaxListedTasks &&
                     r.decimal(Level, a.level) && r.number(TimeLimit, a.timeLimit) && r.number(TimeUsed, seconds) &&
                     r.event(Hint, HintAt, a.hintAt) && r.event(Solution, SolutionAt, a.solutionAt) &&
                     r.number(Checks, a.checks, true) && r.number(BestPassed, a.bestPassed, true) &&
                     r.number(SamplesTotal, a.samplesTotal, true) && r.number(AnswerLength, a.answerLength) &&
                     r.lastCheck(a.checks, a.lastCheckAt);
-    if (!ok) {
-        if (problem.isEmpty())
-            problem = QStringLiteral("неправилен номер на задача");
-        return std::nullopt;
-    }
+    if (!ok)
+        return content::Result<TaskAttempt>::failure(
+            r.problem().isEmpty() ? QStringLiteral("неправилен номер на задача") : r.problem());
     a.tenthsUsed = seconds * 10;
     a.lastVerdict = fields[LastVerdict];
     a.savedFile = fields[SavedFile];
@@ -237,57 +237,52 @@ QStringList attemptLogColumns()
             QStringLiteral("Пускане")};
 }
 
-std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem)
+content::Result<Run> readAttemptLog(const QByteArray& bytes)
 {
-    const std::optional<csv::Rows> rows = csv::parse(bytes, problem);
+    using Failure = content::Result<Run>;
+    const content::Result<csv::Rows> rows = csv::parse(bytes);
     if (!rows)
-        return std::nullopt;
-    if (rows->isEmpty() || (rows->first() != attemptLogColumns() && rows->first() != earlierColumns())) {
-        problem = QStringLiteral("не е дневник на опитите");
-        return std::nullopt;
-    }
-    if (rows->size() < 2) {
-        problem = QStringLiteral("няма редове със задачи");
-        return std::nullopt;
-    }
+        return Failure::failure(rows);
+    if (rows->isEmpty() || (rows->first() != attemptLogColumns() && rows->first() != earlierColumns()))
+        return Failure::failure(QStringLiteral("не е дневник на опитите"));
+    if (rows->size() < 2)
+        return Failure::failure(QStringLiteral("няма редове със задачи"));
     const qsizetype columns = rows->first().size();
     Run run;
     for (qsizetype i = 1; i < rows->size(); ++i) {
         const QStringList& fields = rows->at(i);
         const QString where = u"ред " + QString::number(i + 1) + u": ";
-        if (fields.size() != columns) {
-            problem = where + u"полетата са " + QString::number(fields.size()) + u", а трябва да са " +
-                      QString::number(columns);
-            return std::nullopt;
-        }
-        if (i == 1) {
+        if (fields.size() != columns)
+            return Failure::failure(where + u"полетата са " + QString::number(fields.size()) + u", а трябва да са " +
+                                    QString::number(columns));
+        if (i == 1)
             run = runOf(fields);
-        } else if (runFields(fields) != runFields(rows->at(1))) {
-            problem = where + u"урокът, компютърът, началото или ученикът се различават от първия ред";
-            return std::nullopt;
-        }
-        std::optional<TaskAttempt> attempt = attemptFromRow(fields, problem);
-        if (!attempt) {
-            problem.prepend(where);
-            return std::nullopt;
-        }
-        for (const TaskAttempt& earlier : run.tasks) {
-            if (earlier.task == attempt->task) {
-                problem = where + u"задача " + QString::number(attempt->task) + u" се повтаря";
-                return std::nullopt;
-            }
-        }
+        else if (runFields(fields) != runFields(rows->at(1)))
+            return Failure::failure(where + u"урокът, компютърът, началото или ученикът се различават от първия ред");
+        const content::Result<TaskAttempt> attempt = attemptFromRow(fields);
+        if (!attempt)
+            return Failure::failure(where + attempt.reason());
+        for (const TaskAttempt& earlier : run.tasks)
+            if (earlier.task == attempt->task)
+                return Failure::failure(where + u"задача " + QString::number(attempt->task) + u" се повтаря");
         run.tasks << *attempt;
     }
     return run;
 }
+
+namespace {
+
+// Long enough for a host name, short enough for any file system.
+constexpr qsizetype MaxNamePartLength = 40;
+
+}  // namespace
 
 QString safeNamePart(const QString& text)
 {
     QString safe;
     for (const QChar c : text)
         safe += c.isLetterOrNumber() && c.unicode() < 128 ? c : u'-';
-    safe = safe.left(40);
+    safe = safe.left(MaxNamePartLength);
     return safe.isEmpty() ? QStringLiteral("pc") : safe;
 }
 
@@ -405,6 +400,12 @@ QString AttemptLog::fileName(const QString& lesson, const QString& suffix) const
 QString logFileName(const QString& lesson, const QString& tag)
 {
     return safeNamePart(lesson) + u"_opiti_" + tag + u".csv";
+}
+
+QString handInSolutionName(const QString& fileName, const QString& tag)
+{
+    const QFileInfo info(fileName);
+    return info.completeBaseName() + u'_' + tag + u'.' + info.suffix();
 }
 
 }  // namespace results

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/services.h"
+#include "program/services.h"
 #include "results/csv.h"
 
 #include <QDateTime>
@@ -11,6 +11,9 @@
 // The attempt log: what the student did with each task of one run, for the
 // teacher's spreadsheet. The format is described in docs/attempt-log.md.
 namespace results {
+
+// Whole seconds of a time in tenths, rounded half up, as the log writes them.
+constexpr qint64 secondsOfTenths(qint64 tenths) { return (tenths + 5) / 10; }
 
 // One task the student opened.
 struct TaskAttempt {
@@ -56,13 +59,18 @@ struct Run {
     QList<TaskAttempt> tasks;
 };
 
-// Reads a log file. Empty, with the reason in problem, for a file that is not
-// an attempt log or is damaged. Logs of the earlier layout, without the last
-// four columns, still read.
-std::optional<Run> readAttemptLog(const QByteArray& bytes, QString& problem);
+// Reads a log file; the reason for a file that is not an attempt log or is
+// damaged. Logs of the earlier layout, without the last four columns, still
+// read.
+content::Result<Run> readAttemptLog(const QByteArray& bytes);
 
 // The log's file name: lesson code + "_opiti_" + tag + ".csv".
 QString logFileName(const QString& lesson, const QString& tag);
+
+// The name a saved solution file gets in the hand-in folder: the run's tag
+// after the task number, "FUNKR_07_<tag>.TXT", so that neither students nor
+// computers collide.
+QString handInSolutionName(const QString& fileName, const QString& tag);
 
 // Host names made safe for a file name on any file system: ASCII letters,
 // digits and "-"; anything else becomes "-". Never empty.
@@ -110,7 +118,7 @@ public:
     // logFileName(lesson, nameTag() + suffix): suffix for a name already taken.
     QString fileName(const QString& lesson, const QString& suffix = {}) const;
 
-    // Kept for the writing of the run's files (recording.h): the name tags
+    // Kept for the writing of the run's files (program/recording.h): the name tags
     // taken in the working and the hand-in folder (nameTag() with the suffix
     // a name already taken got), the files as last written there, the clock
     // ticks since the last periodic write, and which failures were reported.

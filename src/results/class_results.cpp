@@ -1,8 +1,8 @@
 #include "results/class_results.h"
 
-#include "app/text_file.h"
 #include "content/codepage.h"
-#include "results/recording.h"
+#include "files/text_file.h"
+#include "results/attempt_log.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -71,7 +71,7 @@ void countTotals(StudentResults& student)
         student.solved += a.solved();
         student.hints += a.hintUsed();
         student.solutions += a.solutionSeen();
-        student.seconds += (a.tenthsUsed + 5) / 10;
+        student.seconds += secondsOfTenths(a.tenthsUsed);
     }
 }
 

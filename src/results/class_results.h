@@ -50,7 +50,7 @@ struct ClassResults {
 ClassResults readClassResults(const QString& folder, const QString& lesson);
 
 // The student's saved solution file of the task in the folder: the hand-in
-// copy named after the run (recording.h), else the run's own file name when
+// copy named after the run (handInSolutionName), else the run's own file name when
 // no other run in the folder names the same file. Empty when there is none.
 QString savedAnswerPath(const ClassResults& results, int student, int task);
 // Its text (Windows-1251), or why it cannot be shown.

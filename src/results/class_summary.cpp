@@ -1,6 +1,6 @@
 #include "results/class_summary.h"
 
-#include "app/text_file.h"
+#include "files/text_file.h"
 #include "results/kept_answers.h"
 
 #include <dirent.h>
@@ -19,8 +19,6 @@ namespace results {
 
 namespace {
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
-
 // The names of the folder's visible ".csv" entries, sorted; the reason when
 // the folder cannot be listed.
 content::Result<QStringList> csvEntries(const QString& folder)
@@ -28,7 +26,8 @@ content::Result<QStringList> csvEntries(const QString& folder)
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return content::Result<QStringList>::failure(u"Папката "_s + QDir::toNativeSeparators(folder) +
-                                                     u" не може да бъде прочетена: "_s + systemError() + u'.');
+                                                     u" не може да бъде прочетена: "_s + app::systemErrorText(errno) +
+                                                     u'.');
     QStringList names;
     while (const dirent* entry = ::readdir(dir)) {
         const QString name = QFile::decodeName(entry->d_name);
@@ -40,44 +39,39 @@ content::Result<QStringList> csvEntries(const QString& folder)
     return names;
 }
 
-// Why a folder entry cannot be read as a log, before reading it; empty when
-// it can be tried.
-QString unreadable(const QString& path)
+// Whether a folder entry can be tried as a log, before reading it; why not.
+content::Done readable(const QString& path)
 {
+    const auto refused = [](const QString& why) { return content::Done::failure(why); };
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
     if (::stat(native.constData(), &st) != 0) {
         if (errno == ELOOP)
-            return u"връзка в кръг"_s;
+            return refused(u"връзка в кръг"_s);
         struct stat link {};
         if (errno == ENOENT && ::lstat(native.constData(), &link) == 0)
-            return u"връзка към файл, който не съществува"_s;
-        return u"не може да бъде прочетен: "_s + systemError();
+            return refused(u"връзка към файл, който не съществува"_s);
+        return refused(u"не може да бъде прочетен: "_s + app::systemErrorText(errno));
     }
     if (!S_ISREG(st.st_mode))
-        return u"не е обикновен файл"_s;
+        return refused(u"не е обикновен файл"_s);
     if (st.st_size > MaxLogSize)
-        return u"твърде голям"_s;
+        return refused(u"твърде голям"_s);
     if (::access(native.constData(), R_OK) != 0)
-        return u"не може да бъде прочетен: "_s + systemError();
+        return refused(u"не може да бъде прочетен: "_s + app::systemErrorText(errno));
     return {};
 }
 
-std::optional<Run> readRun(const QString& path, const QString& lesson, QString& problem)
+content::Result<Run> readRun(const QString& path, const QString& lesson)
 {
-    problem = unreadable(path);
-    if (!problem.isEmpty())
-        return std::nullopt;
+    if (const content::Done tried = readable(path); !tried)
+        return content::Result<Run>::failure(tried);
     const content::Result<QByteArray> bytes = app::readRegularFile(path, MaxLogSize);
-    if (!bytes) {
-        problem = bytes.reason();
-        return std::nullopt;
-    }
-    std::optional<Run> run = readAttemptLog(*bytes, problem);
-    if (run && run->lesson != lesson) {
-        problem = u"на друг урок (" + run->lesson + u")";
-        return std::nullopt;
-    }
+    if (!bytes)
+        return content::Result<Run>::failure(bytes);
+    content::Result<Run> run = readAttemptLog(*bytes);
+    if (run && run->lesson != lesson)
+        return content::Result<Run>::failure(u"на друг урок (" + run->lesson + u")");
     return run;
 }
 
@@ -111,7 +105,7 @@ QStringList summaryRow(const Run& run, int tasks)
     }
     return QStringList{run.host,
                        run.start,
-                       QString::number((tenths + 5) / 10),
+                       QString::number(secondsOfTenths(tenths)),
                        QString::number(run.tasks.size()),
                        QString::number(solved),
                        QString::number(hints),
@@ -139,12 +133,11 @@ content::Result<ClassSummary> readAttemptLogs(const QString& folder, const QStri
     for (const QString& name : *names) {
         if (keptAnswers.match(name).hasMatch())
             continue;
-        QString problem;
-        const std::optional<Run> run = readRun(dir.filePath(name), lesson, problem);
-        if (run && std::any_of(read.begin(), read.end(), [&](const auto& r) { return sameRun(r.first, *run); }))
-            problem = QStringLiteral("повтаря вече прочетено пускане");
-        if (!run || !problem.isEmpty())
-            summary.skipped << name + u": " + problem;
+        const content::Result<Run> run = readRun(dir.filePath(name), lesson);
+        if (!run)
+            summary.skipped << name + u": " + run.reason();
+        else if (std::any_of(read.begin(), read.end(), [&](const auto& r) { return sameRun(r.first, *run); }))
+            summary.skipped << name + u": " + QStringLiteral("повтаря вече прочетено пускане");
         else
             read.append({*run, name});
     }
@@ -183,7 +176,7 @@ QByteArray summaryDocument(const ClassSummary& summary)
     return csv::document(rows);
 }
 
-QString whyKeptFromTable(const QString& path, const QString& folder)
+content::Done tableMayReplace(const QString& path, const QString& folder)
 {
     struct stat target {};
     if (::stat(QFile::encodeName(path).constData(), &target) != 0)
@@ -193,12 +186,11 @@ QString whyKeptFromTable(const QString& path, const QString& folder)
         struct stat st {};
         if (::stat(QFile::encodeName(QDir(folder).filePath(name)).constData(), &st) == 0 &&
             st.st_dev == target.st_dev && st.st_ino == target.st_ino)
-            return u"е един от файловете в папката с дневниците"_s;
+            return content::Done::failure(u"е един от файловете в папката с дневниците"_s);
     }
     const content::Result<QByteArray> bytes = app::readRegularFile(path, MaxLogSize);
-    QString problem;
-    if (bytes && readAttemptLog(*bytes, problem))
-        return u"е дневник на опитите на ученик"_s;
+    if (bytes && readAttemptLog(*bytes))
+        return content::Done::failure(u"е дневник на опитите на ученик"_s);
     return {};
 }
 

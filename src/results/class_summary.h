@@ -36,10 +36,10 @@ QString taskCell(const TaskAttempt& attempt);
 // not opened. Same file conventions as the log.
 QByteArray summaryDocument(const ClassSummary& summary);
 
-// Why a table of the folder must not replace the file at path: it is one of
-// the folder's ".csv" files, or an attempt log anywhere. Empty when it may
-// (no such file, or another file).
-QString whyKeptFromTable(const QString& path, const QString& folder);
+// Whether a table of the folder may replace the file at path (no such file,
+// or another file); the reason when it is one of the folder's ".csv" files,
+// or an attempt log anywhere ("е дневник на опитите на ученик").
+content::Done tableMayReplace(const QString& path, const QString& folder);
 
 // "Прочетени дневници: N, пропуснати: M"
 QString summaryCounts(const ClassSummary& summary);

@@ -27,7 +27,7 @@ class Reader {
 public:
     explicit Reader(QStringView text) : text_(text) {}
 
-    std::optional<Rows> rows(QString& problem)
+    content::Result<Rows> rows()
     {
         Rows rows;
         QStringList row;
@@ -58,14 +58,10 @@ public:
                 current += c;
             }
         }
-        if (quoted) {
-            problem = QStringLiteral("незатворени кавички");
-            return std::nullopt;
-        }
-        if (!rowEnded) {
-            problem = QStringLiteral("последният ред е прекъснат");
-            return std::nullopt;
-        }
+        if (quoted)
+            return content::Result<Rows>::failure(QStringLiteral("незатворени кавички"));
+        if (!rowEnded)
+            return content::Result<Rows>::failure(QStringLiteral("последният ред е прекъснат"));
         return rows;
     }
 
@@ -89,19 +85,15 @@ QByteArray document(const Rows& rows)
     return ByteOrderMark + text.toUtf8();
 }
 
-std::optional<Rows> parse(const QByteArray& bytes, QString& problem)
+content::Result<Rows> parse(const QByteArray& bytes)
 {
-    if (!bytes.startsWith(ByteOrderMark)) {
-        problem = QStringLiteral("не е текст в UTF-8 с BOM");
-        return std::nullopt;
-    }
+    if (!bytes.startsWith(ByteOrderMark))
+        return content::Result<Rows>::failure(QStringLiteral("не е текст в UTF-8 с BOM"));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(QByteArrayView(bytes).sliced(ByteOrderMark.size()));
-    if (decoder.hasError()) {
-        problem = QStringLiteral("неправилен UTF-8");
-        return std::nullopt;
-    }
-    return Reader(text).rows(problem);
+    if (decoder.hasError())
+        return content::Result<Rows>::failure(QStringLiteral("неправилен UTF-8"));
+    return Reader(text).rows();
 }
 
 }  // namespace results::csv

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "content/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // The spreadsheet files of the results: UTF-8 with a byte-order mark (without
 // it spreadsheets guess the code page), ";" between fields (the list separator
@@ -16,9 +17,9 @@ using Rows = QList<QStringList>;
 
 QByteArray document(const Rows& rows);
 
-// The rows of a document written that way. Empty, with the reason in problem,
-// when the bytes are not such a document: no byte-order mark, not UTF-8, an
-// open quote, or a last row without its line break (a file cut short).
-std::optional<Rows> parse(const QByteArray& bytes, QString& problem);
+// The rows of a document written that way; the reason when the bytes are not
+// such a document: no byte-order mark, not UTF-8, an open quote, or a last
+// row without its line break (a file cut short).
+content::Result<Rows> parse(const QByteArray& bytes);
 
 }  // namespace results::csv

@@ -1,15 +1,9 @@
 #include "results/kept_answers.h"
 
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/text_file.h"
-#include "main_window/lesko.h"
-#include "workbench/lesko_n.h"
+#include "content/lesson.h"
 
 #include <signal.h>
 #include <unistd.h>
-#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -31,8 +25,6 @@ const QStringList& stateNames()
     static const QStringList names{u"работи"_s, u"завършен"_s, u"върнат"_s, u"отказан"_s};
     return names;
 }
-
-constexpr qsizetype MaxKeptBytes = 8 * 1024 * 1024;
 
 // The start of a small file of the system; empty when it cannot be read.
 QByteArray systemFile(const QString& path)
@@ -60,53 +52,6 @@ bool running(qint64 pid)
     return state != 'Z' && state != 'X';
 }
 
-// The latest run of this lesson in the working folder that did not end and
-// is not running, with its file's name.
-std::optional<std::pair<QString, KeptAnswers>> unfinishedRun(app::Program& program)
-{
-    const QString lesson = app::lessonCode(program);
-    std::optional<std::pair<QString, KeptAnswers>> latest;
-    const QStringList names =
-        QDir().entryList({keptAnswersFileName(lesson, u"*"_s)}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& name : names) {
-        const content::Result<QByteArray> bytes = app::readRegularFile(name, MaxKeptBytes);
-        QString problem;
-        const std::optional<KeptAnswers> kept = bytes ? readKeptAnswers(*bytes, problem) : std::nullopt;
-        if (!kept || kept->lesson != lesson || kept->state != KeptAnswers::State::Running ||
-            kept->runId == program.attemptLog().runId() || mayStillRun(*kept, program.attemptLog().host()))
-            continue;
-        if (!latest || kept->start > latest->second.start)
-            latest.emplace(name, *kept);
-    }
-    return latest;
-}
-
-QString question(const KeptAnswers& kept)
-{
-    const QDateTime start = QDateTime::fromString(kept.start, Qt::ISODate);
-    QString who = kept.student.isEmpty() ? QString() : u" от "_s + kept.student.name;
-    if (!kept.student.isEmpty() && !kept.student.className.isEmpty())
-        who += u" ("_s + kept.student.className + u')';
-    QStringList tasks;
-    for (auto it = kept.answers.cbegin(); it != kept.answers.cend(); ++it)
-        tasks << QString::number(it.key());
-    return u"Урокът, започнат на "_s + start.toString(u"dd.MM.yyyy в HH:mm"_s) + who + u", не е завършен."_s +
-           u"\r\nЗапазени са отговорите по задачи "_s + tasks.join(u", "_s) + u'.';
-}
-
-void takeBack(app::Program& program, const KeptAnswers& kept)
-{
-    Lesko_n& bench = program.lesko_n();
-    forms::ListBox& store = bench.List_Un[Lesko_n::AnswerStoreList];
-    for (auto it = kept.answers.cbegin(); it != kept.answers.cend(); ++it)
-        store.setList(it.key(), it.value());
-    // The workbench stores the answer box's text for its current task when it
-    // first opens a task: the box holds that task's answer from now on.
-    bench.Text_Un[Lesko_n::AnswerBox].setText(store.List(bench.CurrentTask));
-    if (program.attemptLog().student().isEmpty())
-        program.attemptLog().setStudent(kept.student);
-}
-
 }  // namespace
 
 QString keptAnswersFileName(const QString& lesson, const QString& tag)
@@ -131,25 +76,21 @@ QByteArray keptAnswersDocument(const KeptAnswers& kept)
     return csv::document(rows);
 }
 
-std::optional<KeptAnswers> readKeptAnswers(const QByteArray& bytes, QString& problem)
+content::Result<KeptAnswers> readKeptAnswers(const QByteArray& bytes)
 {
-    const std::optional<csv::Rows> rows = csv::parse(bytes, problem);
+    const content::Result<csv::Rows> rows = csv::parse(bytes);
     if (!rows)
-        return std::nullopt;
-    if (rows->isEmpty() || rows->first() != columns()) {
-        problem = u"не е файл с отговори"_s;
-        return std::nullopt;
-    }
+        return content::Result<KeptAnswers>::failure(rows);
+    if (rows->isEmpty() || rows->first() != columns())
+        return content::Result<KeptAnswers>::failure(u"не е файл с отговори"_s);
     KeptAnswers kept;
     for (qsizetype i = 1; i < rows->size(); ++i) {
         const QStringList& f = rows->at(i);
         bool ok = false;
         const int task = f.size() == ColumnCount ? f[Task].toInt(&ok) : 0;
         const qsizetype state = f.size() == ColumnCount ? stateNames().indexOf(f[StateColumn]) : -1;
-        if (!ok || task < 1 || task > app::MaxListedTasks || state < 0 || kept.answers.contains(task)) {
-            problem = u"ред "_s + QString::number(i + 1) + u": неправилен ред"_s;
-            return std::nullopt;
-        }
+        if (!ok || task < 1 || task > content::MaxListedTasks || state < 0 || kept.answers.contains(task))
+            return content::Result<KeptAnswers>::failure(u"ред "_s + QString::number(i + 1) + u": неправилен ред"_s);
         if (i == 1) {
             kept.lesson = f[Lesson];
             kept.host = f[Host];
@@ -177,37 +118,6 @@ bool mayStillRun(const KeptAnswers& kept, const QString& thisHost)
     if (process.value(1) != bootId() || !ok || pid <= 0 || pid == ::getpid())
         return false;
     return running(pid) && processName(pid) == processName(::getpid());
-}
-
-QString answerOf(app::Program& program, int task)
-{
-    if (!program.isLoaded(u"Lesko_n"_s))
-        return {};
-    const Lesko_n& bench = program.lesko_n();
-    return task == bench.CurrentTask ? bench.Text_Un[Lesko_n::AnswerBox].Text()
-                                     : bench.List_Un[Lesko_n::AnswerStoreList].List(task);
-}
-
-QMap<int, QString> currentAnswers(app::Program& program)
-{
-    QMap<int, QString> answers;
-    for (int task = 1; task <= app::MaxListedTasks && program.isLoaded(u"Lesko_n"_s); ++task)
-        if (const QString answer = answerOf(program, task); !answer.trimmed().isEmpty())
-            answers.insert(task, answer);
-    return answers;
-}
-
-void offerKeptAnswers(app::Program& program)
-{
-    std::optional<std::pair<QString, KeptAnswers>> found = unfinishedRun(program);
-    if (!found)
-        return;
-    auto& [name, kept] = *found;
-    const bool yes = program.lesko().Greska_Otgowor1(app::message_code::AnswersKept, question(kept)) == u"Yes";
-    if (yes)
-        takeBack(program, kept);
-    kept.state = yes ? KeptAnswers::State::TakenBack : KeptAnswers::State::Declined;
-    app::replaceFileInWorkingFolder(name, keptAnswersDocument(kept));
 }
 
 }  // namespace results

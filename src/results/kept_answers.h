@@ -7,10 +7,6 @@
 #include <QString>
 #include <optional>
 
-namespace app {
-class Program;
-}
-
 // The answers the student typed, kept on disk while the lesson runs so that
 // a crash, a kill or a power cut loses nothing: one file per run in the
 // working folder, "<lesson>_otgowori_<tag>.csv" (the tag of the run's attempt
@@ -36,12 +32,15 @@ struct KeptAnswers {
     QMap<int, QString> answers;  // by task; answers of blanks only are left out
 };
 
+// The largest file read as such a file.
+constexpr qsizetype MaxKeptAnswersBytes = 8 * 1024 * 1024;
+
 // The file name for a run's tag.
 QString keptAnswersFileName(const QString& lesson, const QString& tag);
 
 QByteArray keptAnswersDocument(const KeptAnswers& kept);
-// Empty, with the reason in problem, for a file that is not such a file.
-std::optional<KeptAnswers> readKeptAnswers(const QByteArray& bytes, QString& problem);
+// The reason for a file that is not such a file.
+content::Result<KeptAnswers> readKeptAnswers(const QByteArray& bytes);
 
 // "<pid> <boot id>" of this program.
 QString thisProcess();
@@ -49,18 +48,5 @@ QString thisProcess();
 // this computer since the last boot, is alive and is not this program. A run
 // of another computer counts as ended.
 bool mayStillRun(const KeptAnswers& kept, const QString& thisHost);
-
-// The answer of a task as the workbench holds it now: the answer box's text
-// for the task on show, the workbench's answer store for the others.
-QString answerOf(app::Program& program, int task);
-// Every such answer that is more than blanks, by task.
-QMap<int, QString> currentAnswers(app::Program& program);
-
-// At start-up: when the working folder holds the answers of a run of this
-// lesson that did not end (the latest such run), asks whether to take them
-// back ("Да": they return to their tasks, with the student's name; "Не": the
-// file stays as it is for the teacher and the lesson starts empty). Either
-// way the file is marked, so it is offered once.
-void offerKeptAnswers(app::Program& program);
 
 }  // namespace results

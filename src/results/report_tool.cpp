@@ -1,7 +1,7 @@
 #include "results/report_tool.h"
 
-#include "app/configuration.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
+#include "files/text_file.h"
 #include "results/class_summary.h"
 
 #include <QCommandLineParser>
@@ -26,14 +26,13 @@ int writeTable(const QString& output, const QString& folder, const QByteArray& t
         return Unusable;
     }
     const QString shown = QDir::toNativeSeparators(QDir::current().absoluteFilePath(output));
-    if (const QString why = whyKeptFromTable(output, folder); !why.isEmpty()) {
-        err << u"Таблицата не е записана: "_s << shown << u' ' << why << u"; посочете друг файл с -o.\n"_s;
+    if (const content::Done allowed = tableMayReplace(output, folder); !allowed) {
+        err << u"Таблицата не е записана: "_s << shown << u' ' << allowed.reason() << u"; посочете друг файл с -o.\n"_s;
         return Unusable;
     }
-    int error = 0;
-    if (!app::replaceFile(output, table, &error)) {
-        err << u"Таблицата не можа да бъде записана: "_s << shown << u": "_s
-            << QString::fromLocal8Bit(std::strerror(error)) << u".\n"_s;
+    if (const content::Done written = app::replaceFile(output, table); !written) {
+        err << u"Таблицата не можа да бъде записана: "_s << shown << u": "_s << app::systemErrorText(written.error())
+            << u".\n"_s;
         return Unusable;
     }
     return Done;

@@ -1,12 +1,11 @@
 #include "results/results_report.h"
 
-#include "app/text_file.h"
+#include "files/text_file.h"
 
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QPdfWriter>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -103,18 +102,14 @@ private:
     double y_ = 0;
 };
 
-QString failure(const QString& path, int error)
+content::Done save(const ClassResults& results, const QString& path, const QByteArray& bytes)
 {
-    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path)) + u": "_s +
-           QString::fromLocal8Bit(std::strerror(error)) + u'.';
-}
-
-QString save(const ClassResults& results, const QString& path, const QByteArray& bytes)
-{
-    if (const QString why = whyKeptFromTable(path, results.folder); !why.isEmpty())
-        return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path)) + u' ' + why + u'.';
-    int error = 0;
-    return app::replaceFile(path, bytes, &error) ? QString() : failure(path, error);
+    const QString shown = QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
+    if (const content::Done allowed = tableMayReplace(path, results.folder); !allowed)
+        return content::Done::failure(shown + u' ' + allowed.reason() + u'.');
+    if (const content::Done saved = app::replaceFile(path, bytes); !saved)
+        return content::Done::failure(shown + u": "_s + app::systemErrorText(saved.error()) + u'.', saved.error());
+    return {};
 }
 
 }  // namespace
@@ -180,12 +175,12 @@ QString solvedChartText(const ClassResults& results)
     return parts.isEmpty() ? u"Няма отворени задачи."_s : parts.join(u"; "_s);
 }
 
-QString saveSummaryTable(const ClassResults& results, const QString& path)
+content::Done saveSummaryTable(const ClassResults& results, const QString& path)
 {
     return save(results, path, summaryDocument(results.summary));
 }
 
-QString saveReportPdf(const ClassResults& results, const QString& path)
+content::Done saveReportPdf(const ClassResults& results, const QString& path)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -26,8 +26,8 @@ QString solvedChartText(const ClassResults& results);
 
 // The summary (as lesko_report writes it) and the report as PDF, saved to
 // path through the safe replace; a student's log is never replaced
-// (whyKeptFromTable). Empty on success, else why, naming the file.
-QString saveSummaryTable(const ClassResults& results, const QString& path);
-QString saveReportPdf(const ClassResults& results, const QString& path);
+// (tableMayReplace). The reason of a failure names the file.
+content::Done saveSummaryTable(const ClassResults& results, const QString& path);
+content::Done saveReportPdf(const ClassResults& results, const QString& path);
 
 }  // namespace results

@@ -55,6 +55,15 @@ namespace {
 
 using namespace runner_protocol;
 
+// The bytes read or drained from a pipe in one call.
+constexpr std::size_t ChunkBytes = 65536;
+// How long the runner waits for its pipes before it looks at the clocks.
+constexpr int PollMs = 5;
+// The answer's report pipe, after its standard input, output and error.
+constexpr int AnswerReportFd = 3;
+// Deep recursion has room; the C library also gives each thread a stack this size.
+constexpr rlim_t MaxStackBytes = rlim_t(64) << 20;
+
 // Every write of the report is whole or the runner gives up: the lesson then
 // sees a report cut short and says the check is not available.
 void writeAll(int fd, const char* data, std::size_t size)
@@ -107,6 +116,7 @@ int execCompiler(int argc, char** argv)
         fail("exec: arguments");
     }
     setLimit(RLIMIT_CORE, 0);
+    // SIGXCPU at the soft limit, SIGKILL a second later.
     const rlimit cpuLimit{rlim_t(cpu), rlim_t(cpu + 1)};
     if (setrlimit(RLIMIT_CPU, &cpuLimit) != 0)
         fail("setrlimit");
@@ -140,7 +150,7 @@ struct Request {
 std::string readAll(int fd)
 {
     std::string data;
-    char buffer[65536];
+    char buffer[ChunkBytes];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
@@ -172,8 +182,8 @@ bool parseRequest(std::string text, Request& request)
     if (!takeLine(text, line) || line != Magic || !takeLine(text, line) ||
         std::sscanf(line.c_str(), "limits %llu %llu %llu %llu %llu %llu %llu %llu", &l.cpuMs, &l.wallMs,
                     &l.addressSpace, &l.memoryKb, &l.fileSize, &l.processes, &l.files, &l.parallel) != 8 ||
-        !takeLine(text, line) || std::sscanf(line.c_str(), "tests %llu", &count) != 1 || count > 10000 ||
-        l.parallel < 1 || l.parallel > 16)
+        !takeLine(text, line) || std::sscanf(line.c_str(), "tests %llu", &count) != 1 || count > MaxTests ||
+        l.parallel < 1 || l.parallel > MaxParallel)
         return false;
     for (unsigned long long i = 0; i < count; ++i) {
         unsigned long long length = 0, outputCap = 0, errorCap = 0;
@@ -195,7 +205,8 @@ long long cpuMsOf(const rusage& usage)
 long long nowMs()
 {
     timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
+    if (clock_gettime(CLOCK_MONOTONIC, &t) != 0)
+        fail("clock_gettime");
     return (long long)t.tv_sec * 1000 + t.tv_nsec / 1000000;
 }
 
@@ -207,12 +218,15 @@ struct Record {
     long maxRssKb;
 };
 
-void send(int fd, const Record& record)
+// False when the record did not go whole: the runner then takes the test as
+// stopped.
+bool send(int fd, const Record& record)
 {
     ssize_t n;
     do
         n = ::write(fd, &record, sizeof record);
     while (n < 0 && errno == EINTR);
+    return n == ssize_t(sizeof record);
 }
 
 void closeFd(int& fd)
@@ -233,13 +247,16 @@ void closeFd(int& fd)
     // The answer keeps its three pipes and nothing else (the report pipe
     // closes when it starts).
     if (dup2(in, STDIN_FILENO) < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0 ||
-        dup3(report, 3, O_CLOEXEC) < 0 || syscall(SYS_close_range, 4, ~0u, 0) != 0)
+        dup3(report, AnswerReportFd, O_CLOEXEC) < 0 || syscall(SYS_close_range, AnswerReportFd + 1, ~0u, 0) != 0)
         give(errno);
-    report = 3;
-    signal(SIGPIPE, SIG_DFL);
-    // The kernel's CPU limit stops the answer once it has used its time.
+    report = AnswerReportFd;
+    if (signal(SIGPIPE, SIG_DFL) == SIG_ERR)
+        give(errno);
+    // The kernel's CPU limit stops the answer once it has used its time, in
+    // whole seconds rounded up; past the soft limit comes SIGXCPU, a second
+    // later SIGKILL.
     const rlim_t cpuSeconds = rlim_t((l.cpuMs + 999) / 1000);
-    const rlim_t stack = std::min<rlim_t>(rlim_t(64) << 20, rlim_t(l.memoryKb) * 1024);
+    const rlim_t stack = std::min<rlim_t>(MaxStackBytes, rlim_t(l.memoryKb) * 1024);
     const struct {
         int resource;
         rlim_t soft, hard;
@@ -252,7 +269,6 @@ void closeFd(int& fd)
         {RLIMIT_NOFILE, rlim_t(l.files), rlim_t(l.files)},
         {RLIMIT_MEMLOCK, 0, 0},
         {RLIMIT_MSGQUEUE, 0, 0},
-        // Deep recursion has room; the C library also gives each thread a stack this size.
         {RLIMIT_STACK, stack, stack},
     };
     for (const auto& t : table) {
@@ -301,8 +317,10 @@ void closeFd(int& fd)
     do
         ended = wait4(answer, &status, 0, &usage);
     while (ended < 0 && errno == EINTR);
-    send(report, {Record::Ended, status, cpuMsOf(usage), usage.ru_maxrss});
-    _exit(0);
+    // Without its answer's status the test counts as stopped.
+    if (ended != answer)
+        _exit(SetupFailed);
+    _exit(send(report, {Record::Ended, status, cpuMsOf(usage), usage.ru_maxrss}) ? 0 : SetupFailed);
 }
 
 struct Slot {
@@ -369,8 +387,11 @@ bool TestRunner::start(std::size_t index)
     slot.report = record[0];
     slot.ended = int(syscall(SYS_pidfd_open, keeper, 0));
     slot.startMs = nowMs();
-    for (int fd : {slot.input, slot.output, slot.errors, slot.report})
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    for (int fd : {slot.input, slot.output, slot.errors, slot.report}) {
+        const int flags = fcntl(fd, F_GETFL);
+        if (flags < 0 || fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0)
+            fail("fcntl");
+    }
     if (request_.tests[index].input.empty())
         closeFd(slot.input);
     slots_.push_back(std::move(slot));
@@ -381,6 +402,8 @@ void TestRunner::stop(Slot& slot, unsigned flag)
 {
     if (!slot.kept && !(slot.flags & flag)) {
         slot.flags |= flag;
+        // A keeper that has just ended and is not reaped yet cannot be
+        // signalled (ESRCH): it is reported as it ended.
         ::kill(slot.keeper, SIGKILL);
     }
 }
@@ -415,7 +438,7 @@ void TestRunner::service(int timeoutMs)
     }
     if (poll(fds.data(), nfds_t(fds.size()), timeoutMs) < 0 && errno != EINTR)
         fail("poll");
-    char buffer[65536];
+    char buffer[ChunkBytes];
     for (Slot& s : slots_) {
         const std::string& input = request_.tests[s.index].input;
         if (s.input >= 0) {
@@ -497,7 +520,7 @@ void TestRunner::report(const Slot& s, const char* how, int code, long long cpuM
     unsigned flags = s.flags;
     if (cpuMs >= (long long)request_.limits.cpuMs)
         flags |= CpuTimeout;
-    char line[256];
+    char line[ReportLineBytes];
     std::snprintf(line, sizeof line, "test %zu %s %d %lld %lld %ld %u %zu %zu\n", s.index, how, code, cpuMs,
                   s.endMs - s.startMs, maxRssKb, flags, s.out.size(), s.err.size());
     say(line);
@@ -520,7 +543,7 @@ void TestRunner::run()
             }
             ++next;
         }
-        service(5);
+        service(PollMs);
         enforceWallClock();
         reap();
         slots_.erase(std::remove_if(slots_.begin(), slots_.end(), [this](Slot& s) { return finishIfDone(s); }),
@@ -533,7 +556,9 @@ int runTests()
     // The request stays in this process's memory, which no answer may read.
     if (prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
         fail("prctl");
-    signal(SIGPIPE, SIG_IGN);
+    // A test that closes its input early must not end the runner.
+    if (signal(SIGPIPE, SIG_IGN) == SIG_ERR)
+        fail("signal");
     Request request;
     if (!parseRequest(readAll(STDIN_FILENO), request)) {
         errno = EINVAL;

@@ -35,4 +35,11 @@ inline constexpr char ProgramPath[] = "/run/lesko/otgowor";
 // the compiler; the compiler's own statuses are 0, 1 and signals.
 inline constexpr int SetupFailed = 125;
 
+// The most tests of one request, and the most that run at once.
+inline constexpr unsigned long long MaxTests = 10000;
+inline constexpr unsigned long long MaxParallel = 16;
+
+// A report's text line is shorter than this; its data follow it.
+inline constexpr int ReportLineBytes = 256;
+
 }  // namespace runner_protocol

@@ -1,7 +1,7 @@
 #include "settings/appearance_record.h"
 
-#include "app/program.h"
 #include "content/numbers.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 namespace appearance {

@@ -1,9 +1,9 @@
 // The settings window's controls, its opening, the font choice and closing.
 #include "settings/cwiat.h"
 
-#include "app/program.h"
 #include "content/numbers.h"
 #include "forms/members.h"
+#include "program/program.h"
 #include "settings/appearance_record.h"
 #include "settings/font_names.h"
 

@@ -4,9 +4,9 @@
 #include "settings/appearance_record.h"
 #include "settings/cwiat.h"
 
-#include "app/program.h"
 #include "aux_windows/lesko_zad.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 void Cwiat::mnu_zapis_Click()

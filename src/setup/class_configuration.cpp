@@ -1,9 +1,9 @@
 #include "setup/class_configuration.h"
 
 #include "content/numbers.h"
-#include "setup/option_flags.h"
+#include "content/option_flags.h"
+#include "setup/input_rules.h"
 
-#include <QDate>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -18,12 +18,15 @@ void ClassConfiguration::setDifficulty(int task, int digit)
         setValue(1, task, qint16(digit));
 }
 
-bool ClassConfiguration::flag(int number) const { return content::basicMod(value(0, number), 2) >= 1; }
-
-void ClassConfiguration::setFlag(int number, bool on)
+bool ClassConfiguration::flag(content::Option option) const
 {
-    if (flag(number) != on)
-        setValue(0, number, on ? 1 : 0);
+    return content::basicMod(value(0, content::number(option)), 2) >= 1;
+}
+
+void ClassConfiguration::setFlag(content::Option option, bool on)
+{
+    if (flag(option) != on)
+        setValue(0, content::number(option), on ? 1 : 0);
 }
 
 bool ClassConfiguration::operator==(const ClassConfiguration& other) const { return bytes() == other.bytes(); }
@@ -52,7 +55,14 @@ std::optional<int> parseMinutesSeconds(QStringView text)
 
 QString versionText(qint32 hundredths) { return QString::number(double(hundredths) / 100, 'f', 2); }
 
+QString captionVersion(qint32 hundredths) { return content::basicStr(double(hundredths) / 100); }
+
 QString captionDate(qint32 date) { return content::basicStr(date); }
+
+int mostTasksListed(const ClassConfiguration& c, const LessonFacts& lesson)
+{
+    return std::clamp<int>(c.tasksKept(), 1, lesson.taskCount());
+}
 
 namespace {
 
@@ -91,18 +101,18 @@ QStringList configurationProblems(const ClassConfiguration& c, const LessonFacts
     const int tasks = lesson.taskCount();
     if (c.tasksKept() < 1 || c.tasksKept() > tasks)
         problems << u"Броят на задачите в урока трябва да е от 1 до "_s + QString::number(tasks) + u"."_s;
-    const int kept = std::clamp<int>(c.tasksKept(), 1, tasks);
+    const int kept = mostTasksListed(c, lesson);
     if (c.tasksListed() < 1 || c.tasksListed() > kept)
         problems << u"Наведнъж могат да се показват от 1 до "_s + QString::number(kept) + u" задачи."_s;
     for (int task = 1; task <= kept; ++task)
         if (const QString p = taskProblem(c, task); !p.isEmpty())
             problems << p;
-    for (int point = 1; point <= lesson.pointCount() && point <= ConfigSlots; ++point)
+    for (int point = 1; point <= lesson.pointCount() && point <= content::ConfigSlots; ++point)
         if (const QString p = pointProblem(c, lesson.points.at(point - 1), point); !p.isEmpty())
             problems << p;
     if (c.version() < 0)
         problems << u"Версията не може да е отрицателна."_s;
-    if (!QDate::fromString(QString::number(c.date()), u"yyyyMMdd"_s).isValid())
+    if (!dateOfNumber(c.date()).isValid())
         problems << u"Датата "_s + QString::number(c.date()) + u" не е истинска дата във вида ГГГГММДД."_s;
     return problems;
 }
@@ -131,7 +141,7 @@ QString readingPart(const ClassConfiguration& c, const LessonFacts& lesson)
 {
     QString text = u"Четене на плана:\n"_s;
     double total = 0;
-    for (int point = 1; point <= lesson.pointCount() && point <= ConfigSlots; ++point) {
+    for (int point = 1; point <= lesson.pointCount() && point <= content::ConfigSlots; ++point) {
         const double seconds = content::readingSeconds(lesson.points.at(point - 1).length, c.readingFactor(point));
         total += seconds;
         text += u"  "_s + lesson.points.at(point - 1).title + u" – "_s + minutesSeconds(seconds) + u"\n"_s;
@@ -142,8 +152,8 @@ QString readingPart(const ClassConfiguration& c, const LessonFacts& lesson)
 QString optionsPart(const ClassConfiguration& c)
 {
     QString on = u"Включено:\n"_s, off = u"Заключено:\n"_s;
-    for (const OptionFlag& f : optionFlags())
-        (c.flag(f.number) ? on : off) += u"  "_s + f.explanation + u"\n"_s;
+    for (const content::OptionFlag& f : content::optionFlags())
+        (c.flag(f.option) ? on : off) += u"  "_s + f.explanation + u"\n"_s;
     return on + off;
 }
 
@@ -158,7 +168,7 @@ QString studentTimeText(const ClassConfiguration& c, int task)
 
 QString hintText(const ClassConfiguration& c, int task)
 {
-    if (!c.flag(5))
+    if (!c.flag(content::Option::ExtraHint))
         return u"изключено"_s;
     const double limit = double(difficultyFactor(c.difficulty(task))) * c.limitSeconds(task);
     if (hintShownAfter(c, task) >= limit)
@@ -174,8 +184,8 @@ QString configurationSummary(const ClassConfiguration& c, const LessonFacts& les
     for (int task = 1; task <= kept; ++task)
         text += taskLine(c, lesson, task) + u"\n"_s;
     text += u"\n"_s + readingPart(c, lesson) + u"\n"_s + optionsPart(c);
-    text += u"\nВ заглавието на урока: Версия "_s + content::basicStr(double(c.version()) / 100) + u" от "_s +
-            captionDate(c.date()) + u"\n"_s;
+    text += u"\nВ заглавието на урока: Версия "_s + captionVersion(c.version()) + u" от "_s + captionDate(c.date()) +
+            u"\n"_s;
     return text;
 }
 

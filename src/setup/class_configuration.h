@@ -1,7 +1,8 @@
 #pragma once
 
+#include "configuration/lesson_facts.h"
 #include "content/config_file.h"
-#include "setup/lesson_facts.h"
+#include "content/option_flags.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,9 +15,6 @@
 // values the lesson reads the same way (a flag stored as 3, a difficulty as
 // 12) survive an edit of another field.
 namespace setup {
-
-// Tasks, plan points and flags the file has room for.
-constexpr int ConfigSlots = 40;
 
 class ClassConfiguration {
 public:
@@ -47,8 +45,8 @@ public:
     void setReadingFactor(int point, qint16 factor) { setValue(4, point, factor); }
 
     // On when the lesson reads the flag as 1 or more.
-    bool flag(int number) const;
-    void setFlag(int number, bool on);
+    bool flag(content::Option option) const;
+    void setFlag(content::Option option, bool on);
 
     // Version in hundredths (96 is shown as " .96") and release date as a number.
     qint32 version() const { return records_[2].Count; }
@@ -74,8 +72,13 @@ QString minutesSeconds(double seconds);
 std::optional<int> parseMinutesSeconds(QStringView text);
 // Hundredths as a decimal with two places: 96 -> "0.96".
 QString versionText(qint32 hundredths);
-// The date as the lesson's caption shows it from a file (the Str rule).
+// The version and the date as the lesson's caption shows them from a file
+// (the Str rule: 96 hundredths become " .96").
+QString captionVersion(qint32 hundredths);
 QString captionDate(qint32 date);
+
+// The most tasks the workbench may list at once: those kept, 1 to the lesson's.
+int mostTasksListed(const ClassConfiguration& configuration, const LessonFacts& lesson);
 
 // The time a task really gets, the difficulty factor included: "150:00 (×10)".
 QString studentTimeText(const ClassConfiguration& configuration, int task);

@@ -1,19 +1,21 @@
 #include "setup/command_line.h"
 
-#include "app/configuration_source.h"
-#include "app/text_file.h"
+#include "configuration/configuration_source.h"
+#include "configuration/lesson_facts.h"
+#include "content/option_flags.h"
+#include "files/text_file.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
 #include "setup/ini_form.h"
-#include "setup/lesson_facts.h"
+#include "setup/input_rules.h"
 #include "setup/menu_entry.h"
-#include "setup/option_flags.h"
 #include "setup/presets.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cmath>
 #include <functional>
 
@@ -112,54 +114,50 @@ struct Options {
     QList<QCommandLineOption> classSettings() const { return {askName, binding, handIn}; }
 };
 
-// One setting applied to the configuration; a reason when its value is refused.
-using Setting = std::function<QString(ClassConfiguration&)>;
-
-std::optional<qint64> integerIn(QStringView text, qint64 low, qint64 high)
-{
-    bool ok = false;
-    const qint64 v = text.trimmed().toLongLong(&ok);
-    return ok && v >= low && v <= high ? std::optional(v) : std::nullopt;
-}
+// One setting applied to the configuration; the reason when its value is refused.
+using Setting = std::function<content::Done(ClassConfiguration&)>;
 
 QString refusal(const QString& option, const QString& value, const QString& why)
 {
     return u"--"_s + option + u" "_s + value + u": "_s + why;
 }
 
+content::Done refused(const QString& option, const QString& value, const QString& why)
+{
+    return content::Done::failure(refusal(option, value, why));
+}
+
+// Applies a value the model read, or passes its reason on.
+template <typename T, typename Set>
+content::Done applyRead(const content::Result<T>& read, Set&& set)
+{
+    if (!read)
+        return content::Done::failure(read);
+    set(*read);
+    return {};
+}
+
+// The same for the whole value of an option, refused with the model's reason.
+template <typename T, typename Set>
+content::Done applyValue(const QString& option, const QString& text, const content::Result<T>& read, Set&& set)
+{
+    return read ? applyRead(read, set) : refused(option, text, read.reason());
+}
+
 // "1-5,8=VALUE" for tasks or points 1 to last, each set by apply.
-QString applyPerItem(ClassConfiguration& c, const QString& option, const QString& text, int last,
-                     const std::function<QString(ClassConfiguration&, int, QStringView)>& apply)
+content::Done applyPerItem(ClassConfiguration& c, const QString& option, const QString& text, int last,
+                           const std::function<content::Done(ClassConfiguration&, int, QStringView)>& apply)
 {
     const qsizetype eq = text.lastIndexOf(u'=');
     const auto items = eq < 0 ? std::nullopt : parseNumberList(QStringView(text).left(eq), last);
     if (!items)
-        return refusal(
+        return refused(
             option, text,
             u"очаква се СПИСЪК=СТОЙНОСТ, напр. 1-5,8=…, с номера от 1 до "_s + QString::number(last) + u"."_s);
     for (int item : *items)
-        if (const QString why = apply(c, item, QStringView(text).mid(eq + 1)); !why.isEmpty())
-            return refusal(option, text, why);
+        if (const content::Done applied = apply(c, item, QStringView(text).mid(eq + 1)); !applied)
+            return refused(option, text, applied.reason());
     return {};
-}
-
-QString setTime(ClassConfiguration& c, int task, QStringView value, bool isHint)
-{
-    const std::optional<int> seconds = parseMinutesSeconds(value);
-    if (!seconds || *seconds > std::numeric_limits<qint16>::max())
-        return u"очаква се време мм:сс или секунди от 0 до 32767 (546:07)."_s;
-    isHint ? c.setHintSeconds(task, qint16(*seconds)) : c.setLimitSeconds(task, qint16(*seconds));
-    return {};
-}
-
-std::optional<qint32> parseDate(const QString& text)
-{
-    for (const QString& form : {u"yyyy-MM-dd"_s, u"yyyy/MM/dd"_s, u"yyyyMMdd"_s}) {
-        const QDate date = QDate::fromString(text.trimmed(), form);
-        if (date.isValid())
-            return qint32(date.year() * 10000 + date.month() * 100 + date.day());
-    }
-    return std::nullopt;
 }
 
 QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, const LessonFacts& lesson)
@@ -169,20 +167,16 @@ QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, 
         s.append([name = parser.value(o.preset)](ClassConfiguration& c) {
             const std::optional<Preset> preset = presetNamed(name);
             if (!preset)
-                return refusal(u"preset"_s, name, u"няма такъв шаблон (шаблоните: lesko_config --presets)."_s);
+                return refused(u"preset"_s, name, u"няма такъв шаблон (шаблоните: lesko_config --presets)."_s);
             applyPreset(c, *preset);
-            return QString();
+            return content::Done();
         });
     const int tasks = lesson.taskCount();
-    const int points = std::min(lesson.pointCount(), ConfigSlots);
+    const int points = std::min(lesson.pointCount(), content::ConfigSlots);
     const auto count = [&](const QCommandLineOption& option, void (ClassConfiguration::*set)(qint32)) {
         for (const QString& v : parser.values(option))
             s.append([=, name = option.names().constLast()](ClassConfiguration& c) {
-                const auto n = integerIn(v, 1, tasks);
-                if (!n)
-                    return refusal(name, v, u"очаква се число от 1 до "_s + QString::number(tasks) + u"."_s);
-                (c.*set)(qint32(*n));
-                return QString();
+                return applyValue(name, v, parseTaskCount(v, tasks), [&](int count) { (c.*set)(count); });
             });
     };
     count(o.tasks, &ClassConfiguration::setTasksKept);
@@ -190,119 +184,102 @@ QList<Setting> settingsFrom(const QCommandLineParser& parser, const Options& o, 
     for (const QString& v : parser.values(o.difficulty))
         s.append([=](ClassConfiguration& c) {
             return applyPerItem(c, u"difficulty"_s, v, tasks, [](ClassConfiguration& c, int task, QStringView d) {
-                const auto digit = integerIn(d, 0, 9);
-                if (!digit)
-                    return u"нивото на трудност е цифра от 0 до 9."_s;
-                c.setDifficulty(task, int(*digit));
-                return QString();
+                return applyRead(parseDifficulty(d), [&](int digit) { c.setDifficulty(task, digit); });
             });
         });
     for (const bool isHint : {true, false})
         for (const QString& v : parser.values(isHint ? o.hint : o.limit))
             s.append([=](ClassConfiguration& c) {
-                return applyPerItem(
-                    c, isHint ? u"hint"_s : u"limit"_s, v, tasks,
-                    [=](ClassConfiguration& c, int task, QStringView t) { return setTime(c, task, t, isHint); });
+                return applyPerItem(c, isHint ? u"hint"_s : u"limit"_s, v, tasks,
+                                    [=](ClassConfiguration& c, int task, QStringView t) {
+                                        return applyRead(parseTaskTime(t), [&](qint16 seconds) {
+                                            isHint ? c.setHintSeconds(task, seconds) : c.setLimitSeconds(task, seconds);
+                                        });
+                                    });
             });
     for (const QString& v : parser.values(o.reading))
         s.append([=](ClassConfiguration& c) {
             return applyPerItem(c, u"reading"_s, v, points, [](ClassConfiguration& c, int point, QStringView f) {
-                const auto factor = integerIn(f, 0, std::numeric_limits<qint16>::max());
-                if (!factor)
-                    return u"множителят е цяло число от 0 до 32767."_s;
-                c.setReadingFactor(point, qint16(*factor));
-                return QString();
+                return applyRead(parseReadingFactor(f), [&](qint16 factor) { c.setReadingFactor(point, factor); });
             });
         });
     for (const bool turnOn : {true, false})
         for (const QString& v : parser.values(turnOn ? o.on : o.off))
             s.append([=](ClassConfiguration& c) {
                 for (const QString& name : v.split(u',')) {
-                    const std::optional<OptionFlag> flag = optionFlagNamed(name.trimmed());
+                    const std::optional<content::OptionFlag> flag = content::optionFlagNamed(name.trimmed());
                     if (!flag)
-                        return refusal(turnOn ? u"on"_s : u"off"_s, v,
+                        return refused(turnOn ? u"on"_s : u"off"_s, v,
                                        u"няма опция „"_s + name + u"“ (имената: lesko_config --flags)."_s);
-                    c.setFlag(flag->number, turnOn);
+                    c.setFlag(flag->option, turnOn);
                 }
-                return QString();
+                return content::Done();
             });
     for (const QString& v : parser.values(o.version))
         s.append([=](ClassConfiguration& c) {
-            bool ok = false;
-            const double version = QString(v).replace(u',', u'.').toDouble(&ok);
-            if (!ok || !std::isfinite(version) || version < 0 || version * 100 > std::numeric_limits<qint32>::max())
-                return refusal(u"lesson-version"_s, v, u"очаква се число като 0.97."_s);
-            c.setVersion(qint32(std::llround(version * 100)));
-            return QString();
+            return applyValue(u"lesson-version"_s, v, parseVersion(v),
+                              [&](qint32 hundredths) { c.setVersion(hundredths); });
         });
     for (const QString& v : parser.values(o.date))
         s.append([=](ClassConfiguration& c) {
-            const std::optional<qint32> date = parseDate(v);
-            if (!date)
-                return refusal(u"date"_s, v, u"очаква се истинска дата ГГГГ-ММ-ДД или ГГГГММДД."_s);
-            c.setDate(*date);
-            return QString();
+            return applyValue(u"date"_s, v, parseDate(v), [&](qint32 number) { c.setDate(number); });
         });
     return s;
 }
 
 // The configuration a text of --to-ini gives; a reason when it is not such a
 // text, whole.
-std::optional<ClassConfiguration> configurationFromIni(const QString& path, QString& why)
+content::Result<ClassConfiguration> configurationFromIni(const QString& path)
 {
+    using Failure = content::Result<ClassConfiguration>;
     const content::Result<QByteArray> bytes = app::readRegularFile(path, MaxIniBytes);
-    if (!bytes) {
-        why = bytes.reason();
-        return std::nullopt;
-    }
+    if (!bytes)
+        return Failure::failure(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(*bytes);
-    if (utf8.hasError() || text.contains(QChar(0))) {
-        why = path + u": текстът не е в UTF-8; това не е текст от lesko_config --to-ini."_s;
-        return std::nullopt;
-    }
-    const IniResult ini = fromIni(text);
-    if (!ini.records)
-        why = path + u": "_s + ini.error;
-    return ini.records ? std::optional(ClassConfiguration(*ini.records)) : std::nullopt;
+    if (utf8.hasError() || text.contains(QChar(0)))
+        return Failure::failure(path + u": текстът не е в UTF-8; това не е текст от lesko_config --to-ini."_s);
+    const content::Result<content::ConfigRecords> records = fromIni(text);
+    if (!records)
+        return Failure::failure(path + u": "_s + records.reason());
+    return ClassConfiguration(*records);
 }
 
 // The configuration the settings are applied to; a reason when there is none.
-std::optional<ClassConfiguration> startingPoint(const QCommandLineParser& parser, const Options& o,
-                                                const LessonFacts& lesson, const QString& target, QString& why)
+content::Result<ClassConfiguration> startingPoint(const QCommandLineParser& parser, const Options& o,
+                                                  const LessonFacts& lesson, const QString& target)
 {
     const ClassConfiguration open(lesson.open);
     if (parser.isSet(o.fromIni))
-        return configurationFromIni(parser.value(o.fromIni), why);
+        return configurationFromIni(parser.value(o.fromIni));
     const QList<QCommandLineOption> settings = o.settings();
     const bool anySetting =
         std::any_of(settings.begin(), settings.end(), [&](const QCommandLineOption& s) { return parser.isSet(s); });
     if (parser.isSet(o.fresh) || !anySetting)
         return open;
-    const LoadedConfiguration loaded = loadConfiguration(target, open);
-    if (loaded.state == LoadedConfiguration::State::Unusable) {
-        why = loaded.message + u" С --new ще бъде заменен."_s;
-        return std::nullopt;
-    }
-    return loaded.configuration;
+    const content::Result<ClassConfiguration> read = readConfiguration(target);
+    if (!read && read.error() == ENOENT)
+        return open;
+    if (!read)
+        return content::Result<ClassConfiguration>::failure(read.reason() + u" С --new ще бъде заменен."_s);
+    return read;
 }
 
 int printFile(const QString& path, const LessonFacts& lesson, bool asIni, QTextStream& out, QTextStream& err)
 {
-    const LoadedConfiguration loaded = loadConfiguration(path, ClassConfiguration(lesson.design));
-    if (loaded.state != LoadedConfiguration::State::Read) {
-        err << loaded.message << u"\n"_s;
+    const content::Result<ClassConfiguration> read = readConfiguration(path);
+    if (!read) {
+        err << read.reason() << u"\n"_s;
         return Refused;
     }
-    out << (asIni ? toIni(loaded.configuration.records())
-                  : u"Файл: "_s + path + u"\n"_s + configurationSummary(loaded.configuration, lesson));
+    out << (asIni ? toIni(read->records()) : u"Файл: "_s + path + u"\n"_s + configurationSummary(*read, lesson));
     return Done;
 }
 
 void printFlags(QTextStream& out)
 {
-    for (const OptionFlag& f : optionFlags())
-        out << QString::number(f.number).rightJustified(2) << u"  "_s << f.name.leftJustified(20) << f.explanation
+    for (const content::OptionFlag& f : content::optionFlags())
+        out << QString::number(f.number()).rightJustified(2) << u"  "_s << f.name.leftJustified(20) << f.explanation
             << u"\n"_s;
 }
 
@@ -351,15 +328,14 @@ int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFa
               QTextStream& err)
 {
     const QString target = targetOf(parser, o, lesson);
-    QString why;
-    std::optional<ClassConfiguration> configuration = startingPoint(parser, o, lesson, target, why);
+    content::Result<ClassConfiguration> configuration = startingPoint(parser, o, lesson, target);
     if (!configuration) {
-        err << why << u"\n"_s;
+        err << configuration.reason() << u"\n"_s;
         return Refused;
     }
     for (const Setting& setting : settingsFrom(parser, o, lesson))
-        if (const QString refused = setting(*configuration); !refused.isEmpty()) {
-            err << refused << u"\n"_s;
+        if (const content::Done applied = setting(*configuration); !applied) {
+            err << applied.reason() << u"\n"_s;
             return Refused;
         }
     const QStringList problems = configurationProblems(*configuration, lesson);
@@ -378,19 +354,19 @@ int writeFile(const QCommandLineParser& parser, const Options& o, const LessonFa
         return Refused;
     }
     if (parser.isSet(o.system))
-        if (const QString failed = makeSharedFolder(target); !failed.isEmpty()) {
-            err << failed << u"\n"_s;
+        if (const content::Done made = makeSharedFolder(target); !made) {
+            err << made.reason() << u"\n"_s;
             return Refused;
         }
     for (const QString& closed : closedParts(*configuration))
         err << u"Внимание: "_s << closed << u"\n"_s;
-    QString failed = saveConfiguration(target, *configuration);
-    if (failed.isEmpty() && classSettingsSet)
-        failed = saveClassSettings(settingsPath, *settings, lesson.code);
-    if (failed.isEmpty() && classSettingsSet && parser.isSet(o.system))
-        failed = applySetupEntryRule(settings->binding);
-    if (!failed.isEmpty()) {
-        err << failed << u"\n"_s;
+    content::Done saved = saveConfiguration(target, *configuration);
+    if (saved && classSettingsSet)
+        saved = saveClassSettings(settingsPath, *settings, lesson.code);
+    if (saved && classSettingsSet && parser.isSet(o.system))
+        saved = applySetupEntryRule(settings->binding);
+    if (!saved) {
+        err << saved.reason() << u"\n"_s;
         return Refused;
     }
     out << target << u"\n"_s;

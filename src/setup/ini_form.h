@@ -1,9 +1,9 @@
 #pragma once
 
 #include "content/config_file.h"
+#include "content/result.h"
 
 #include <QString>
-#include <optional>
 
 // The configuration file as INI text, to diff and keep in version control.
 // Every byte of the file has its place in the text (unused fields and the
@@ -12,14 +12,10 @@ namespace setup {
 
 QString toIni(const content::ConfigRecords& records);
 
-struct IniResult {
-    std::optional<content::ConfigRecords> records;
-    QString error;  // one Bulgarian line naming the line of the text; empty on success
-};
-
 // The text must give every field once: a text cut short, with a key twice or
-// of another kind is refused with the line that is wrong.
-IniResult fromIni(const QString& text);
+// of another kind is refused with one Bulgarian line naming the line that is
+// wrong.
+content::Result<content::ConfigRecords> fromIni(const QString& text);
 
 // The longest text lesko_config reads (a whole file is some 7 KB).
 constexpr qsizetype MaxIniBytes = 256 * 1024;

@@ -13,6 +13,8 @@ namespace setup {
 namespace {
 
 constexpr char Marker[] = "X-Lesko-Hidden-While-Binding=true";
+// More than any desktop entry holds: a larger file there is not ours.
+constexpr qint64 MaxEntryBytes = 64 * 1024;
 
 }  // namespace
 
@@ -38,19 +40,21 @@ QByteArray hiddenSetupEntry()
            Marker + '\n';
 }
 
-QString applySetupEntryRule(bool binding)
+content::Done applySetupEntryRule(bool binding)
 {
     const QString path = hiddenSetupEntryPath();
     if (binding) {
         if (!QDir().mkpath(QFileInfo(path).path()))
-            return u"Папката "_s + QFileInfo(path).path() + u" не може да бъде създадена."_s;
+            return content::Done::failure(u"Папката "_s + QFileInfo(path).path() + u" не може да бъде създадена."_s);
         return replaceFile(path, hiddenSetupEntry());
     }
     QFile entry(path);
-    if (!entry.exists() || !entry.open(QIODevice::ReadOnly) || !entry.read(64 * 1024).contains(Marker))
+    if (!entry.exists() || !entry.open(QIODevice::ReadOnly) || !entry.read(MaxEntryBytes).contains(Marker))
         return {};
     entry.close();
-    return entry.remove() ? QString() : u"Файлът "_s + path + u" не може да бъде изтрит."_s;
+    if (!entry.remove())
+        return content::Done::failure(u"Файлът "_s + path + u" не може да бъде изтрит."_s);
+    return {};
 }
 
 }  // namespace setup

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -18,7 +20,7 @@ QString hiddenSetupEntryPath();
 QByteArray hiddenSetupEntry();
 
 // Writes or removes the hidden entry for the binding mark; the Bulgarian
-// reason when that failed, empty otherwise.
-QString applySetupEntryRule(bool binding);
+// reason when that failed.
+content::Done applySetupEntryRule(bool binding);
 
 }  // namespace setup

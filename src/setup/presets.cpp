@@ -1,18 +1,12 @@
 #include "setup/presets.h"
 
-#include "setup/option_flags.h"
+#include "content/option_flags.h"
 
 using namespace Qt::StringLiterals;
 
 namespace setup {
 
-namespace {
-
-// The flags by their meaning.
-constexpr int Glossary = 4, ExtraHint = 5, Solutions = 6, ExtraMaterial = 9, PlanAccess = 10, TimeRibbon = 13,
-              TasksMenu = 16, FreePlan = 17, EncodedTasks = 31;
-
-}  // namespace
+using enum content::Option;
 
 const QList<Preset>& presets()
 {
@@ -47,14 +41,14 @@ std::optional<Preset> presetNamed(QStringView name)
 
 void applyPreset(ClassConfiguration& configuration, const Preset& preset)
 {
-    for (const OptionFlag& flag : optionFlags())
-        configuration.setFlag(flag.number, !preset.off.contains(flag.number));
+    for (const content::OptionFlag& flag : content::optionFlags())
+        configuration.setFlag(flag.option, !preset.off.contains(flag.option));
 }
 
 bool matchesPreset(const ClassConfiguration& configuration, const Preset& preset)
 {
-    for (const OptionFlag& flag : optionFlags())
-        if (configuration.flag(flag.number) == preset.off.contains(flag.number))
+    for (const content::OptionFlag& flag : content::optionFlags())
+        if (configuration.flag(flag.option) == preset.off.contains(flag.option))
             return false;
     return true;
 }
@@ -68,10 +62,10 @@ QString presetTable()
     for (const Preset& p : presets())
         text += p.name.leftJustified(10);
     text += u"\n"_s;
-    for (const OptionFlag& flag : optionFlags()) {
-        text += QString::number(flag.number).rightJustified(2) + u" "_s + flag.name.leftJustified(21);
+    for (const content::OptionFlag& flag : content::optionFlags()) {
+        text += QString::number(flag.number()).rightJustified(2) + u" "_s + flag.name.leftJustified(21);
         for (const Preset& p : presets())
-            text += (p.off.contains(flag.number) ? u"не"_s : u"да"_s).leftJustified(10);
+            text += (p.off.contains(flag.option) ? u"не"_s : u"да"_s).leftJustified(10);
         text += u"\n"_s;
     }
     return text;

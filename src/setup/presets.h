@@ -7,15 +7,15 @@
 #include <optional>
 
 // Ready-made sets of the option flags for the usual ways a class uses the
-// lesson. A preset sets every flag of setup/option_flags.h and nothing else:
+// lesson. A preset sets every flag of content/option_flags.h and nothing else:
 // tasks, times and the reading of the plan stay as they are.
 namespace setup {
 
 struct Preset {
-    QString name;     // for the command line: "open", "lesson", "practice", "test"
-    QString title;    // "Всичко отворено"
-    QString purpose;  // one line on when to choose it
-    QList<int> off;   // the option flags it turns off; every other one is on
+    QString name;                // for the command line: "open", "lesson", "practice", "test"
+    QString title;               // "Всичко отворено"
+    QString purpose;             // one line on when to choose it
+    QList<content::Option> off;  // the options it turns off; every other one is on
 };
 
 const QList<Preset>& presets();

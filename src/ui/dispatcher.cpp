@@ -1,6 +1,6 @@
 #include "ui/dispatcher.h"
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #include "ui/qt_services.h"
 
-#include "app/drive_type.h"
+#include "files/drive_type.h"
 #include "ui/dispatcher.h"
 
 #include <QApplication>

@@ -2,12 +2,12 @@
 // task on show, in the background. The check reads the answer and the task
 // only: the clock, the hint and solution rules and the lesson's files stay
 // as they are.
-#include "app/program.h"
+#include "aux_windows/lesko_izp.h"
+#include "aux_windows/lesko_prow.h"
 #include "checker/check_job.h"
 #include "checker/check_store.h"
-#include "checker/lesko_izp.h"
-#include "checker/lesko_prow.h"
 #include "checker/task_check.h"
+#include "program/program.h"
 #include "results/attempt_log.h"
 #include "workbench/lesko_n.h"
 
@@ -18,6 +18,8 @@ const QString RunningCaption = QStringLiteral("Проверка…");
 
 }  // namespace
 
+// Here, where the check job is a complete type: the workbench owns the job
+// through a unique_ptr, whose deletion needs it.
 Lesko_n::~Lesko_n() = default;
 
 void Lesko_n::buildCheckMenu()

@@ -7,7 +7,7 @@
 
 QString Lesko_n::Fn_Decrypt(const QString& line) const
 {
-    return workbenchFlag(31) < 1 ? line : content::decodeTaskLine(line);
+    return workbenchFlag(content::Option::EncodedTasks) < 1 ? line : content::decodeTaskLine(line);
 }
 
 // Lines past the end of the task's list have nothing to show and are skipped.

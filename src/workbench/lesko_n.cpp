@@ -1,12 +1,12 @@
 #include "workbench/lesko_n.h"
 
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
 #include "checker/check_job.h"
 #include "content/numbers.h"
 #include "forms/members.h"
+#include "program/messages.h"
+#include "program/program.h"
 
 Lesko_n::Lesko_n(app::Program& program) : Form(QStringLiteral("Lesko_n")), program_(program)
 {
@@ -108,7 +108,10 @@ void Lesko_n::buildMenus()
     buildCheckMenu();
 }
 
-int Lesko_n::workbenchFlag(int n) const { return content::flagValue(List_Un[OptionCopyList].List(n)); }
+int Lesko_n::workbenchFlag(content::Option option) const
+{
+    return content::flagValue(List_Un[OptionCopyList].List(content::number(option)));
+}
 
 QString Lesko_n::Greska_Otgowor2(quint8 code, const QString& detail)
 {
@@ -127,7 +130,7 @@ void Lesko_n::Form_Load()
         Text_Un[AnswerBox].setLocked(false);
     }
     Text_Un_GotFocus(StatementBox);
-    if (workbenchFlag(15) < 1)
+    if (workbenchFlag(content::Option::SaveTask) < 1)
         mnu_ZapReshen[SaveStatementAndAnswer].setEnabled(false);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/option_flags.h"
 #include "forms/form.h"
 
 #include <array>
@@ -22,8 +23,8 @@ public:
 
     void Form_Load();
     QString Greska_Otgowor2(quint8 code, const QString& detail = {});
-    // The workbench's own copy of option n (the digit of item n of List_Un(4)).
-    int workbenchFlag(int n) const;
+    // The workbench's own copy of an option (the digit of its item of List_Un(4)).
+    int workbenchFlag(content::Option option) const;
 
     // Return to the lesson (opening.cpp; the main window opens the workbench).
     void mnu_IzhodN_Click();

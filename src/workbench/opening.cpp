@@ -1,10 +1,10 @@
 // Opening the workbench from the lesson and returning to it. While the
 // workbench is open the main window is hidden and its reading clock stands
 // still; the task clock runs instead.
-#include "app/program.h"
 #include "aux_windows/lesko_ime.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "results/attempt_log.h"
 #include "workbench/lesko_n.h"
 

@@ -1,11 +1,11 @@
 // The workbench's picture of the current term, statement or solution, its
 // full-size view, and the full view of the focused text box.
-#include "app/program.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 #include <cmath>

@@ -1,11 +1,11 @@
 // "Запис": the statement with the answer, the answer alone or the author's
 // solution of the current task, saved to the task's text file in the working
 // folder (Windows-1251, CR LF).
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
 #include "content/codepage.h"
-#include "results/recording.h"
+#include "files/text_file.h"
+#include "program/messages.h"
+#include "program/recording.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>
@@ -68,5 +68,5 @@ void Lesko_n::WriteSolutionFile(int mode)
     if (!app::replaceFileInWorkingFolder(SolutionFileName, bytes))
         Greska_Otgowor2(app::message_code::SaveFailed, path);
     else
-        results::solutionFileSaved(program_, selectedTask(), SolutionFileName, bytes);
+        app::solutionFileSaved(program_, selectedTask(), SolutionFileName, bytes);
 }

@@ -1,12 +1,12 @@
 // The answer box against the task's clock: focus marking, the 100 ms tick, the
 // task's time limit and hint time, the extra hint, the end of the time and the
 // author's solution.
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "content/numbers.h"
+#include "program/program.h"
+#include "program/recording.h"
 #include "results/attempt_log.h"
-#include "results/recording.h"
 #include "settings/appearance_record.h"
 #include "workbench/lesko_n.h"
 
@@ -43,7 +43,7 @@ void Lesko_n::SetTaskTimes(int mode)
 void Lesko_n::Timer_n_Timer()
 {
     program_.services().clipboard.clear();  // nothing may be pasted into the answer
-    results::attemptLogTicked(program_);
+    app::attemptLogTicked(program_);
     const int k = selectedTask();
     if (!Text_Un[SolutionBox].Text().isEmpty() || k < 1)
         return;  // the task is finished or there is none
@@ -71,7 +71,7 @@ void Lesko_n::countDown(int task)
     SetTaskTimes(SetHintThreshold);
     const double used = baseTimeLimit(task) - RemainingTime;
     Text_Un[TimeUsedBox].setText(content::numberText(used));
-    if (program_.Option_Flag(5) >= 1 && used - HintThreshold > -1) {
+    if (program_.Option_Flag(content::Option::ExtraHint) >= 1 && used - HintThreshold > -1) {
         ShowExtraHint();
         Wremena(GlossaryTables::HintTimes).setList(task, QStringLiteral("0"));
     }
@@ -90,7 +90,7 @@ void Lesko_n::TaskTimeUp()
 // The solution of task 1 is always shown; the others only with option 6.
 void Lesko_n::applySolutionAccessRule(int task)
 {
-    if (task > 1 && workbenchFlag(6) < 1)
+    if (task > 1 && workbenchFlag(content::Option::Solutions) < 1)
         Text_Un[SolutionBox].setText(NoSolutionAccess);
     else
         ShowAuthorSolution();
@@ -106,7 +106,7 @@ void Lesko_n::ShowExtraHint()
 {
     if (!Text_Un[HintBox].Text().isEmpty())
         return;
-    const int hintLine = workbenchFlag(31) > 0 ? 1 : 0;
+    const int hintLine = workbenchFlag(content::Option::EncodedTasks) > 0 ? 1 : 0;
     Text_Un[HintBox].setText(u"Имате достъп до допълнително упътване за въпроса\r\n\r\n" +
                              Fn_Decrypt(Uslowie_L(selectedTask()).List(hintLine)));
     program_.attemptLog().hintShown(selectedTask());

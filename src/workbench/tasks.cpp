@@ -1,13 +1,13 @@
 // The two selection lists of the workbench: glossary terms and tasks. Loading
 // a task, the questions before a switch and before a hard task, the extra
 // tasks and the level/type report.
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
 #include "content/numbers.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "results/attempt_log.h"
 #include "workbench/lesko_n.h"
 
@@ -67,7 +67,8 @@ qint16 Lesko_n::ConfirmTaskSwitch()
 void Lesko_n::SelectTask()
 {
     const int k = selectedTask();
-    if (workbenchFlag(25) > 0 && taskLevel(k) > 1 && Greska_Otgowor2(app::message_code::HardTask) != u"Yes") {
+    if (workbenchFlag(content::Option::HardTaskQuestion) > 0 && taskLevel(k) > 1 &&
+        Greska_Otgowor2(app::message_code::HardTask) != u"Yes") {
         List_Un[TaskList].setListIndex(CurrentTask - 1);
         return;
     }

@@ -10,10 +10,9 @@ namespace testing_support {
 // naming the problem when the file does not read.
 inline results::csv::Rows attemptLogRows(const QString& folder)
 {
-    QString problem;
-    const std::optional<results::csv::Rows> rows =
-        results::csv::parse(readFile(QDir(folder).filePath(attemptLogName())), problem);
-    return rows.value_or(results::csv::Rows{{u"unreadable: "_s + problem}});
+    const content::Result<results::csv::Rows> rows =
+        results::csv::parse(readFile(QDir(folder).filePath(attemptLogName())));
+    return rows.value_or(results::csv::Rows{{u"unreadable: "_s + rows.reason()}});
 }
 
 // Columns of the log the tests look at.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/configuration.h"
+#include "configuration/configuration.h"
 #include "content/config_file.h"
 #include "content/lesson.h"
 #include "support/scripted_services.h"

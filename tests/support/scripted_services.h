@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/program.h"
-#include "app/services.h"
+#include "program/program.h"
+#include "program/services.h"
 
 #include <QDir>
 #include <QList>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/configuration.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "content/config_file.h"
 #include "main_window/lesko.h"
 #include "support/lesson_files.h"

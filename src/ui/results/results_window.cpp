@@ -1,11 +1,11 @@
 #include "ui/results/results_window.h"
 
-#include "app/configuration_source.h"
+#include "configuration/configuration_source.h"
 
-#include "app/configuration.h"
-#include "app/messages.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
 #include "content/class_settings.h"
+#include "files/text_file.h"
+#include "program/messages.h"
 #include "results/results_report.h"
 #include "ui/lesson_application.h"
 #include "ui/qt_services.h"
@@ -267,18 +267,18 @@ void ResultsWindow::showCell(int row, int column)
 
 bool ResultsWindow::saveTable(const QString& path)
 {
-    const QString failed = results::saveSummaryTable(results_, path);
-    if (!failed.isEmpty())
-        reportFailure(failed);
-    return failed.isEmpty();
+    const content::Done saved = results::saveSummaryTable(results_, path);
+    if (!saved)
+        reportFailure(saved.reason());
+    return saved.ok();
 }
 
 bool ResultsWindow::savePdf(const QString& path)
 {
-    const QString failed = results::saveReportPdf(results_, path);
-    if (!failed.isEmpty())
-        reportFailure(failed);
-    return failed.isEmpty();
+    const content::Done saved = results::saveReportPdf(results_, path);
+    if (!saved)
+        reportFailure(saved.reason());
+    return saved.ok();
 }
 
 void ResultsWindow::reportFailure(const QString& reason)

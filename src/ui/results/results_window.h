@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/services.h"
+#include "program/services.h"
 #include "results/class_results.h"
 
 #include <QMainWindow>

@@ -2,7 +2,8 @@
 
 #include "content/config_file.h"
 #include "content/numbers.h"
-#include "setup/option_flags.h"
+#include "content/option_flags.h"
+#include "setup/input_rules.h"
 #include "setup/presets.h"
 
 #include <QCheckBox>
@@ -31,7 +32,6 @@ namespace ui::setup_pages {
 namespace {
 
 const QString TimePattern = uR"(\d{1,3}:[0-5]\d|\d{1,5})"_s;
-constexpr int MaxSeconds = std::numeric_limits<qint16>::max();
 
 // Lets only text of a pattern be typed into a table cell.
 class PatternDelegate : public QStyledItemDelegate {
@@ -197,7 +197,7 @@ void TasksPage::refresh()
 {
     const QSignalBlocker blockTable(table_), blockKept(kept_), blockListed(listed_);
     kept_->setValue(configuration_.tasksKept());
-    listed_->setRange(1, std::clamp<int>(configuration_.tasksKept(), 1, lesson_.taskCount()));
+    listed_->setRange(1, ::setup::mostTasksListed(configuration_, lesson_));
     listed_->setValue(configuration_.tasksListed());
     for (int row = 0; row < lesson_.taskCount(); ++row) {
         const int task = row + 1;
@@ -220,16 +220,27 @@ void TasksPage::keepTasks(int tasks)
         configuration_.setTasksListed(tasks);
 }
 
+bool TasksPage::refusedFor(int task, const QString& reason)
+{
+    emit refused(u"Задача "_s + QString::number(task) + u": "_s + reason);
+    return false;
+}
+
 bool TasksPage::setTime(int task, Column column, const QString& text)
 {
-    const std::optional<int> seconds = ::setup::parseMinutesSeconds(text);
-    if (!seconds || *seconds > MaxSeconds) {
-        emit refused(u"Задача "_s + QString::number(task) + u": „"_s + text + u"“ не е време от 00:00 до "_s +
-                     ::setup::minutesSeconds(MaxSeconds) + u"."_s);
-        return false;
-    }
-    column == Hint ? configuration_.setHintSeconds(task, qint16(*seconds))
-                   : configuration_.setLimitSeconds(task, qint16(*seconds));
+    const content::Result<qint16> seconds = ::setup::parseTaskTime(text);
+    if (!seconds)
+        return refusedFor(task, seconds.reason());
+    column == Hint ? configuration_.setHintSeconds(task, *seconds) : configuration_.setLimitSeconds(task, *seconds);
+    return true;
+}
+
+bool TasksPage::setDifficulty(int task, const QString& text)
+{
+    const content::Result<int> digit = ::setup::parseDifficulty(text);
+    if (!digit)
+        return refusedFor(task, digit.reason());
+    configuration_.setDifficulty(task, *digit);
     return true;
 }
 
@@ -244,7 +255,8 @@ void TasksPage::cellEdited(QTableWidgetItem* item)
             configuration_.setTasksListed(item->checkState() == Qt::Checked ? task : task - 1);
             break;
         case Difficulty:
-            configuration_.setDifficulty(task, item->text().toInt());
+            if (!setDifficulty(task, item->text()))
+                return;
             break;
         case Hint:
         case Limit:
@@ -300,14 +312,14 @@ PresetsPage::PresetsPage(::setup::ClassConfiguration& configuration, const ::set
     for (const ::setup::Preset& p : presets)
         headers << p.title;
     table_ = newTable(u"presetTable"_s, u"Шаблоните и какво отваря всеки"_s, headers,
-                      int(::setup::optionFlags().size()), this);
+                      int(content::optionFlags().size()), this);
     table_->setSelectionBehavior(QAbstractItemView::SelectItems);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int row = 0; row < ::setup::optionFlags().size(); ++row) {
-        const ::setup::OptionFlag& flag = ::setup::optionFlags().at(row);
+    for (int row = 0; row < content::optionFlags().size(); ++row) {
+        const content::OptionFlag& flag = content::optionFlags().at(row);
         setText(table_, row, 0, flag.explanation);
         for (int column = 0; column < presets.size(); ++column)
-            setText(table_, row, column + 1, presets.at(column).off.contains(flag.number) ? u"не"_s : u"да"_s);
+            setText(table_, row, column + 1, presets.at(column).off.contains(flag.option) ? u"не"_s : u"да"_s);
     }
     matching_ = new QLabel(this);
     matching_->setObjectName(u"presetMatch"_s);
@@ -335,7 +347,7 @@ ReadingPage::ReadingPage(::setup::ClassConfiguration& configuration, const ::set
     : Page(configuration, lesson)
 {
     setObjectName(u"readingPage"_s);
-    const int points = std::min(lesson.pointCount(), ::setup::ConfigSlots);
+    const int points = std::min(lesson.pointCount(), content::ConfigSlots);
     table_ = newTable(u"readingTable"_s, u"Време за четене на точките от плана"_s,
                       {u"Точка от плана"_s, u"Букви"_s, u"Множител"_s, u"Време за четене"_s}, points, this);
     table_->setToolTip(u"Множителят е в стотни от секундата на буква; към времето се добавят 2 секунди."_s);
@@ -373,13 +385,12 @@ void ReadingPage::cellEdited(QTableWidgetItem* item)
 {
     if (item->column() != Factor)
         return;
-    bool ok = false;
-    const int factor = item->text().toInt(&ok);
-    if (!ok || factor > MaxSeconds) {
-        emit refused(u"Точка "_s + QString::number(item->row() + 1) + u": множителят е цяло число от 0 до 32767."_s);
+    const content::Result<qint16> factor = ::setup::parseReadingFactor(item->text());
+    if (!factor) {
+        emit refused(u"Точка "_s + QString::number(item->row() + 1) + u": "_s + factor.reason());
         return;
     }
-    configuration_.setReadingFactor(item->row() + 1, qint16(factor));
+    configuration_.setReadingFactor(item->row() + 1, *factor);
     emit changed();
 }
 
@@ -389,12 +400,12 @@ OptionsPage::OptionsPage(::setup::ClassConfiguration& configuration, const ::set
     setObjectName(u"optionsPage"_s);
     auto* inner = new QWidget;
     auto* list = new QVBoxLayout(inner);
-    for (const ::setup::OptionFlag& flag : ::setup::optionFlags()) {
+    for (const content::OptionFlag& flag : content::optionFlags()) {
         auto* box = new QCheckBox(flag.explanation, inner);
         box->setObjectName(u"flag-"_s + flag.name);
-        box->setToolTip(u"Опция "_s + QString::number(flag.number) + u" („"_s + flag.name + u"“ в lesko_config)"_s);
-        connect(box, &QCheckBox::toggled, this, [this, number = flag.number](bool on) {
-            configuration_.setFlag(number, on);
+        box->setToolTip(u"Опция "_s + QString::number(flag.number()) + u" („"_s + flag.name + u"“ в lesko_config)"_s);
+        connect(box, &QCheckBox::toggled, this, [this, option = flag.option](bool on) {
+            configuration_.setFlag(option, on);
             emit changed();
         });
         list->addWidget(box);
@@ -416,7 +427,7 @@ void OptionsPage::refresh()
 {
     for (int i = 0; i < boxes_.size(); ++i) {
         const QSignalBlocker block(boxes_[i]);
-        boxes_[i]->setChecked(configuration_.flag(::setup::optionFlags().at(i).number));
+        boxes_[i]->setChecked(configuration_.flag(content::optionFlags().at(i).option));
     }
 }
 
@@ -503,11 +514,16 @@ VersionPage::VersionPage(::setup::ClassConfiguration& configuration, const ::set
     caption_->setObjectName(u"captionPreview"_s);
     caption_->setWordWrap(true);
     connect(version_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
-        configuration_.setVersion(qint32(std::llround(v * 100)));
+        const content::Result<qint32> hundredths = ::setup::versionHundredths(v);
+        if (!hundredths) {
+            emit refused(hundredths.reason());
+            return;
+        }
+        configuration_.setVersion(*hundredths);
         emit changed();
     });
     connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
-        configuration_.setDate(d.year() * 10000 + d.month() * 100 + d.day());
+        configuration_.setDate(::setup::dateNumber(d));
         emit changed();
     });
     auto* form = new QFormLayout(this);
@@ -520,10 +536,10 @@ void VersionPage::refresh()
 {
     const QSignalBlocker blockVersion(version_), blockDate(date_);
     version_->setValue(configuration_.version() / 100.0);
-    const QDate date = QDate::fromString(QString::number(configuration_.date()), u"yyyyMMdd"_s);
+    const QDate date = ::setup::dateOfNumber(configuration_.date());
     if (date.isValid())
         date_->setDate(date);
-    caption_->setText(u"… Версия "_s + content::basicStr(configuration_.version() / 100.0) + u" от "_s +
+    caption_->setText(u"… Версия "_s + ::setup::captionVersion(configuration_.version()) + u" от "_s +
                       ::setup::captionDate(configuration_.date()));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "configuration/lesson_facts.h"
 #include "content/class_settings.h"
 #include "setup/class_configuration.h"
-#include "setup/lesson_facts.h"
 
 #include <QWidget>
 
@@ -69,6 +69,9 @@ private:
     void keepTasks(int tasks);
     void applyToSelected();
     bool setTime(int task, Column column, const QString& text);
+    bool setDifficulty(int task, const QString& text);
+    // Says why a value typed for the task was refused; false.
+    bool refusedFor(int task, const QString& reason);
 
     QSpinBox* kept_;
     QSpinBox* listed_;

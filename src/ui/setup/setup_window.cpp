@@ -1,7 +1,8 @@
 #include "ui/setup/setup_window.h"
 
-#include "app/configuration_source.h"
-#include "app/working_folder.h"
+#include "configuration/configuration_source.h"
+#include "files/working_folder.h"
+#include "program/lesson_folder.h"
 #include "setup/menu_entry.h"
 #include "setup/presets.h"
 #include "ui/lesson_application.h"
@@ -271,18 +272,18 @@ bool SetupWindow::writeTo(bool newFile)
     if (!mayWrite(newFile))
         return false;
     const QString path = target_.path;
-    QString failed = target_.shared ? setup::makeSharedFolder(path) : QString();
-    if (failed.isEmpty())
-        failed = setup::saveConfiguration(path, configuration_);
+    content::Done saved = target_.shared ? setup::makeSharedFolder(path) : content::Done();
+    if (saved)
+        saved = setup::saveConfiguration(path, configuration_);
     // The class settings file is written once it means something.
     const QString settingsPath = setup::classSettingsPathBeside(path, lesson_.code);
     const bool writeSettings = settingsFileExisted_ || !(classSettings_ == content::ClassSettings{});
-    if (failed.isEmpty() && writeSettings)
-        failed = setup::saveClassSettings(settingsPath, classSettings_, lesson_.code);
-    if (failed.isEmpty() && target_.shared)
-        failed = setup::applySetupEntryRule(classSettings_.binding);
-    if (!failed.isEmpty()) {
-        warn(failed);
+    if (saved && writeSettings)
+        saved = setup::saveClassSettings(settingsPath, classSettings_, lesson_.code);
+    if (saved && target_.shared)
+        saved = setup::applySetupEntryRule(classSettings_.binding);
+    if (!saved) {
+        warn(saved.reason());
         return false;
     }
     loadState_ = setup::LoadedConfiguration::State::Read;

@@ -3,7 +3,7 @@
 #include "content/class_settings.h"
 #include "setup/class_configuration.h"
 #include "setup/config_store.h"
-#include "setup/lesson_facts.h"
+#include "configuration/lesson_facts.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/services.h"
 #include "content/class_settings.h"
 #include "content/lesson.h"
+#include "content/option_flags.h"
 #include "forms/form.h"
+#include "program/services.h"
 
 #include <memory>
 #include <vector>
@@ -81,7 +82,7 @@ public:
     // flag list, the authors' texts, the hidden task and glossary tables, the
     // attempt log.
     forms::ListBox& optionFlagList() { return optionFlags_; }
-    int Option_Flag(int n) const;
+    int Option_Flag(content::Option option) const;
     const QString& authorsText(int i) const;
     TaskTexts& taskTexts() { return *taskTexts_; }
     GlossaryTables& glossaryTables() { return *glossaryTables_; }

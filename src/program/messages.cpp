@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "program/messages.h"
 
 #include <QStringList>
 

@@ -14,28 +14,30 @@ namespace app {
 // disk and then renamed over the name. The rename replaces the name itself: a
 // symbolic link standing there is replaced, never followed, so a save never
 // writes outside the working folder. On any failure the temporary file is
-// removed and the previous file stays as it was. False when the save failed.
-// The name must be a plain file name without a folder.
-bool replaceFileInWorkingFolder(const QString& name, const QByteArray& bytes);
+// removed and the previous file stays as it was. A failure's reason is the
+// system's error in words (errorText), its error() the error number of the
+// step that failed. The name must be a plain file name without a folder.
+content::Done replaceFileInWorkingFolder(const QString& name, const QByteArray& bytes);
 
-// The same for a file in any folder; error, when given, receives the system's
-// error number of the step that failed.
-bool replaceFile(const QString& path, const QByteArray& bytes, int* error = nullptr);
+// The same for a file in any folder.
+content::Done replaceFile(const QString& path, const QByteArray& bytes);
 
 // The same for text, written in Windows-1251 (a character outside the code
 // page is written as "?").
-bool writeTextFile(const QString& name, const QString& text);
+content::Done writeTextFile(const QString& name, const QString& text);
 
 // The system's error number in words a teacher reads: "няма място на диска".
 QString errorText(int error);
+// The system's own words for it, in the system's language (strerror).
+QString systemErrorText(int error);
 
 // Writes bytes to a new file of the folder under the first of names that no
 // file has yet, the same way (temporary file, checked writes, fsync). The
 // name is taken in the same step that puts the bytes there, so two programs
 // writing into one folder at once never take the same name, whatever the
-// disk's speed. Returns the name taken; empty on failure, with the error
-// number in error (EEXIST when every name was taken).
-QString createNewFile(const QString& folder, const QStringList& names, const QByteArray& bytes, int* error = nullptr);
+// disk's speed. Returns the name taken; a failure as replaceFile's (EEXIST
+// when every name was taken).
+content::Result<QString> createNewFile(const QString& folder, const QStringList& names, const QByteArray& bytes);
 
 // Removes from the folder the hidden temporary files of saves that never
 // finished (a program killed half-way leaves ".NAME.<pid>.<n>"), for the

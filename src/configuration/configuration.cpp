@@ -1,15 +1,15 @@
-#include "app/configuration.h"
+#include "configuration/configuration.h"
 
-#include "app/configuration_source.h"
-#include "app/messages.h"
-#include "app/program.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration_source.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 #include <QFile>
@@ -53,7 +53,7 @@ void applyFlags(Program& program, const content::ConfigRecord& rec)
     forms::ListBox& copy = program.lesko_n().List_Un[Lesko_n::OptionCopyList];
     copy.Clear();
     copy.AddItem(QStringLiteral(" "));
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < content::ConfigSlots; ++i) {
         const QString text = numberText(content::basicMod(rec.Values[i], 2));
         program.optionFlagList().setList(i + 1, text);
         copy.AddItem(text);
@@ -63,7 +63,7 @@ void applyFlags(Program& program, const content::ConfigRecord& rec)
 void applyTaskList(Program& program, const content::ConfigRecord& rec, int tasks)
 {
     forms::ListBox& levels = program.lesko_Glos().Wremena(GlossaryTables::Levels);
-    for (int i = 0; i < 40 && i < tasks; ++i)
+    for (int i = 0; i < content::ConfigSlots && i < tasks; ++i)
         levels.setList(i + 1, numberText(content::basicMod(rec.Values[i], 10)));
 
     forms::ListBox& labels = program.lesko_Zad().Uslowie_L(TaskTexts::TaskLabels);
@@ -71,7 +71,7 @@ void applyTaskList(Program& program, const content::ConfigRecord& rec, int tasks
     Lesko_n& bench = program.lesko_n();
     forms::ListBox& list = bench.List_Un[Lesko_n::TaskList];
     list.Clear();
-    const int listed = std::min<qint32>(rec.Count, MaxListedTasks);
+    const int listed = std::min<qint32>(rec.Count, content::MaxListedTasks);
     for (int i = 1; i <= listed; ++i)
         list.AddItem(labels.List(i));
     if (list.ListCount() < labels.ListCount()) {
@@ -86,7 +86,7 @@ void applyTimes(Program& program, const content::ConfigRecord& rec, int tasks, G
                 Lesko::ServiceListItem serviceItem)
 {
     forms::ListBox& times = program.lesko_Glos().Wremena(table);
-    for (int i = 0; i < 40 && i < tasks; ++i)
+    for (int i = 0; i < content::ConfigSlots && i < tasks; ++i)
         times.setList(i + 1, numberText(rec.Values[i]));
     program.lesko().List_Ur[Lesko::ServiceList].setList(serviceItem, content::basicStr(rec.Count));
 }
@@ -96,7 +96,7 @@ void applyReadingTimes(Program& program, const content::ConfigRecord& rec)
     Lesko_Dis& description = program.lesko_Dis();
     const int points = description.Plan_Lesko[0].ListCount() - 1;
     forms::ListBox& reading = program.lesko_Glos().Wremena(GlossaryTables::ReadingTimes);
-    for (int i = 0; i < 40 && i < points; ++i) {
+    for (int i = 0; i < content::ConfigSlots && i < points; ++i) {
         const qint64 length = forms::memberOrNone(description.Podtochki, i + 1).Text().size();
         reading.setList(i + 1, numberText(content::readingSeconds(length, rec.Values[i])));
     }
@@ -175,7 +175,7 @@ content::ConfigRecords openLessonConfig(Program& program)
     records[0].Count = tasks;
     records[1].Count = tasks;
     Lesko_Glos& tables = program.lesko_Glos();
-    for (int i = 0; i < tasks && i < 40; ++i) {
+    for (int i = 0; i < tasks && i < content::ConfigSlots; ++i) {
         records[1].Values[i] = qint16(content::leadingNumber(tables.Wremena(GlossaryTables::Levels).List(i + 1)));
         records[2].Values[i] = qint16(content::leadingNumber(tables.Wremena(GlossaryTables::HintTimes).List(i + 1)));
         records[3].Values[i] = qint16(content::leadingNumber(tables.Wremena(GlossaryTables::TimeLimits).List(i + 1)));
@@ -188,7 +188,7 @@ content::ConfigRecords openLessonConfig(Program& program)
     records[3].Count = qint32(content::leadingNumber(QString(serviceItems.value(Lesko::DateItem)).remove(u'/')));
     Lesko_Dis& description = program.lesko_Dis();
     forms::ListBox& reading = tables.Wremena(GlossaryTables::ReadingTimes);
-    for (int i = 0; i + 1 < description.Plan_Lesko[0].ListCount() && i < 40; ++i) {
+    for (int i = 0; i + 1 < description.Plan_Lesko[0].ListCount() && i < content::ConfigSlots; ++i) {
         // The factor that comes nearest to each point's design reading time, at
         // least one hundredth of a second per character so that every point is timed.
         const double length = std::max<qsizetype>(1, forms::memberOrNone(description.Podtochki, i + 1).Text().size());

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "files/drive_type.h"
+
 #include <QString>
 
 namespace app {
-
-class Program;
 
 // Whether the lesson may write into its working folder at all: the drive
 // rule (only a removable or fixed drive) and a folder that cannot be written
@@ -15,7 +15,7 @@ enum class SaveRule {
     ReadOnlyFolder,  // the folder itself cannot be written
 };
 
-SaveRule saveRule(Program& program);
+SaveRule saveRule(DriveService& drive);
 
 // Why "Запис" is off, for its tool tip; empty when saving is allowed.
 QString saveRuleReason(SaveRule rule);

@@ -1,7 +1,7 @@
-#include "app/text_file.h"
+#include "files/text_file.h"
 
-#include "app/working_folder.h"
 #include "content/codepage.h"
+#include "files/working_folder.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,8 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-using namespace Qt::StringLiterals;
 
 using namespace Qt::StringLiterals;
 
@@ -172,34 +170,33 @@ int replaceIn(int folder, const QByteArray& target, const QByteArray& bytes)
     return error;
 }
 
-bool replaceNamed(const QByteArray& folderPath, const QByteArray& target, const QByteArray& bytes, int* error)
+content::Done systemFailure(int error) { return content::Done::failure(errorText(error), error); }
+
+content::Done replaceNamed(const QByteArray& folderPath, const QByteArray& target, const QByteArray& bytes)
 {
     const Descriptor folder(::open(folderPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     const int failure = folder.valid() ? replaceIn(folder.get(), target, bytes) : errno;
-    if (error)
-        *error = failure;
-    return failure == 0;
+    return failure == 0 ? content::Done() : systemFailure(failure);
 }
 
 }  // namespace
 
-bool replaceFileInWorkingFolder(const QString& name, const QByteArray& bytes)
+content::Done replaceFileInWorkingFolder(const QString& name, const QByteArray& bytes)
 {
-    return isPlainName(name) && replaceNamed(".", QFile::encodeName(name), bytes, nullptr);
+    if (!isPlainName(name))
+        return systemFailure(EINVAL);
+    return replaceNamed(".", QFile::encodeName(name), bytes);
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, int* error)
+content::Done replaceFile(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
-    if (!isPlainName(info.fileName())) {
-        if (error)
-            *error = EINVAL;
-        return false;
-    }
-    return replaceNamed(QFile::encodeName(info.path()), QFile::encodeName(info.fileName()), bytes, error);
+    if (!isPlainName(info.fileName()))
+        return systemFailure(EINVAL);
+    return replaceNamed(QFile::encodeName(info.path()), QFile::encodeName(info.fileName()), bytes);
 }
 
-bool writeTextFile(const QString& name, const QString& text)
+content::Done writeTextFile(const QString& name, const QString& text)
 {
     return replaceFileInWorkingFolder(name, content::toWindows1251(text));
 }
@@ -232,6 +229,8 @@ QString errorText(int error)
     }
 }
 
+QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 namespace {
 
 content::Result<QByteArray> unreadable(const QString& path, const QString& why)
@@ -241,13 +240,9 @@ content::Result<QByteArray> unreadable(const QString& path, const QString& why)
 
 }  // namespace
 
-QString createNewFile(const QString& folder, const QStringList& names, const QByteArray& bytes, int* error)
+content::Result<QString> createNewFile(const QString& folder, const QStringList& names, const QByteArray& bytes)
 {
-    const auto fail = [error](int number) {
-        if (error)
-            *error = number;
-        return QString();
-    };
+    const auto fail = [](int error) { return content::Result<QString>::failure(errorText(error), error); };
     if (names.isEmpty() || !std::all_of(names.begin(), names.end(), isPlainName))
         return fail(EINVAL);
     const Descriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

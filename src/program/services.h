@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/drive_type.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -28,25 +30,6 @@ class ClipboardService {
 public:
     virtual ~ClipboardService() = default;
     virtual void clear() = 0;
-};
-
-// Drive type codes of the working directory's drive.
-enum DriveType : quint8 {
-    DriveUnknown = 0,
-    DriveRemovable = 1,
-    DriveFixed = 2,
-    DriveNetwork = 3,
-    DriveCdRom = 4,
-    DriveRam = 5
-};
-
-class DriveService {
-public:
-    virtual ~DriveService() = default;
-    virtual quint8 driveType() = 0;
-    // Whether files can be created in the working folder (a read-only medium
-    // or share cannot). A service that cannot tell says yes.
-    virtual bool workingFolderWritable() { return true; }
 };
 
 class FontService {

@@ -1,13 +1,13 @@
-#include "app/program.h"
+#include "program/program.h"
 
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_gra.h"
 #include "aux_windows/lesko_ime.h"
+#include "aux_windows/lesko_izp.h"
+#include "aux_windows/lesko_prow.h"
 #include "aux_windows/lesko_zad.h"
 #include "checker/check_store.h"
-#include "checker/lesko_izp.h"
-#include "checker/lesko_prow.h"
 #include "content/numbers.h"
 #include "forms/members.h"
 #include "main_window/lesko.h"
@@ -100,7 +100,10 @@ void Program::end()
     services_.end.endProgram();
 }
 
-int Program::Option_Flag(int n) const { return content::flagValue(optionFlags_.List(n)); }
+int Program::Option_Flag(content::Option option) const
+{
+    return content::flagValue(optionFlags_.List(content::number(option)));
+}
 
 const QString& Program::authorsText(int i) const
 {

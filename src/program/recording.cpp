@@ -1,20 +1,23 @@
-#include "results/recording.h"
+#include "program/recording.h"
 
-#include "app/configuration.h"
-#include "app/exit.h"
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/text_file.h"
+#include "configuration/configuration.h"
+#include "files/text_file.h"
+#include "program/answers.h"
+#include "program/exit.h"
+#include "program/messages.h"
+#include "program/program.h"
 #include "results/attempt_log.h"
 #include "results/kept_answers.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
-namespace results {
+namespace app {
+
+using results::AttemptLog;
+using results::KeptAnswers;
 
 namespace {
 
@@ -27,52 +30,51 @@ QStringList logNames(const AttemptLog& log, const QString& lesson)
     return names;
 }
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 // Writes the log into the folder: the first time under a name taken there in
-// one step (tag receives its tag), then over that name. 0, or the error number.
-int writeLog(const QString& folder, QString& tag, const AttemptLog& log, const QString& lesson, const QByteArray& bytes)
+// one step (tag receives its tag), then over that name.
+content::Done writeLog(const QString& folder, QString& tag, const AttemptLog& log, const QString& lesson,
+                       const QByteArray& bytes)
 {
-    int error = 0;
     if (!tag.isEmpty())
-        return app::replaceFile(QDir(folder).filePath(logFileName(lesson, tag)), bytes, &error) ? 0 : error;
-    const QString taken = app::createNewFile(folder, logNames(log, lesson), bytes, &error);
-    const QString prefix = logFileName(lesson, {}).chopped(4);  // "FUNKR_opiti_"
-    if (!taken.isEmpty())
-        tag = taken.mid(prefix.size()).chopped(4);
-    return taken.isEmpty() ? error : 0;
+        return replaceFile(QDir(folder).filePath(results::logFileName(lesson, tag)), bytes);
+    const content::Result<QString> taken = createNewFile(folder, logNames(log, lesson), bytes);
+    if (!taken)
+        return content::Done::failure(taken);
+    const QString prefix = results::logFileName(lesson, {}).chopped(4);  // "FUNKR_opiti_"
+    tag = taken->mid(prefix.size()).chopped(4);
+    return {};
 }
 
 // The hand-in folder named by the class settings, a relative one taken from
 // the working folder; empty when there is none, when option 12 keeps the
 // records off, or when it is the working folder itself.
-QString handInFolder(app::Program& program)
+QString handInFolder(Program& program)
 {
     const QString named = program.classSettings().handInFolder;
-    if (named.isEmpty() || program.Option_Flag(12) < 1)
+    if (named.isEmpty() || program.Option_Flag(content::Option::AnswerRecord) < 1)
         return {};
     const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(named));
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QDir::current().canonicalPath() ? QString() : folder;
 }
 
-void report(app::Program& program, quint8 code, const QString& detail, bool afterTick)
+void report(Program& program, quint8 code, const QString& detail, bool afterTick)
 {
-    const app::Message message = app::mainWindowMessage(code, detail);
-    app::Services& services = program.services();
+    const Message message = mainWindowMessage(code, detail);
+    Services& services = program.services();
     if (afterTick)
-        services.later.runLater([&services, message] { app::showMessage(services.messages, message); });
+        services.later.runLater([&services, message] { showMessage(services.messages, message); });
     else
-        app::showMessage(services.messages, message);
+        showMessage(services.messages, message);
 }
 
 class RunWriter {
 public:
-    RunWriter(app::Program& program, bool onlyIfChanged, bool afterTick)
+    RunWriter(Program& program, bool onlyIfChanged, bool afterTick)
         : program_(program),
           log_(program.attemptLog()),
           writing_(log_.writing),
-          lesson_(app::lessonCode(program)),
+          lesson_(lessonCode(program)),
           onlyIfChanged_(onlyIfChanged),
           afterTick_(afterTick)
     {
@@ -83,10 +85,10 @@ public:
         if (log_.isEmpty())
             return;
         const QMap<int, QString> answers = currentAnswers(program_);
-        for (const TaskAttempt& a : log_.tasks())
+        for (const results::TaskAttempt& a : log_.tasks())
             log_.answerMeasured(a.task, answerOf(program_, a.task));
         const QByteArray logBytes = log_.document(lesson_);
-        if (app::recordsMayBeWritten(program_))
+        if (recordsMayBeWritten(program_))
             writeLocal(logBytes, answers, state);
         if (const QString folder = handInFolder(program_); !folder.isEmpty())
             writeHandIn(folder, logBytes);
@@ -97,10 +99,9 @@ public:
         const QString folder = handInFolder(program_);
         if (folder.isEmpty() || writing_.handInTag.isEmpty())
             return;
-        int error = 0;
-        const QString path = QDir(folder).filePath(handInSolutionName(fileName, writing_.handInTag));
-        if (!app::replaceFile(path, bytes, &error))
-            handInFailed(path, error);
+        const QString path = QDir(folder).filePath(results::handInSolutionName(fileName, writing_.handInTag));
+        if (const content::Done copied = replaceFile(path, bytes); !copied)
+            handInFailed(path, copied.error());
     }
 
 private:
@@ -112,21 +113,26 @@ private:
     void writeLocal(const QByteArray& logBytes, const QMap<int, QString>& answers, KeptAnswers::State state)
     {
         if (needed(logBytes, writing_.logWritten)) {
-            if (writeLog(u"."_s, writing_.tag, log_, lesson_, logBytes) != 0)
+            if (!writeLog(u"."_s, writing_.tag, log_, lesson_, logBytes))
                 return localFailed(writing_.tag.isEmpty() ? log_.fileName(lesson_)
-                                                          : logFileName(lesson_, writing_.tag));
+                                                          : results::logFileName(lesson_, writing_.tag));
             writing_.logWritten = logBytes;
         }
-        const KeptAnswers kept{lesson_,      log_.host(),   log_.start().toString(Qt::ISODate),
-                               log_.runId(), thisProcess(), log_.student(),
-                               state,        answers};
-        const QByteArray keptBytes = keptAnswersDocument(kept);
+        const KeptAnswers kept{lesson_,
+                               log_.host(),
+                               log_.start().toString(Qt::ISODate),
+                               log_.runId(),
+                               results::thisProcess(),
+                               log_.student(),
+                               state,
+                               answers};
+        const QByteArray keptBytes = results::keptAnswersDocument(kept);
         // No file until there is an answer to keep.
         if (answers.isEmpty() && writing_.answersWritten.isEmpty())
             return;
         if (needed(keptBytes, writing_.answersWritten)) {
-            const QString name = keptAnswersFileName(lesson_, writing_.tag);
-            if (!app::replaceFileInWorkingFolder(name, keptBytes))
+            const QString name = results::keptAnswersFileName(lesson_, writing_.tag);
+            if (!replaceFileInWorkingFolder(name, keptBytes))
                 return localFailed(name);
             writing_.answersWritten = keptBytes;
         }
@@ -136,8 +142,8 @@ private:
     {
         if (!needed(logBytes, writing_.handInLogWritten))
             return;
-        if (const int error = writeLog(folder, writing_.handInTag, log_, lesson_, logBytes); error != 0)
-            return handInFailed(folder, error);
+        if (const content::Done written = writeLog(folder, writing_.handInTag, log_, lesson_, logBytes); !written)
+            return handInFailed(folder, written.error());
         writing_.handInLogWritten = logBytes;
     }
 
@@ -148,7 +154,7 @@ private:
         if (afterTick_ && writing_.periodicFailureReported)
             return;
         writing_.periodicFailureReported = writing_.periodicFailureReported || afterTick_;
-        report(program_, app::message_code::AttemptLogFailed, QDir::current().absoluteFilePath(name), afterTick_);
+        report(program_, message_code::AttemptLogFailed, QDir::current().absoluteFilePath(name), afterTick_);
     }
 
     void handInFailed(const QString& path, int error)
@@ -156,11 +162,11 @@ private:
         if (writing_.handInFailureReported)
             return;
         writing_.handInFailureReported = true;
-        report(program_, app::message_code::HandInUnusable,
-               QDir::toNativeSeparators(path) + u": "_s + systemError(error), afterTick_);
+        report(program_, message_code::HandInUnusable,
+               QDir::toNativeSeparators(path) + u": "_s + systemErrorText(error), afterTick_);
     }
 
-    app::Program& program_;
+    Program& program_;
     AttemptLog& log_;
     AttemptLog::Writing& writing_;
     const QString lesson_;
@@ -170,9 +176,9 @@ private:
 
 }  // namespace
 
-void saveAtExit(app::Program& program) { RunWriter(program, false, false).write(KeptAnswers::State::Finished); }
+void saveAtExit(Program& program) { RunWriter(program, false, false).write(KeptAnswers::State::Finished); }
 
-void attemptLogTicked(app::Program& program)
+void attemptLogTicked(Program& program)
 {
     AttemptLog::Writing& writing = program.attemptLog().writing;
     if (++writing.ticks < TicksPerWrite)
@@ -181,7 +187,7 @@ void attemptLogTicked(app::Program& program)
     RunWriter(program, true, true).write(KeptAnswers::State::Running);
 }
 
-void solutionFileSaved(app::Program& program, int task, const QString& fileName, const QByteArray& bytes)
+void solutionFileSaved(Program& program, int task, const QString& fileName, const QByteArray& bytes)
 {
     program.attemptLog().solutionFileSaved(task, fileName);
     RunWriter writer(program, false, false);
@@ -189,23 +195,17 @@ void solutionFileSaved(app::Program& program, int task, const QString& fileName,
     writer.copySolutionFile(fileName, bytes);
 }
 
-QString handInSolutionName(const QString& fileName, const QString& tag)
+void startRecords(Program& program)
 {
-    const QFileInfo info(fileName);
-    return info.completeBaseName() + u'_' + tag + u'.' + info.suffix();
-}
-
-void startRecords(app::Program& program)
-{
-    const QString lesson = app::lessonCode(program);
+    const QString lesson = lessonCode(program);
     const QStringList records = program.lesson().answerFiles();
     const auto ours = [&](const QString& name) {
         return (!lesson.isEmpty() && name.startsWith(lesson)) || records.contains(name);
     };
-    app::removeLeftoverTemporaries(u"."_s, ours);
+    removeLeftoverTemporaries(u"."_s, ours);
     if (const QString folder = handInFolder(program); !folder.isEmpty())
-        app::removeLeftoverTemporaries(folder, ours);
+        removeLeftoverTemporaries(folder, ours);
     offerKeptAnswers(program);
 }
 
-}  // namespace results
+}  // namespace app

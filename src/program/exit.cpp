@@ -1,14 +1,14 @@
-#include "app/exit.h"
+#include "program/exit.h"
 
-#include "app/messages.h"
-#include "app/program.h"
-#include "app/save_rule.h"
-#include "app/text_file.h"
 #include "aux_windows/lesko_zad.h"
 #include "content/codepage.h"
 #include "content/numbers.h"
+#include "files/save_rule.h"
+#include "files/text_file.h"
 #include "main_window/lesko.h"
-#include "results/recording.h"
+#include "program/messages.h"
+#include "program/program.h"
+#include "program/recording.h"
 #include "workbench/lesko_n.h"
 
 #include <QDir>
@@ -18,17 +18,18 @@ namespace app {
 QString answerRecordName(Program& program)
 {
     const QStringList& names = program.lesson().answerFiles();
-    return names.value(program.Option_Flag(31) == 1 ? 0 : 1);
+    return names.value(program.Option_Flag(content::Option::EncodedTasks) == 1 ? 0 : 1);
 }
 
 bool recordsMayBeWritten(Program& program)
 {
-    return program.Option_Flag(12) >= 1 && saveRule(program) == SaveRule::Allowed;
+    return program.Option_Flag(content::Option::AnswerRecord) >= 1 &&
+           saveRule(program.services().drive) == SaveRule::Allowed;
 }
 
 void Write_Answer_Record(Program& program)
 {
-    results::saveAtExit(program);
+    app::saveAtExit(program);
     if (!recordsMayBeWritten(program))
         return;
     const QString name = answerRecordName(program);

@@ -1,14 +1,11 @@
-#include "app/save_rule.h"
-
-#include "app/program.h"
+#include "files/save_rule.h"
 
 using namespace Qt::StringLiterals;
 
 namespace app {
 
-SaveRule saveRule(Program& program)
+SaveRule saveRule(DriveService& drive)
 {
-    DriveService& drive = program.services().drive;
     const quint8 type = drive.driveType();
     if (type < DriveRemovable || type > DriveFixed)
         return SaveRule::DriveRule;

@@ -1,8 +1,8 @@
-#include "checker/lesko_prow.h"
+#include "aux_windows/lesko_prow.h"
 
-#include "app/program.h"
 #include "checker/result_text.h"
 #include "forms/members.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 #include <QScopedValueRollback>

@@ -1,11 +1,11 @@
-#include "checker/lesko_izp.h"
+#include "aux_windows/lesko_izp.h"
 
-#include "app/program.h"
 #include "checker/check_job.h"
 #include "checker/check_store.h"
 #include "checker/result_text.h"
 #include "checker/task_check.h"
 #include "forms/members.h"
+#include "program/program.h"
 #include "workbench/lesko_n.h"
 
 using namespace Qt::StringLiterals;

@@ -20,7 +20,7 @@ QString designLessonCode(const content::Lesson& lesson);
 qint16 ReportFileStatus(const QString& filespec);
 
 // Reads the class's configuration file (lesson code + ".UFG") from the working
-// directory, or else the computer's shared one (app/configuration_source.h),
+// directory, or else the computer's shared one (configuration_source.h),
 // and writes what it sets into the lesson's lists. A missing or unusable file
 // is reported and the lesson keeps its design content.
 void Load_Config(Program& program);
@@ -29,9 +29,6 @@ void Load_Config(Program& program);
 // overrides the working folder's own is reported once.
 void Load_Class_Settings(Program& program, const ConfigurationSource& source);
 void Apply_Config_Record(Program& program, const content::ConfigRecord& record, int r);
-
-// The most tasks the workbench lists: one answer item each in its store.
-constexpr int MaxListedTasks = 97;
 
 // A configuration that opens the lesson's features for a class: plan, workbench,
 // glossary, ribbons, hints, solutions and saving.

@@ -1,13 +1,13 @@
-#include "setup/lesson_facts.h"
+#include "configuration/lesson_facts.h"
 
-#include "app/configuration.h"
-#include "app/program.h"
-#include "app/quiet_services.h"
 #include "aux_windows/lesko_dis.h"
 #include "aux_windows/lesko_glos.h"
 #include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "content/numbers.h"
 #include "forms/members.h"
+#include "program/program.h"
+#include "program/quiet_services.h"
 
 namespace setup {
 
@@ -38,8 +38,8 @@ QList<PlanPoint> planPoints(app::Program& program)
 content::ConfigRecords designRecords(app::Program& program, const content::ConfigRecords& open)
 {
     content::ConfigRecords design = open;
-    for (int n = 1; n <= 40; ++n)
-        design[0].Values[std::size_t(n - 1)] = qint16(program.Option_Flag(n));
+    for (int n = 1; n <= content::ConfigSlots; ++n)
+        design[0].Values[std::size_t(n - 1)] = qint16(program.Option_Flag(content::Option(n)));
     design[1].Count = qint32(
         content::leadingNumber(program.lesko_Zad().Uslowie_L(TaskTexts::TaskLabels).List(TaskTexts::TasksAtOnceItem)));
     return design;

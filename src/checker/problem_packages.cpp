@@ -1,10 +1,10 @@
-#include "app/problem_packages.h"
+#include "checker/problem_packages.h"
 
-#include "app/configuration.h"
-#include "app/text_file.h"
-#include "aux_windows/lesko_zad.h"
+#include "configuration/configuration.h"
 #include "content/numbers.h"
 #include "content/zip_writer.h"
+#include "files/text_file.h"
+#include "program/stores.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -185,10 +185,9 @@ content::Result<int> writeProblemPackages(const content::Lesson& lesson, const Q
         if (package.isEmpty())
             continue;
         const QString path = QDir(folder).filePath(problemPackageName(lesson, task) + u".zip");
-        int error = 0;
-        if (!replaceFile(path, package, &error))
+        if (const content::Done saved = replaceFile(path, package); !saved)
             return content::Result<int>::failure(u"Файлът „" + path + u"“ не може да бъде записан: " +
-                                                 QString::fromLocal8Bit(std::strerror(error)) + u'.');
+                                                 systemErrorText(saved.error()) + u'.');
         ++written;
     }
     return written;

@@ -5,6 +5,27 @@
 
 namespace app {
 
+// The type codes of the drive that holds the working folder.
+enum DriveType : quint8 {
+    DriveUnknown = 0,
+    DriveRemovable = 1,
+    DriveFixed = 2,
+    DriveNetwork = 3,
+    DriveCdRom = 4,
+    DriveRam = 5
+};
+
+// The program's service for its working folder's drive: the Qt build asks
+// the folder itself, tests script the answers.
+class DriveService {
+public:
+    virtual ~DriveService() = default;
+    virtual quint8 driveType() = 0;
+    // Whether files can be created in the working folder (a read-only medium
+    // or share cannot). A service that cannot tell says yes.
+    virtual bool workingFolderWritable() { return true; }
+};
+
 // The type code of the drive that holds the working folder: 1 removable,
 // 2 fixed, 3 network, 4 CD-ROM, 5 RAM disk. The folder itself is asked, not its
 // path as text, so a name in any code page and a path of any length work. When

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/services.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -41,18 +39,6 @@ QString lessonTitle(const content::Lesson& lesson);
 // base that is not an absolute path, is the root or lies in a system folder
 // is skipped, and the home folder itself is never one of them.
 QStringList workingFolderCandidates(const StartFolders& folders, const QString& title);
-
-// Makes the first candidate that can be created and written the working
-// folder. When that is not the first one, the user is told where the work
-// goes instead. When none can be written, the first that exists is used as it
-// is (the lesson then runs without saving); when none exists, the user is told
-// and false returned.
-bool enterWorkingFolder(const QStringList& candidates, MessageService& messages);
-
-// The working folder of a run: from the menu, the first usable candidate;
-// from a terminal, the folder the process was started in, left as it is and
-// never looked up again by its name. False when the lesson cannot start.
-bool enterLessonFolder(bool fromMenu, const StartFolders& folders, const QString& title, MessageService& messages);
 
 // The working folder as text for messages, read from the folder itself:
 // bytes that are not UTF-8 show as U+FFFD, a path of any length is whole.

@@ -1,7 +1,7 @@
-#include "app/configuration_source.h"
+#include "configuration/configuration_source.h"
 
-#include "app/text_file.h"
-#include "app/working_folder.h"
+#include "files/text_file.h"
+#include "files/working_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,4 @@
-#include "app/drive_type.h"
-
-#include "app/services.h"
+#include "files/drive_type.h"
 
 #include <QDir>
 #include <QFile>
